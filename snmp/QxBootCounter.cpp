@@ -1,0 +1,81 @@
+#include "snmp/QxBootCounter.h"
+
+#include <QFile>
+#include <QList>
+#include <QPair>
+
+namespace {
+
+struct Entry
+{
+    QByteArray engineHex;
+    QByteArray boots;
+};
+
+QList<Entry> readEntries(QFile &file)
+{
+    QList<Entry> entries;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine(4096).trimmed();
+        if (line.isEmpty())
+            continue;
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        entries.append({parts.value(0).toLower(), parts.size() == 2 ? parts[1] : QByteArray()});
+    }
+    return entries;
+}
+
+} // namespace
+
+int QxBootCounter::load(const QString &fileName, const QByteArray &engineId, quint32 &boots)
+{
+    boots = 0;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return CannotOpen;
+    const QByteArray wanted = engineId.toHex();
+    for (const Entry &e : readEntries(file)) {
+        if (e.engineHex != wanted)
+            continue;
+        bool ok = false;
+        const quint32 value = e.boots.toUInt(&ok);
+        if (!ok || value > 2147483647u)
+            return BadEntry;
+        boots = value;
+        return Found;
+    }
+    return NoEntry;
+}
+
+int QxBootCounter::save(const QString &fileName, const QByteArray &engineId, quint32 boots)
+{
+    QList<Entry> entries;
+    {
+        QFile old(fileName);
+        if (old.open(QIODevice::ReadOnly))
+            entries = readEntries(old);
+    }
+    const QByteArray wanted = engineId.toHex();
+    QByteArray out;
+    bool written = false;
+    for (const Entry &e : entries) {
+        bool ok = false;
+        e.boots.toUInt(&ok);
+        if (e.engineHex == wanted) {
+            if (!written)
+                out += wanted + ' ' + QByteArray::number(boots) + '\n';
+            written = true;
+        } else if (ok && !e.engineHex.isEmpty()) {
+            out += e.engineHex + ' ' + e.boots + '\n';
+        }
+    }
+    if (!written)
+        out += wanted + ' ' + QByteArray::number(boots) + '\n';
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return -1;
+    if (file.write(out) != out.size() || !file.flush())
+        return -1;
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class QSocketNotifier;
+class QxSNMPSession;
+
+// Lets the SNMP library deliver asynchronous replies on the GUI thread: a 20 ms
+// timer, and the session's socket becoming readable, both run the library's
+// pending-event processing. The pump never re-enters itself.
+class QxSNMPEventPump : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int IntervalMs = 20;
+
+    explicit QxSNMPEventPump(QxSNMPSession &session, QObject *parent = nullptr);
+    ~QxSNMPEventPump() override;
+
+    void start();
+    void stop();
+    bool isActive() const { return m_timer.isActive(); }
+
+    // Runs one round of pending-event processing now (what a timer tick does).
+    void pump();
+
+private:
+    QxSNMPSession &m_session;
+    QTimer m_timer;
+    QSocketNotifier *m_notifier = nullptr;
+    bool m_running = false;
+    bool m_enabled = false;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "snmp/QxSNMPDevice.h"
+#include "snmp/QxSNMPScope.h"
+#include "snmp/QxSNMPSecurity.h"
+
+#include <QString>
+#include <memory>
+
+class QxSNMPEventPump;
+
+// The process's one SNMP library session, on an ephemeral local UDP port. Every
+// request sends through it; asynchronous replies are read by the event pump.
+class QxSNMPSession
+{
+public:
+    static constexpr const char *EngineId = "QxSNMP_PP_Application";
+    static constexpr const char *BootCounterFileName = "QxSNMP_PP_BootCounter";
+
+    ~QxSNMPSession();
+    QxSNMPSession(const QxSNMPSession &) = delete;
+    QxSNMPSession &operator=(const QxSNMPSession &) = delete;
+
+    // The library's single-session handle (a net-snmp session pointer); only the
+    // request engine in this folder uses it.
+    void *libraryHandle() const { return m_handle; }
+    // The session's socket, watched by the event pump.
+    int socketDescriptor() const;
+    quint32 engineBoots() const { return m_engineBoots; }
+
+    // Reads every reply that has arrived, handles time-outs and retransmissions and
+    // runs the completion callbacks. Called by the event pump only.
+    void processPendingEvents();
+
+private:
+    friend void initializeSession(const QString &);
+    QxSNMPSession() = default;
+    static std::unique_ptr<QxSNMPSession> open();
+    void startMessageProcessing(quint32 boots);
+
+    void *m_handle = nullptr;
+    quint32 m_engineBoots = 0;
+};
+
+// Creates the process's session (once), advances the engine-boots counter kept in
+// "QxSNMP_PP_BootCounter" in the given directory (empty: the current folder),
+// initialises SNMPv3 message processing, sets the defaults below and starts the
+// event pump. Raises -506, -507 or -508.
+void initializeSession(const QString &directory);
+
+// The session, or null before initializeSession.
+QxSNMPSession *globalSession();
+// The 20 ms event pump, or null before initializeSession.
+QxSNMPEventPump *SnmpEventProcessor();
+
+// Process-wide defaults; every request copies them when it is created.
+extern QxSNMPDevice defaultDevice;
+extern QxSNMPScope defaultScope;
+extern QxSNMPSecurity defaultSecurity;
+extern int defaultTimeout; // hundredths of a second
