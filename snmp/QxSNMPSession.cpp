@@ -48,6 +48,10 @@ void initLibraryOnce()
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
     netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_OID_OUTPUT_FORMAT, NETSNMP_OID_OUTPUT_NUMERIC);
+    // The library keeps certificate indexes in its persistent folder even when told
+    // not to persist state; keep them out of the system's folders.
+    static const QByteArray persistentDir = (QDir::tempPath() + QStringLiteral("/nx2400p-snmp")).toLocal8Bit();
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistentDir.constData());
     snmp_disable_log();
     init_snmp(kLibraryName);
 }
@@ -100,7 +104,10 @@ void QxSNMPSession::startMessageProcessing(quint32 boots)
     m_engineBoots = boots;
     const char *id = EngineId;
     set_exact_engineID(reinterpret_cast<const u_char *>(id), std::strlen(id));
-    snmpv3_set_engineBootsAndTime(int(boots), 0);
+    // The library's own persistent-state reader takes the boots of the previous
+    // start and counts this one itself.
+    QByteArray previous = QByteArray::number(boots - 1);
+    engineBoots_conf("engineBoots", previous.data());
 }
 
 void QxSNMPSession::processPendingEvents()
