@@ -1,0 +1,318 @@
+#include "binding/QxEditConstraint.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// QLineEdit's own default, which stands for "no limit".
+constexpr int kUnlimitedLength = 32767;
+
+// Set on a window while a failed exit check gives the focus back to its edit.
+// Every constraint object of that window (a dialog often has several bindings)
+// then ignores the focus loss this causes in another edit; without it two edits
+// with failing texts would hand the focus and a message box back and forth.
+const char *const kRestoringFocus = "_qx_editConstraintRestoringFocus";
+
+void showMessage(QWidget *owner, const QString &text)
+{
+    const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QMessageBox::information(owner, caption, text, QMessageBox::Ok);
+}
+
+// Focus moves that do not mean "the user left this edit for another control":
+// the window was deactivated (a message box, another program) or a popup or the
+// menu bar took the keyboard for a moment.
+bool leavesEdit(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+           && reason != Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
+struct QxEditConstraint::Record
+{
+    QxEditFormat format;
+    QPointer<QLineEdit> edit;
+    QString lastAccepted;
+    Handler changeHandler;
+    Handler exitHandler;
+    QMetaObject::Connection editedConnection;
+    QMetaObject::Connection destroyedConnection;
+    // What registration changed on the edit, to be put back on removal.
+    int previousMaxLength = kUnlimitedLength;
+    bool widthSet = false;
+    int previousMinimumWidth = 0;
+    int previousMaximumWidth = QWIDGETSIZE_MAX;
+};
+
+QxEditConstraint::QxEditConstraint(QWidget *ownerWindow, bool rememberAccepted, QObject *parent)
+    : QObject(parent), m_owner(ownerWindow), m_remember(rememberAccepted), m_presenter(showMessage),
+      m_beeper([] { QApplication::beep(); })
+{
+}
+
+QxEditConstraint::~QxEditConstraint()
+{
+    removeAll();
+}
+
+void QxEditConstraint::registerEdit(const QString &specification, QLineEdit *edit)
+{
+    if (!edit)
+        return;
+    auto record = std::make_unique<Record>(Record{QxEditFormat::parse(specification)});
+    remove(edit);
+
+    record->edit = edit;
+    record->previousMaxLength = edit->maxLength();
+    // A number list's length counts numbers, not characters, so it must not cut
+    // the text short.
+    const QxEditFormat &format = record->format;
+    const bool limitCharacters = format.length() > 0 && format.type() != QLatin1Char('n');
+    edit->setMaxLength(limitCharacters ? std::min(format.length(), kUnlimitedLength) : kUnlimitedLength);
+    if (format.width() > 0) {
+        record->widthSet = true;
+        record->previousMinimumWidth = edit->minimumWidth();
+        record->previousMaximumWidth = edit->maximumWidth();
+        edit->setFixedWidth(format.width());
+    }
+
+    record->editedConnection =
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { textEdited(edit); });
+    const QObject *key = edit;
+    record->destroyedConnection =
+        connect(edit, &QObject::destroyed, this, [this, key] { m_records.erase(key); });
+    edit->installEventFilter(this);
+    m_records[key] = std::move(record);
+}
+
+void QxEditConstraint::registerFormat(const QString &format, const QList<QLineEdit *> &edits)
+{
+    const QStringList segments = QxEditFormat::segments(format);
+    const qsizetype count = std::min(segments.size(), edits.size());
+    for (qsizetype k = 0; k < count; ++k)
+        QxEditFormat::parse(segments.at(k));
+    for (qsizetype k = 0; k < count; ++k)
+        registerEdit(segments.at(k), edits.at(k));
+}
+
+void QxEditConstraint::remove(QLineEdit *edit)
+{
+    const auto it = m_records.find(edit);
+    if (it == m_records.end())
+        return;
+    const std::unique_ptr<Record> record = std::move(it->second);
+    m_records.erase(it);
+    detach(*record);
+}
+
+void QxEditConstraint::removeAll()
+{
+    auto records = std::move(m_records);
+    m_records.clear();
+    for (auto &entry : records)
+        detach(*entry.second);
+}
+
+void QxEditConstraint::detach(Record &record)
+{
+    disconnect(record.editedConnection);
+    disconnect(record.destroyedConnection);
+    QLineEdit *edit = record.edit;
+    if (!edit)
+        return;
+    edit->removeEventFilter(this);
+    edit->setMaxLength(record.previousMaxLength);
+    if (record.widthSet) {
+        edit->setMinimumWidth(record.previousMinimumWidth);
+        edit->setMaximumWidth(record.previousMaximumWidth);
+    }
+}
+
+void QxEditConstraint::setOwnerWindow(QWidget *owner)
+{
+    m_owner = owner;
+}
+
+void QxEditConstraint::remember(QLineEdit *edit)
+{
+    if (Record *record = find(edit))
+        record->lastAccepted = edit->text();
+}
+
+QString QxEditConstraint::lastAccepted(QLineEdit *edit) const
+{
+    const Record *record = find(edit);
+    return record ? record->lastAccepted : QString();
+}
+
+bool QxEditConstraint::isRegistered(QLineEdit *edit) const
+{
+    return find(edit) != nullptr;
+}
+
+const QxEditFormat *QxEditConstraint::format(QLineEdit *edit) const
+{
+    const Record *record = find(edit);
+    return record ? &record->format : nullptr;
+}
+
+void QxEditConstraint::setChangeHandler(QLineEdit *edit, Handler handler)
+{
+    if (Record *record = find(edit))
+        record->changeHandler = std::move(handler);
+}
+
+void QxEditConstraint::setExitHandler(QLineEdit *edit, Handler handler)
+{
+    if (Record *record = find(edit))
+        record->exitHandler = std::move(handler);
+}
+
+void QxEditConstraint::setMessagePresenter(MessagePresenter presenter)
+{
+    m_presenter = presenter ? std::move(presenter) : MessagePresenter(showMessage);
+}
+
+void QxEditConstraint::setBeeper(Beeper beeper)
+{
+    m_beeper = beeper ? std::move(beeper) : Beeper([] { QApplication::beep(); });
+}
+
+QxEditConstraint::Record *QxEditConstraint::find(const QObject *edit) const
+{
+    const auto it = m_records.find(edit);
+    return it == m_records.end() ? nullptr : it->second.get();
+}
+
+void QxEditConstraint::focusNext(QWidget *from)
+{
+    if (!from)
+        return;
+    QWidget *window = from->window();
+    for (QWidget *w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
+        if (w->window() != window || w->focusProxy())
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus)
+            continue;
+        if (!w->isEnabled() || !w->isVisibleTo(window))
+            continue;
+        w->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+void QxEditConstraint::textEdited(QLineEdit *edit)
+{
+    const Record *record = find(edit);
+    if (!record)
+        return;
+    const QxEditFormat::ChangeOutcome outcome = record->format.checkChange(edit->text());
+    switch (outcome.action) {
+    case QxEditFormat::ChangeOutcome::Ignore:
+        return;
+    case QxEditFormat::ChangeOutcome::Accept:
+        finishChange(edit, outcome.advanceWhenFull);
+        return;
+    case QxEditFormat::ChangeOutcome::Advance:
+    case QxEditFormat::ChangeOutcome::Refuse:
+        break;
+    }
+
+    // Keep the cursor where the user was typing, less what was taken out before it.
+    const int cursor = edit->cursorPosition();
+    const auto before = std::count_if(outcome.removedAt.begin(), outcome.removedAt.end(),
+                                      [cursor](int at) { return at < cursor; });
+    edit->setText(outcome.text);
+    edit->setCursorPosition(cursor - int(before));
+    if (outcome.refused)
+        m_beeper();
+
+    // The cleaned text gets the treatment of a text that fitted from the start;
+    // after an advance character the focus moves on exactly once.
+    const bool advancing = outcome.action == QxEditFormat::ChangeOutcome::Advance;
+    const Record *again = find(edit);
+    if (again) {
+        const QxEditFormat::ChangeOutcome clean = again->format.checkChange(outcome.text);
+        if (clean.action == QxEditFormat::ChangeOutcome::Accept)
+            finishChange(edit, !advancing && clean.advanceWhenFull);
+    }
+    if (advancing)
+        focusNext(edit);
+}
+
+void QxEditConstraint::finishChange(QLineEdit *edit, bool advanceWhenFull)
+{
+    QPointer<QLineEdit> alive(edit);
+    if (const Record *record = find(edit); record && record->changeHandler) {
+        const Handler handler = record->changeHandler;
+        if (!handler(edit))
+            return;
+    }
+    if (alive && advanceWhenFull)
+        focusNext(edit);
+}
+
+bool QxEditConstraint::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && find(watched)) {
+        // During destruction the watched object is no longer a line edit.
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        const auto *focusEvent = static_cast<QFocusEvent *>(event);
+        if (edit && leavesEdit(focusEvent->reason()))
+            leave(edit);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void QxEditConstraint::leave(QLineEdit *edit)
+{
+    QWidget *window = edit->window();
+    if (window->property(kRestoringFocus).toBool())
+        return;
+    const Record *record = find(edit);
+    const QxEditFormat::ExitOutcome outcome = record->format.checkExit(edit->text());
+    QPointer<QLineEdit> alive(edit);
+
+    if (outcome.result == QxEditFormat::ExitOutcome::Skip)
+        return;
+
+    if (outcome.result == QxEditFormat::ExitOutcome::Fail) {
+        QPointer<QWidget> guarded(window);
+        window->setProperty(kRestoringFocus, true);
+        m_presenter(m_owner ? m_owner.data() : window, outcome.message);
+        if (alive) {
+            if (const Record *current = find(edit))
+                edit->setText(current->lastAccepted);
+            edit->setFocus(Qt::OtherFocusReason);
+        }
+        if (guarded)
+            guarded->setProperty(kRestoringFocus, QVariant());
+        return;
+    }
+
+    bool accepted = true;
+    if (record->exitHandler) {
+        const Handler handler = record->exitHandler;
+        accepted = handler(edit);
+    }
+    if (!alive)
+        return;
+    Record *current = find(edit);
+    if (!current)
+        return;
+    if (!accepted)
+        edit->setText(current->lastAccepted);
+    else if (m_remember)
+        current->lastAccepted = edit->text();
+}

@@ -1,0 +1,420 @@
+#include "binding/QxEditFormat.h"
+
+#include "snmp/QxMessageCatalogue.h"
+#include "snmp/QxSNMPException.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr qint64 kIntMin = std::numeric_limits<int>::min();
+constexpr qint64 kIntMax = std::numeric_limits<int>::max();
+
+[[noreturn]] void badFormat()
+{
+    QxSNMPException::raiseCommon(QxEditFormat::BadFormatEntry);
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isHexDigit(QChar c)
+{
+    return isDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
+           || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+}
+
+bool isNumberCharacter(QChar c)
+{
+    return isDigit(c) || c == QLatin1Char('-') || c == QLatin1Char('.');
+}
+
+// Reads the characters at pos that satisfy pred; advances pos past them.
+template <typename Pred>
+QString takeWhile(const QString &text, qsizetype &pos, qsizetype end, Pred pred)
+{
+    const qsizetype start = pos;
+    while (pos < end && pred(text.at(pos)))
+        ++pos;
+    return text.mid(start, pos - start);
+}
+
+double toReal(const QString &digits)
+{
+    bool ok = false;
+    const double value = digits.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        badFormat();
+    return value;
+}
+
+int toCount(const QString &digits)
+{
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    if (!ok)
+        badFormat();
+    return value;
+}
+
+qint64 saturateToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value <= double(kIntMin))
+        return kIntMin;
+    if (value >= double(kIntMax))
+        return kIntMax;
+    return qint64(std::trunc(value));
+}
+
+QString realText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+QString commonText(int entry)
+{
+    return QxMessageCatalogue::instance().text(QxMessageCatalogue::Common, entry);
+}
+
+QxEditFormat::ExitOutcome failure(int entry, QString message)
+{
+    QxEditFormat::ExitOutcome outcome;
+    outcome.result = QxEditFormat::ExitOutcome::Fail;
+    outcome.code = -entry;
+    outcome.message = std::move(message);
+    return outcome;
+}
+
+QxEditFormat::ExitOutcome passed()
+{
+    QxEditFormat::ExitOutcome outcome;
+    outcome.result = QxEditFormat::ExitOutcome::Pass;
+    return outcome;
+}
+
+// The numbers of a delimited list, read the way number lists are read everywhere
+// in the program: one element per delimiter plus one, digits after a "." dropped,
+// other characters ignored. Elements saturate instead of wrapping, so a huge
+// number can never come out inside the allowed range.
+QList<qint64> numberList(const QString &text, QChar delimiter)
+{
+    constexpr qint64 cap = std::numeric_limits<qint64>::max() / 10 - 10;
+    QList<qint64> numbers;
+    if (text.isEmpty())
+        return numbers;
+    numbers.append(0);
+    bool inFraction = false;
+    for (const QChar c : text) {
+        if (c == delimiter) {
+            numbers.append(0);
+            inFraction = false;
+        } else if (c == QLatin1Char('.')) {
+            inFraction = true;
+        } else if (isDigit(c) && !inFraction) {
+            qint64 &n = numbers.last();
+            n = n >= cap ? cap : n * 10 + (c.unicode() - '0');
+        }
+    }
+    return numbers;
+}
+
+} // namespace
+
+QxEditFormat QxEditFormat::parse(const QString &specification)
+{
+    const QString &s = specification;
+    if (s.size() < 2 || s.at(0) != QLatin1Char('%'))
+        badFormat();
+
+    QxEditFormat f;
+    f.m_type = s.at(1);
+    switch (f.m_type.unicode()) {
+    case 'i':
+        f.m_minimum = double(kIntMin);
+        f.m_maximum = double(kIntMax);
+        break;
+    case 'u':
+        f.m_minimum = 0;
+        f.m_maximum = 4294967295.0;
+        break;
+    case 'f':
+    case 'n':
+        f.m_minimum = std::numeric_limits<double>::min();
+        f.m_maximum = std::numeric_limits<double>::max();
+        break;
+    case 'h':
+    case 's':
+        break;
+    default:
+        badFormat();
+    }
+
+    qsizetype pos = 2;
+    if (f.m_type == QLatin1Char('n')) {
+        if (s.size() < 3)
+            badFormat();
+        f.m_delimiter = s.at(2);
+        pos = 3;
+    }
+    if (pos == s.size())
+        return f;
+    if (s.at(pos) != QLatin1Char('{') || !s.endsWith(QLatin1Char('}')) || s.size() - pos < 2)
+        badFormat();
+
+    const qsizetype end = s.size() - 1;
+    ++pos;
+    while (pos < end) {
+        const QChar option = s.at(pos++);
+        switch (option.unicode()) {
+        case 'n':
+        case 'x': {
+            const QString number = takeWhile(s, pos, end, isNumberCharacter);
+            if (number.isEmpty())
+                badFormat();
+            (option == QLatin1Char('n') ? f.m_minimum : f.m_maximum) = toReal(number);
+            break;
+        }
+        case 'l': {
+            const QString digits = takeWhile(s, pos, end, isDigit);
+            if (digits.isEmpty())
+                badFormat();
+            f.m_length = toCount(digits);
+            for (int k = 0; k < 3 && pos < end; ++k) {
+                const QChar flag = s.at(pos);
+                if (flag == QLatin1Char('a'))
+                    f.m_flags |= AutoAdvance;
+                else if (flag == QLatin1Char('f'))
+                    f.m_flags |= Fixed;
+                else if (flag == QLatin1Char('n'))
+                    f.m_flags |= NotEmpty;
+                else
+                    break;
+                ++pos;
+            }
+            break;
+        }
+        case 'w': {
+            const QString digits = takeWhile(s, pos, end, isDigit);
+            if (digits.isEmpty())
+                badFormat();
+            f.m_width = toCount(digits);
+            break;
+        }
+        case 'e':
+            if (pos >= end)
+                badFormat();
+            f.m_advance = s.at(pos++);
+            break;
+        default:
+            badFormat();
+        }
+    }
+    return f;
+}
+
+QStringList QxEditFormat::segments(const QString &format)
+{
+    QStringList parts;
+    qsizetype start = 0;
+    for (qsizetype i = 1; i <= format.size(); ++i) {
+        if (i == format.size() || format.at(i) == QLatin1Char('%')) {
+            parts.append(format.mid(start, i - start));
+            start = i;
+        }
+    }
+    return parts;
+}
+
+int QxEditFormat::specificationCount(const QString &format)
+{
+    int count = 0;
+    for (qsizetype i = 0; i + 1 < format.size(); ++i) {
+        if (format.at(i) == QLatin1Char('%') && QStringLiteral("shiufn").contains(format.at(i + 1)))
+            ++count;
+    }
+    return count;
+}
+
+qint64 QxEditFormat::integerMinimum() const
+{
+    return saturateToInt(m_minimum);
+}
+
+qint64 QxEditFormat::integerMaximum() const
+{
+    return saturateToInt(m_maximum);
+}
+
+bool QxEditFormat::isMarker(const QString &text)
+{
+    return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");
+}
+
+bool QxEditFormat::accepts(const QString &text, int pos) const
+{
+    const QChar c = text.at(pos);
+    switch (m_type.unicode()) {
+    case 'i':
+        return isDigit(c) || (c == QLatin1Char('-') && pos == 0);
+    case 'u':
+        return isDigit(c);
+    case 'f':
+        if (c == QLatin1Char('.'))
+            return !text.left(pos).contains(QLatin1Char('.'));
+        return isDigit(c) || (c == QLatin1Char('-') && pos == 0);
+    case 'h':
+        return isHexDigit(c);
+    case 'n':
+        if (c == m_delimiter)
+            return pos > 0 && text.at(pos - 1) != m_delimiter;
+        return isDigit(c);
+    default:
+        return true;
+    }
+}
+
+QxEditFormat::ChangeOutcome QxEditFormat::checkChange(const QString &text) const
+{
+    ChangeOutcome outcome;
+    if (text.isEmpty() || isMarker(text))
+        return outcome;
+
+    // Track where every remaining character came from, so the caller can keep the
+    // cursor where the user was typing.
+    QString current = text;
+    QList<int> origin;
+    origin.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i)
+        origin.append(i);
+
+    auto removeAt = [&](int i) {
+        outcome.removedAt.append(origin.at(i));
+        current.remove(i, 1);
+        origin.removeAt(i);
+    };
+
+    // A pasted text may hold the advance character more than once; taking them
+    // all out in one go moves the focus once instead of once per character.
+    if (!m_advance.isNull() && current.contains(m_advance)) {
+        outcome.action = ChangeOutcome::Advance;
+        for (int i = int(current.size()) - 1; i >= 0; --i) {
+            if (current.at(i) == m_advance)
+                removeAt(i);
+        }
+    }
+
+    // Removing one character can make the next one unacceptable (a list
+    // delimiter that now comes first), so rescan from the left until clean.
+    for (int i = 0; i < current.size();) {
+        if (accepts(current, i)) {
+            ++i;
+            continue;
+        }
+        removeAt(i);
+        outcome.refused = true;
+        if (outcome.action != ChangeOutcome::Advance)
+            outcome.action = ChangeOutcome::Refuse;
+        i = 0;
+    }
+    std::sort(outcome.removedAt.begin(), outcome.removedAt.end());
+
+    if (outcome.action == ChangeOutcome::Ignore) {
+        outcome.action = ChangeOutcome::Accept;
+        outcome.advanceWhenFull = hasFlag(AutoAdvance) && m_length > 0 && text.size() == m_length;
+    }
+    outcome.text = current;
+    return outcome;
+}
+
+QxEditFormat::ExitOutcome QxEditFormat::checkExit(const QString &text) const
+{
+    if (isMarker(text))
+        return ExitOutcome{};
+    if (text.isEmpty()) {
+        if (hasFlag(NotEmpty))
+            return failure(EmptyEntry, commonText(EmptyEntry));
+        return ExitOutcome{};
+    }
+    switch (m_type.unicode()) {
+    case 'f':
+    case 'i':
+    case 'u':
+        return checkNumber(text);
+    case 's':
+    case 'h':
+        return checkLength(text);
+    case 'n':
+        return checkNumberList(text);
+    default:
+        return passed();
+    }
+}
+
+QxEditFormat::ExitOutcome QxEditFormat::checkNumber(const QString &text) const
+{
+    // A text that is no number at all (a lone "-" or ".") fails like a number out
+    // of range: the user gets the range to aim for, not a conversion error.
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (ok && value >= m_minimum && value <= m_maximum)
+        return passed();
+    QString message = commonText(NumberRangeEntry);
+    message = QxMessageCatalogue::fill(message, QStringLiteral("[MIN]"), realText(m_minimum));
+    message = QxMessageCatalogue::fill(message, QStringLiteral("[MAX]"), realText(m_maximum));
+    return failure(NumberRangeEntry, message);
+}
+
+QxEditFormat::ExitOutcome QxEditFormat::checkLength(const QString &text) const
+{
+    if (m_length <= 0)
+        return passed();
+    const bool hex = m_type == QLatin1Char('h');
+    if (hasFlag(Fixed)) {
+        if (text.size() == m_length)
+            return passed();
+        const int entry = hex ? HexLengthEntry : StringLengthEntry;
+        return failure(entry, QxMessageCatalogue::fill(commonText(entry), QStringLiteral("[LEN]"),
+                                                       QString::number(m_length)));
+    }
+    if (text.size() <= m_length)
+        return passed();
+    const int entry = hex ? MaxHexLengthEntry : MaxStringLengthEntry;
+    return failure(entry, QxMessageCatalogue::fill(commonText(entry), QStringLiteral("[MAXLEN]"),
+                                                   QString::number(m_length)));
+}
+
+QxEditFormat::ExitOutcome QxEditFormat::checkNumberList(const QString &text) const
+{
+    const QList<qint64> numbers = numberList(text, m_delimiter);
+    const QString delimiter(m_delimiter);
+    const qsizetype count = numbers.size();
+    if (m_length > 0) {
+        if (hasFlag(Fixed) && count != m_length) {
+            QString message = QxMessageCatalogue::fill(commonText(CountEntry), QStringLiteral("[DELIMITER]"), delimiter);
+            message = QxMessageCatalogue::fill(message, QStringLiteral("[COUNT]"), QString::number(m_length));
+            return failure(CountEntry, message);
+        }
+        if (!hasFlag(Fixed) && count > m_length) {
+            QString message = QxMessageCatalogue::fill(commonText(MaxCountEntry), QStringLiteral("[DELIMITER]"), delimiter);
+            message = QxMessageCatalogue::fill(message, QStringLiteral("[MAXCOUNT]"), QString::number(m_length));
+            return failure(MaxCountEntry, message);
+        }
+    }
+    const qint64 low = integerMinimum();
+    const qint64 high = integerMaximum();
+    for (const qint64 n : numbers) {
+        if (n < low || n > high) {
+            QString message = QxMessageCatalogue::fill(commonText(ListRangeEntry), QStringLiteral("[DELIMITER]"), delimiter);
+            message = QxMessageCatalogue::fill(message, QStringLiteral("[MIN]"), QString::number(low));
+            message = QxMessageCatalogue::fill(message, QStringLiteral("[MAX]"), QString::number(high));
+            return failure(ListRangeEntry, message);
+        }
+    }
+    return passed();
+}
