@@ -2,6 +2,7 @@
 #include "app/TMainForm.h"
 #include "snmp/QxSNMPSession.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
