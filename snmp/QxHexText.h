@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Octets as hex text: two upper-case digits per octet, no separators.
+class QxHexText
+{
+public:
+    static QString fromOctets(const QByteArray &octets);
+    // Spaces are ignored, both cases are accepted, any other character counts as
+    // the digit 0, and with an odd number of digits the first digit alone makes
+    // the first octet.
+    static QByteArray toOctets(const QString &text);
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Dotted object identifiers.
+class QxOidText
+{
+public:
+    // False when the text is empty, has an empty arc, a non-digit or an arc
+    // beyond 32 bits. A leading dot is accepted.
+    static bool parse(const QString &text, QList<quint32> &arcs);
+    static QString toText(const QList<quint32> &arcs);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+// Bits of an octet-string bitmap (port lists and other BITS-style values): bit n
+// is the bit 2^(7 - n mod 8) of octet n div 8, so the first octet's most
+// significant bit is bit 0 (port 1).
+class QxPortList
+{
+public:
+    // Raises -519 when the bit's octet lies beyond the value.
+    static bool bit(const QByteArray &octets, int n);
+    // Extends the value with zero octets as far as needed.
+    static void setBit(QByteArray &octets, int n, bool on);
+    // Lays the bits written by setBit over the current value: octets beyond the
+    // written ones keep their current value.
+    static QByteArray overlay(const QByteArray &written, const QByteArray &current);
+};
