@@ -35,3 +35,16 @@ QString QxOidText::toText(const QList<quint32> &arcs)
     }
     return text;
 }
+
+int QxOidText::compare(const QString &a, const QString &b)
+{
+    QList<quint32> x;
+    QList<quint32> y;
+    parse(a, x);
+    parse(b, y);
+    const qsizetype n = qMin(x.size(), y.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    return x.size() == y.size() ? 0 : (x.size() < y.size() ? -1 : 1);
+}

@@ -11,4 +11,6 @@ public:
     // beyond 32 bits. A leading dot is accepted.
     static bool parse(const QString &text, QList<quint32> &arcs);
     static QString toText(const QList<quint32> &arcs);
+    // Orders two dotted OIDs arc by arc (a prefix comes first): <0, 0 or >0.
+    static int compare(const QString &a, const QString &b);
 };

@@ -88,6 +88,12 @@ std::unique_ptr<QxSNMPSession> QxSNMPSession::open()
     session->m_handle = snmp_sess_open(&settings);
     if (!session->m_handle)
         return nullptr;
+    // Every PDU carries its own version and credentials, so the session takes no
+    // version of its own; SNMPv3 engine discovery is done per agent by the
+    // request engine, never implicitly against the placeholder peer.
+    netsnmp_session *opened = snmp_sess_session(session->m_handle);
+    opened->version = SNMP_DEFAULT_VERSION;
+    opened->flags |= SNMP_FLAGS_DONT_PROBE;
     return session;
 }
 

@@ -4,6 +4,8 @@
 #include "snmp/QxSNMPScope.h"
 #include "snmp/QxSNMPSecurity.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -32,6 +34,15 @@ public:
     // runs the completion callbacks. Called by the event pump only.
     void processPendingEvents();
 
+    // SNMPv3: the engine ID discovered for each agent ("address:port"), and a
+    // fingerprint of the credentials last registered for each engine and user,
+    // so that registering the same user again costs nothing.
+    QByteArray engineId(const QString &agent) const { return m_engineIds.value(agent); }
+    void setEngineId(const QString &agent, const QByteArray &id) { m_engineIds.insert(agent, id); }
+    void forgetEngineId(const QString &agent) { m_engineIds.remove(agent); }
+    QByteArray userFingerprint(const QByteArray &key) const { return m_userFingerprints.value(key); }
+    void setUserFingerprint(const QByteArray &key, const QByteArray &fingerprint) { m_userFingerprints.insert(key, fingerprint); }
+
 private:
     friend void initializeSession(const QString &);
     QxSNMPSession() = default;
@@ -40,6 +51,8 @@ private:
 
     void *m_handle = nullptr;
     quint32 m_engineBoots = 0;
+    QHash<QString, QByteArray> m_engineIds;
+    QHash<QByteArray, QByteArray> m_userFingerprints;
 };
 
 // Creates the process's session (once), advances the engine-boots counter kept in

@@ -1,0 +1,539 @@
+#include "snmp/QxSNMPRequest.h"
+
+#include "snmp/QxDateTimeDouble.h"
+#include "snmp/QxExpression.h"
+#include "snmp/QxKeyCodec.h"
+#include "snmp/QxMessageCatalogue.h"
+#include "snmp/QxNetSnmpStatus.h"
+#include "snmp/QxNumList.h"
+#include "snmp/QxNumberText.h"
+#include "snmp/QxOidText.h"
+#include "snmp/QxOptionList.h"
+#include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPSession.h"
+#include "snmp/QxSNMPTransport.h"
+#include "snmp/QxTimeTicks.h"
+#include "snmp/QxValueCodec.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+using namespace QxSyntax;
+
+namespace {
+
+constexpr int kNoSuchName = -102;
+constexpr int kShortReply = -411; // "(SNMPClass) Invalid Pdu!"
+
+QString throughOptionsToValue(const QxSNMPVariable &v, const QString &text)
+{
+    return v.optionList ? v.optionList->textToValue(text) : text;
+}
+
+QString throughOptionsToText(const QxSNMPVariable &v, const QString &text)
+{
+    return v.optionList ? v.optionList->valueToText(text) : text;
+}
+
+QxSNMPError errorFor(int code, const QString &text)
+{
+    QxSNMPError e;
+    e.code = code;
+    e.message = text;
+    return e;
+}
+
+} // namespace
+
+QxSNMPRequest::QxSNMPRequest()
+    : timeout(defaultTimeout),
+      device(defaultDevice),
+      scope(defaultScope),
+      security(defaultSecurity),
+      m_liveness(std::make_shared<Liveness>())
+{
+    m_liveness->request = this;
+}
+
+QxSNMPRequest::~QxSNMPRequest()
+{
+    m_alive = false;
+    waitForReplies(DestroyWaitMs);
+    // Replies that arrive from now on find no request and are dropped.
+    m_liveness->request = nullptr;
+}
+
+bool QxSNMPRequest::waitForReplies(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (m_outstanding > 0 && clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return m_outstanding == 0;
+}
+
+int QxSNMPRequest::readCommand() const
+{
+    switch (m_list.itemType()) {
+    case SVT_SV:
+        return QxSNMPTransport::Get;
+    case MVT_SV:
+        return nextInsteadOfGet ? QxSNMPTransport::GetNext : QxSNMPTransport::Get;
+    case MVT_FMV:
+    case MVT_UMV:
+        return QxSNMPTransport::GetNext;
+    default:
+        QxSNMPException::raiseFramework(-515);
+    }
+}
+
+QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode)
+{
+    QList<QxSNMPBinding> bindings;
+    const quint8 kind = m_list.itemType();
+    if (kind > MVT_UMV)
+        QxSNMPException::raiseFramework(-515);
+    if (mode == NextRead && (kind == SVT_SV || kind == MVT_SV))
+        QxSNMPException::raiseFramework(-510);
+    QString rowIndex;
+    bool rowIndexDone = false;
+    for (int i = 0; i < m_list.count(); ++i) {
+        QxSNMPVariable &v = m_list.item(i);
+        if (mode == FirstRead || mode == NextRead) {
+            if (!m_list.isReadable(i))
+                continue;
+            if (mode == FirstRead) {
+                v.instanceOid.clear();
+                bindings.append({kind == SVT_SV ? m_list.baseOid(i) + QStringLiteral(".0") : m_list.baseOid(i), {}});
+            } else {
+                bindings.append({v.instanceOid.isEmpty() ? m_list.baseOid(i) : v.instanceOid, {}});
+            }
+            continue;
+        }
+        if ((m_list.isTableKind() && i < m_list.keyCount()) || !m_list.isWritable(i))
+            continue;
+        QxSNMPBinding b;
+        if (kind == SVT_SV) {
+            b.oid = m_list.baseOid(i) + QStringLiteral(".0");
+        } else if (kind == MVT_SV) {
+            b.oid = m_list.baseOid(i);
+        } else {
+            if (!rowIndexDone) {
+                rowIndex = encodeRowIndex();
+                rowIndexDone = true;
+            }
+            b.oid = rowIndex.isEmpty() ? m_list.baseOid(i) : m_list.baseOid(i) + QLatin1Char('.') + rowIndex;
+        }
+        textToVb(i, b);
+        bindings.append(std::move(b));
+    }
+    return bindings;
+}
+
+QxSNMPRequest::ReadOutcome QxSNMPRequest::processRead(const QList<QxSNMPBinding> &sent,
+                                                      const QList<QxSNMPBinding> &returned, int code)
+{
+    // A reply must answer every binding that was sent; a shorter one changes nothing.
+    if (returned.size() < sent.size())
+        return ReadOutcome::Missing;
+    const bool table = m_list.isTableKind();
+    QString rowInstance;
+    bool haveRowInstance = false;
+    int processed = 0;
+    int ended = 0;
+    int j = 0;
+    for (int i = 0; i < m_list.count(); ++i) {
+        if (!m_list.isReadable(i))
+            continue;
+        QxSNMPVariable &v = m_list.item(i);
+        const QString base = m_list.baseOid(i);
+        const QxSNMPBinding &b = returned[j];
+        const QString &sentOid = sent[j].oid;
+        ++j;
+        ++processed;
+        if (code == kNoSuchName) {
+            // An SNMPv1 agent ends a table by echoing the request's own OIDs, on
+            // the first read of an empty table as on the read after the last row.
+            if (b.oid == sentOid || (!v.instanceOid.isEmpty() && b.oid == v.instanceOid))
+                return ReadOutcome::EndOfTable;
+            QxSNMPException::raiseStatus(2);
+        }
+        if (isColumnEnd(base, v.instanceOid, b.oid)) {
+            ++ended;
+            v.valueText = QxValueCodec::notDoneText();
+            QString next;
+            try {
+                const QString index = encodeRowIndex();
+                next = index.isEmpty() ? QString() : base + QLatin1Char('.') + index;
+            } catch (const QxSNMPException &) {
+                // No row has been decoded yet: stay where the column ended.
+            }
+            if (next.isEmpty() || (!v.instanceOid.isEmpty() && QxOidText::compare(next, v.instanceOid) < 0))
+                next = v.instanceOid.isEmpty() ? b.oid : v.instanceOid;
+            v.instanceOid = next;
+            continue;
+        }
+        vbToText(i, b);
+        v.instanceOid = b.oid;
+        if (!haveRowInstance && b.oid.size() > base.size() + 1 && b.oid.startsWith(base)
+            && b.oid[base.size()] == QLatin1Char('.')) {
+            rowInstance = b.oid.mid(base.size() + 1);
+            haveRowInstance = true;
+        }
+    }
+    if (table && ended == processed)
+        return ReadOutcome::AllEnded;
+    if (ended == processed && processed > 0)
+        return ReadOutcome::AllEnded;
+    if (table)
+        decodeRowIndex(rowInstance);
+    for (int i = 0; i < m_list.count(); ++i)
+        computeDerived(i, true);
+    return ReadOutcome::Row;
+}
+
+QxSNMPRequest::ReadOutcome QxSNMPRequest::processReadGuarded(const QList<QxSNMPBinding> &sent,
+                                                             const QList<QxSNMPBinding> &returned, int code)
+{
+    // Whatever the agent sent, a failure leaves the list as it was.
+    const QxSNMPVarList before = m_list;
+    try {
+        return processRead(sent, returned, code);
+    } catch (...) {
+        m_list = before;
+        throw;
+    }
+}
+
+bool QxSNMPRequest::readRow(bool first)
+{
+    if (!m_alive)
+        return false;
+    const auto command = QxSNMPTransport::Command(readCommand());
+    const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
+    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+    const QxSNMPReply reply = QxSNMPTransport::exchange(target, command, sent);
+    const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
+    if (mapped.code != 0 && !(mapped.code == kNoSuchName && m_list.isTableKind()))
+        throw QxSNMPException(mapped.code, mapped.text);
+    switch (processReadGuarded(sent, reply.bindings, mapped.code)) {
+    case ReadOutcome::Row:
+        return m_list.isTableKind();
+    case ReadOutcome::Missing:
+        QxSNMPException::raiseStatus(-11);
+    case ReadOutcome::AllEnded:
+    case ReadOutcome::EndOfTable:
+        break;
+    }
+    return false;
+}
+
+void QxSNMPRequest::readRowAsync(CompletionHandler handler, void *userObject, bool first)
+{
+    if (!m_alive)
+        return;
+    const auto command = QxSNMPTransport::Command(readCommand());
+    const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
+    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+    std::shared_ptr<Liveness> token = m_liveness;
+    const int status = QxSNMPTransport::send(target, command, sent,
+                                             [token, sent, handler, userObject](const QxSNMPReply &reply) {
+                                                 if (QxSNMPRequest *request = token->request)
+                                                     request->completeAsync(reply, sent, true, handler, userObject);
+                                             });
+    if (status != 0)
+        QxSNMPException::raiseStatus(status);
+    ++m_outstanding;
+}
+
+void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
+                                  const CompletionHandler &handler, void *userObject)
+{
+    struct Done
+    {
+        int &outstanding;
+        ~Done() { --outstanding; }
+    } done{m_outstanding};
+    if (reply.status == QxNetSnmpStatus::SessionClosed)
+        return;
+
+    const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
+    QxSNMPError error = errorFor(mapped.code, mapped.text);
+    error.errorIndex = reply.errorIndex;
+    error.agentAddress = reply.agentAddress;
+    error.agentPort = reply.agentPort;
+    error.endOfData = true;
+    const bool table = m_list.isTableKind();
+    if ((error.code == 0 && read) || (error.code == kNoSuchName && table)) {
+        try {
+            switch (processReadGuarded(sent, reply.bindings, error.code)) {
+            case ReadOutcome::Row:
+                error.endOfData = !table;
+                break;
+            case ReadOutcome::EndOfTable: {
+                const auto ok = QxMessageCatalogue::instance().mapLibraryStatus(0);
+                error.code = ok.code;
+                error.message = ok.text;
+                break;
+            }
+            case ReadOutcome::Missing: {
+                const auto bad = QxMessageCatalogue::instance().mapLibraryStatus(-11);
+                error.code = bad.code;
+                error.message = bad.text;
+                break;
+            }
+            case ReadOutcome::AllEnded:
+                break;
+            }
+        } catch (const QxSNMPException &e) {
+            error.code = e.code();
+            error.message = e.text();
+            error.endOfData = true;
+        }
+    }
+    if (handler)
+        handler(userObject, error, m_list);
+}
+
+void QxSNMPRequest::applySelection(const QString &selectionList, const QStringList &valueSource)
+{
+    if (selectionList.isEmpty())
+        return;
+    const QxNumList<int> selection(selectionList, QLatin1Char(','));
+    for (int i = 0; i < m_list.count(); ++i) {
+        QxSNMPVariable &v = m_list.item(i);
+        const int p = selection.indexOf(i);
+        if (p < 0) {
+            v.setFlag(QxAccess::invalid, true);
+            continue;
+        }
+        v.setFlag(QxAccess::invalid, false);
+        if (!valueSource.isEmpty() && p < valueSource.size())
+            v.valueText = valueSource.at(p);
+    }
+}
+
+void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &valueSource)
+{
+    if (!m_alive)
+        return;
+    const QxSNMPVarList before = m_list;
+    QList<QxSNMPBinding> bindings;
+    QxSNMPTarget target;
+    try {
+        applySelection(selectionList, valueSource);
+        for (int i = 0; i < m_list.count(); ++i)
+            computeDerived(i, false);
+        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+        bindings = buildPdu(Write);
+    } catch (...) {
+        m_list = before;
+        throw;
+    }
+    const QxSNMPReply reply = QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings);
+    m_list = before;
+    if (reply.status != 0)
+        QxSNMPException::raiseStatus(reply.status);
+}
+
+void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, const QString &selectionList,
+                                  const QStringList &valueSource)
+{
+    if (!m_alive)
+        return;
+    const QxSNMPVarList before = m_list;
+    QList<QxSNMPBinding> bindings;
+    QxSNMPTarget target;
+    try {
+        applySelection(selectionList, valueSource);
+        for (int i = 0; i < m_list.count(); ++i)
+            computeDerived(i, false);
+        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+        bindings = buildPdu(Write);
+    } catch (...) {
+        m_list = before;
+        throw;
+    }
+    m_list = before;
+    std::shared_ptr<Liveness> token = m_liveness;
+    const int status = QxSNMPTransport::send(target, QxSNMPTransport::Set, bindings,
+                                             [token, bindings, handler, userObject](const QxSNMPReply &reply) {
+                                                 if (QxSNMPRequest *request = token->request)
+                                                     request->completeAsync(reply, bindings, false, handler,
+                                                                            userObject);
+                                             });
+    if (status != 0)
+        QxSNMPException::raiseStatus(status);
+    ++m_outstanding;
+}
+
+QString QxSNMPRequest::encodeRowIndex()
+{
+    QString index;
+    for (int i = 0; i < m_list.keyCount() && i < m_list.count(); ++i) {
+        const QString part = encodeKey(i);
+        if (part.isEmpty())
+            continue;
+        if (!index.isEmpty())
+            index += QLatin1Char('.');
+        index += part;
+    }
+    return index;
+}
+
+void QxSNMPRequest::decodeRowIndex(const QString &rowInstance)
+{
+    QString rest = rowInstance;
+    for (int i = 0; i < m_list.keyCount(); ++i) {
+        if (i >= m_list.count() || rest.isEmpty())
+            QxSNMPException::raiseFramework(-514);
+        if (!m_list.isReadable(i))
+            m_list.item(i).instanceOid = m_list.baseOid(i) + QLatin1Char('.') + rowInstance;
+        rest = decodeKey(i, rest);
+    }
+}
+
+QString QxSNMPRequest::decodeKey(int position, const QString &instance)
+{
+    QxSNMPVariable &v = m_list.item(position);
+    const bool lastImplied = position == m_list.keyCount() - 1 && v.has(QxAccess::implied);
+    QString text;
+    const QString rest = QxKeyCodec::decode(instance, v.syntax, lastImplied, text);
+    v.valueText = throughOptionsToText(v, text);
+    return rest;
+}
+
+QString QxSNMPRequest::encodeKey(int position)
+{
+    const QxSNMPVariable &v = m_list.item(position);
+    const bool lastImplied = position == m_list.keyCount() - 1 && v.has(QxAccess::implied);
+    return QxKeyCodec::encode(throughOptionsToValue(v, v.valueText), v.syntax, lastImplied);
+}
+
+void QxSNMPRequest::vbToText(int position, const QxSNMPBinding &binding)
+{
+    QxSNMPVariable &v = m_list.item(position);
+    v.valueText = throughOptionsToText(v, QxValueCodec::toText(binding.value, v.syntax));
+}
+
+void QxSNMPRequest::textToVb(int position, QxSNMPBinding &binding)
+{
+    const QxSNMPVariable &v = m_list.item(position);
+    binding.value = QxValueCodec::fromText(throughOptionsToValue(v, v.valueText), v.syntax);
+}
+
+bool QxSNMPRequest::isColumnEnd(const QString &baseOid, const QString &previousInstance, const QString &returnedOid)
+{
+    if (!m_list.isTableKind())
+        return false;
+    if (returnedOid.size() <= baseOid.size() + 1 || !returnedOid.startsWith(baseOid)
+        || returnedOid[baseOid.size()] != QLatin1Char('.'))
+        return true;
+    // No progress, or an agent going backwards, ends the column: a walk always ends.
+    return !previousInstance.isEmpty() && QxOidText::compare(returnedOid, previousInstance) <= 0;
+}
+
+QString QxSNMPRequest::substituteValues(const QString &expression, QChar marker, bool quoteStrings)
+{
+    QString text = expression;
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(marker, from); at >= 0; at = text.indexOf(marker, from)) {
+        qsizetype end = at + 1;
+        while (end < text.size() && text[end].unicode() >= '0' && text[end].unicode() <= '9')
+            ++end;
+        bool ok = false;
+        const int n = text.mid(at + 1, end - at - 1).toInt(&ok);
+        if (!ok || n < 0 || n >= m_list.count())
+            QxSNMPException::raiseCommon(12);
+        const QxSNMPVariable &v = m_list.item(n);
+        const QString value = throughOptionsToValue(v, v.valueText);
+        if (value == QxValueCodec::nullText())
+            QxSNMPException::raiseFramework(-512);
+        QString inserted;
+        switch (v.syntax) {
+        case boolean: case bool8: case bool16:
+            inserted = QString::fromLatin1(value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ? "1" : "0");
+            break;
+        case integer: case counter: case guage: case counter64: case uinteger: case double_:
+        case int8: case uint8: case int16: case uint16:
+            inserted = value;
+            break;
+        case timeticks:
+            inserted = QString::number(QxTimeTicks::fromText(value));
+            break;
+        case bcdatetime:
+            inserted = QxNumberText::realText(QxDateTimeDouble::fromText(value));
+            break;
+        default:
+            if (!quoteStrings)
+                QxSNMPException::raiseFramework(-513);
+            inserted = QLatin1Char('"') + value + QLatin1Char('"');
+        }
+        text.replace(at, end - at, inserted);
+        // Continue after the inserted value: a value that holds the marker is data.
+        from = at + inserted.size();
+    }
+    return text;
+}
+
+void QxSNMPRequest::computeDerived(int position, bool afterRead)
+{
+    QxSNMPVariable &v = m_list.item(position);
+    const QString &expression = afterRead ? v.readExpression : v.writeExpression;
+    if (expression.isEmpty())
+        return;
+    const double value = QxExpression::evaluate(substituteValues(expression, QLatin1Char('$'), false));
+    if (!std::isfinite(value))
+        QxSNMPException::raiseFramework(-518);
+    const double whole = std::trunc(value);
+    QString text;
+    switch (v.syntax) {
+    case boolean:
+        text = QString::fromLatin1(value != 0 ? "true" : "false");
+        break;
+    case integer:
+        if (whole < -2147483648.0 || whole > 2147483647.0)
+            QxSNMPException::raiseFramework(-518);
+        text = QString::number(qint64(whole));
+        break;
+    case counter:
+    case guage:
+    case uinteger:
+        if (whole < 0 || whole > 4294967295.0)
+            QxSNMPException::raiseFramework(-518);
+        text = QString::number(quint64(whole));
+        break;
+    case timeticks:
+        if (whole < 0 || whole > 4294967295.0)
+            QxSNMPException::raiseFramework(-518);
+        text = QxTimeTicks::toText(quint64(whole));
+        break;
+    case counter64:
+        if (whole < 0 || whole >= 18446744073709551616.0)
+            QxSNMPException::raiseFramework(-518);
+        text = QString::number(quint64(whole));
+        break;
+    case double_:
+        text = QxNumberText::realText(value);
+        break;
+    case bcdatetime:
+        text = QxDateTimeDouble::toText(value);
+        break;
+    default:
+        QxSNMPException::raiseFramework(-513);
+    }
+    v.valueText = throughOptionsToText(v, text);
+}
+
+bool QxSNMPRequest::evaluateCondition(const QString &expression)
+{
+    if (expression.isEmpty())
+        return true;
+    return QxExpression::evaluateLogic(substituteValues(expression, QLatin1Char('$'), true));
+}

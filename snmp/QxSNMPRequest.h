@@ -1,0 +1,103 @@
+#pragma once
+
+#include "snmp/QxSNMPBinding.h"
+#include "snmp/QxSNMPDevice.h"
+#include "snmp/QxSNMPError.h"
+#include "snmp/QxSNMPScope.h"
+#include "snmp/QxSNMPSecurity.h"
+#include "snmp/QxSNMPVarList.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+struct QxSNMPReply;
+
+// Turns a variable list into SNMP exchanges with the agent: scalar groups and
+// single rows are one GET, tables are walked one GET-NEXT per row, writes are
+// one SET of every writable variable. Each exchange runs synchronously or
+// asynchronously (the completion handler then runs inside the event pump).
+// Every failure is raised as a QxSNMPException.
+class QxSNMPRequest
+{
+public:
+    using CompletionHandler = std::function<void(void *userObject, const QxSNMPError &error, QxSNMPVarList &list)>;
+
+    static constexpr int DestroyWaitMs = 6000;
+
+    // Copies the process defaults.
+    QxSNMPRequest();
+    // Clears alive and waits (processing events) up to 6000 ms for outstanding
+    // replies; replies that come later find the request gone and are dropped.
+    virtual ~QxSNMPRequest();
+    QxSNMPRequest(const QxSNMPRequest &) = delete;
+    QxSNMPRequest &operator=(const QxSNMPRequest &) = delete;
+
+    bool nextInsteadOfGet = false; // MVT_SV: GET-NEXT instead of GET
+    int timeout;                   // hundredths of a second
+    int retries = 1;
+    QxSNMPDevice device;
+    QxSNMPScope scope;
+    QxSNMPSecurity security;
+    QString rowCondition;          // a row must satisfy it to be accepted (controllers)
+
+    QxSNMPVarList &varList() { return m_list; }
+    const QxSNMPVarList &varList() const { return m_list; }
+
+    bool alive() const { return m_alive; }
+    void setAlive(bool alive) { m_alive = alive; }
+    int outstanding() const { return m_outstanding; }
+
+    // Reads the list (first = start a read or walk from the beginning). Returns
+    // true when a table row was read and another may follow.
+    bool readRow(bool first);
+    void readRowAsync(CompletionHandler handler, void *userObject, bool first);
+    // Writes the writable variables; selectionList ("0,2") restricts the write to
+    // those positions, valueSource gives their texts in the same order. The list's
+    // marks and value texts are as before afterwards, whatever the outcome.
+    void writeRow(const QString &selectionList = QString(), const QStringList &valueSource = QStringList());
+    void writeRowAsync(CompletionHandler handler, void *userObject, const QString &selectionList = QString(),
+                       const QStringList &valueSource = QStringList());
+
+    // Processes GUI events until no reply is outstanding or ms have passed.
+    // Returns whether every reply is in.
+    bool waitForReplies(int ms);
+
+    // The instance of the current row from the key columns' value texts.
+    QString encodeRowIndex();
+    // Stores the key columns' values from a row instance; raises -514 when the
+    // instance runs out before the keys do.
+    void decodeRowIndex(const QString &rowInstance);
+
+    virtual QString substituteValues(const QString &expression, QChar marker, bool quoteStrings);
+    virtual QString decodeKey(int position, const QString &instance);
+    virtual QString encodeKey(int position);
+    virtual void vbToText(int position, const QxSNMPBinding &binding);
+    virtual void textToVb(int position, QxSNMPBinding &binding);
+    virtual void computeDerived(int position, bool afterRead);
+    virtual bool evaluateCondition(const QString &expression);
+    virtual bool isColumnEnd(const QString &baseOid, const QString &previousInstance, const QString &returnedOid);
+
+private:
+    enum class ReadOutcome { Row, AllEnded, EndOfTable, Missing };
+    enum BuildMode { FirstRead = 0, NextRead = 1, Write = 2 };
+    struct Liveness
+    {
+        QxSNMPRequest *request = nullptr;
+    };
+
+    int readCommand() const;
+    QList<QxSNMPBinding> buildPdu(BuildMode mode);
+    ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
+    ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
+    void applySelection(const QString &selectionList, const QStringList &valueSource);
+    void completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
+                       const CompletionHandler &handler, void *userObject);
+
+    QxSNMPVarList m_list;
+    bool m_alive = true;
+    int m_outstanding = 0;
+    std::shared_ptr<Liveness> m_liveness;
+};

@@ -1,0 +1,519 @@
+#include "snmp/QxSNMPTransport.h"
+
+#include "snmp/QxHexText.h"
+#include "snmp/QxNetSnmpStatus.h"
+#include "snmp/QxOidText.h"
+#include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPSession.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/library/keytools.h>
+#include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/transform_oids.h>
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void *handle()
+{
+    QxSNMPSession *session = globalSession();
+    if (!session || !session->libraryHandle())
+        QxSNMPException::raiseFramework(-506);
+    return session->libraryHandle();
+}
+
+char *duplicate(const QByteArray &bytes)
+{
+    char *copy = static_cast<char *>(std::malloc(size_t(bytes.size()) + 1));
+    std::memcpy(copy, bytes.constData(), size_t(bytes.size()));
+    copy[bytes.size()] = '\0';
+    return copy;
+}
+
+u_char *duplicateBytes(const QByteArray &bytes)
+{
+    return reinterpret_cast<u_char *>(duplicate(bytes));
+}
+
+void setDestination(netsnmp_pdu *pdu, const QxSNMPTarget &target)
+{
+    auto *pair = static_cast<netsnmp_indexed_addr_pair *>(std::calloc(1, sizeof(netsnmp_indexed_addr_pair)));
+    pair->remote_addr.sin.sin_family = AF_INET;
+    pair->remote_addr.sin.sin_port = htons(target.port);
+    pair->remote_addr.sin.sin_addr.s_addr = htonl(target.ipv4);
+    pair->local_addr.sin.sin_family = AF_INET;
+    pdu->transport_data = pair;
+    pdu->transport_data_length = sizeof(netsnmp_indexed_addr_pair);
+}
+
+void applyTimeouts(const QxSNMPTarget &target)
+{
+    netsnmp_session *ss = snmp_sess_session(handle());
+    ss->timeout = long(qMax(1, target.timeout)) * 10000L;
+    ss->retries = qMax(0, target.retries);
+}
+
+// A context engine ID from the settings file: hex digits (with or without "0x")
+// when it looks like hex, the characters themselves otherwise.
+QByteArray contextEngineId(const QString &text)
+{
+    QString t = text.trimmed();
+    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        t = t.mid(2);
+    bool hex = !t.isEmpty() && t.size() % 2 == 0;
+    for (QChar c : t)
+        hex = hex && QStringLiteral("0123456789abcdefABCDEF").contains(c);
+    return hex ? QxHexText::toOctets(t) : text.toLatin1();
+}
+
+netsnmp_pdu *newPdu(const QxSNMPTarget &target, int command)
+{
+    netsnmp_pdu *pdu = snmp_pdu_create(command);
+    const QxSNMPSecurity &sec = target.security;
+    pdu->version = sec.version == QxSNMPSecurity::V3 ? SNMP_VERSION_3
+                   : sec.version == QxSNMPSecurity::V2c ? SNMP_VERSION_2c
+                                                        : SNMP_VERSION_1;
+    if (pdu->version == SNMP_VERSION_3) {
+        pdu->securityModel = SNMP_SEC_MODEL_USM;
+        pdu->securityLevel = qBound(1, sec.securityLevel, 3);
+        const QByteArray name = sec.securityName.toUtf8();
+        pdu->securityName = duplicate(name);
+        pdu->securityNameLen = size_t(name.size());
+        pdu->securityEngineID = duplicateBytes(target.engineId);
+        pdu->securityEngineIDLen = size_t(target.engineId.size());
+        const QByteArray context = target.scope.contextEngineId.isEmpty() ? target.engineId
+                                                                          : contextEngineId(target.scope.contextEngineId);
+        pdu->contextEngineID = duplicateBytes(context);
+        pdu->contextEngineIDLen = size_t(context.size());
+        const QByteArray contextName = target.scope.contextName.toUtf8();
+        pdu->contextName = duplicate(contextName);
+        pdu->contextNameLen = size_t(contextName.size());
+    } else {
+        const QByteArray community =
+            (command == SNMP_MSG_SET ? sec.writeCommunity : sec.readCommunity).toUtf8();
+        pdu->community = duplicateBytes(community);
+        pdu->community_len = size_t(community.size());
+    }
+    setDestination(pdu, target);
+    return pdu;
+}
+
+bool addBinding(netsnmp_pdu *pdu, const QxSNMPBinding &b)
+{
+    QList<quint32> arcs;
+    if (!QxOidText::parse(b.oid, arcs) || arcs.size() > MAX_OID_LEN)
+        return false;
+    std::vector<oid> name(arcs.begin(), arcs.end());
+    const QxSNMPValue &v = b.value;
+    switch (v.type) {
+    case QxSNMPValue::Integer: {
+        long value = long(v.signedNumber());
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &value, sizeof value) != nullptr;
+    }
+    case QxSNMPValue::Counter32:
+    case QxSNMPValue::Gauge32:
+    case QxSNMPValue::TimeTicks:
+    case QxSNMPValue::UInteger32: {
+        u_long value = u_long(v.number & 0xFFFFFFFFull);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), v.type, &value, sizeof value) != nullptr;
+    }
+    case QxSNMPValue::Counter64: {
+        struct counter64 value;
+        value.high = u_long(v.number >> 32);
+        value.low = u_long(v.number & 0xFFFFFFFFull);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &value, sizeof value) != nullptr;
+    }
+    case QxSNMPValue::OctetString:
+    case QxSNMPValue::Opaque:
+    case QxSNMPValue::IpAddress:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), v.type,
+                                     v.octets.isEmpty() ? "" : v.octets.constData(), size_t(v.octets.size()))
+               != nullptr;
+    case QxSNMPValue::ObjectId: {
+        std::vector<oid> value(v.arcs.begin(), v.arcs.end());
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, value.data(),
+                                     value.size() * sizeof(oid))
+               != nullptr;
+    }
+    default:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
+    }
+}
+
+QxSNMPValue valueOf(const netsnmp_variable_list *vb)
+{
+    QxSNMPValue v;
+    v.type = vb->type;
+    switch (vb->type) {
+    case ASN_INTEGER:
+        if (vb->val.integer && vb->val_len >= sizeof(long))
+            v.number = quint64(qint64(*vb->val.integer));
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+    case ASN_UINTEGER:
+        if (vb->val.integer && vb->val_len >= sizeof(long))
+            v.number = quint64(static_cast<u_long>(*vb->val.integer) & 0xFFFFFFFFul);
+        break;
+    case ASN_COUNTER64:
+        if (vb->val.counter64 && vb->val_len >= sizeof(struct counter64))
+            v.number = quint64(vb->val.counter64->high & 0xFFFFFFFFul) << 32
+                       | quint64(vb->val.counter64->low & 0xFFFFFFFFul);
+        break;
+    case ASN_OCTET_STR:
+    case ASN_IPADDRESS:
+    case ASN_OPAQUE:
+        if (vb->val.string && vb->val_len > 0)
+            v.octets = QByteArray(reinterpret_cast<const char *>(vb->val.string), qsizetype(vb->val_len));
+        break;
+    case ASN_OBJECT_ID:
+        if (vb->val.objid)
+            for (size_t i = 0; i < vb->val_len / sizeof(oid); ++i)
+                v.arcs.append(quint32(vb->val.objid[i]));
+        break;
+    default:
+        break;
+    }
+    return v;
+}
+
+QString oidText(const oid *name, size_t length)
+{
+    QString text;
+    text.reserve(int(length) * 4);
+    for (size_t i = 0; i < length; ++i) {
+        if (i)
+            text += QLatin1Char('.');
+        text += QString::number(name[i]);
+    }
+    return text;
+}
+
+void fillReply(QxSNMPReply &reply, const netsnmp_pdu *response)
+{
+    reply.status = int(response->errstat);
+    reply.errorIndex = int(response->errindex);
+    for (const netsnmp_variable_list *vb = response->variables; vb; vb = vb->next_variable)
+        reply.bindings.append(QxSNMPBinding{oidText(vb->name, vb->name_length), valueOf(vb)});
+}
+
+netsnmp_pdu *buildPdu(const QxSNMPTarget &target, QxSNMPTransport::Command command,
+                      const QList<QxSNMPBinding> &bindings)
+{
+    const int pduType = command == QxSNMPTransport::Get       ? SNMP_MSG_GET
+                        : command == QxSNMPTransport::GetNext ? SNMP_MSG_GETNEXT
+                                                              : SNMP_MSG_SET;
+    netsnmp_pdu *pdu = newPdu(target, pduType);
+    for (const QxSNMPBinding &b : bindings) {
+        if (!addBinding(pdu, b)) {
+            snmp_free_pdu(pdu);
+            QxSNMPException::raiseStatus(-17); // invalid object identifier
+        }
+    }
+    return pdu;
+}
+
+int lastError()
+{
+    const int e = snmp_sess_session(handle())->s_snmp_errno;
+    return e == 0 ? QxNetSnmpStatus::OperationFailed : QxNetSnmpStatus::fromLibraryError(e);
+}
+
+// The agent's engine ID from the report that answers an unauthenticated probe.
+QByteArray discoverEngineId(const QxSNMPTarget &target)
+{
+    void *h = handle();
+    netsnmp_session *ss = snmp_sess_session(h);
+    // The library keeps the ID it learns from a report in the session; it is
+    // taken from there and the session is left without one.
+    auto clearSessionEngine = [ss] {
+        SNMP_FREE(ss->securityEngineID);
+        ss->securityEngineIDLen = 0;
+        SNMP_FREE(ss->contextEngineID);
+        ss->contextEngineIDLen = 0;
+    };
+    clearSessionEngine();
+
+    if (!usm_get_user(nullptr, 0, const_cast<char *>(""))) {
+        struct usmUser *user = usm_create_user();
+        user->name = strdup("");
+        user->secName = strdup("");
+        user->authProtocolLen = USM_AUTH_PROTO_NOAUTH_LEN;
+        user->authProtocol = snmp_duplicate_objid(usmNoAuthProtocol, USM_AUTH_PROTO_NOAUTH_LEN);
+        user->privProtocolLen = USM_PRIV_PROTO_NOPRIV_LEN;
+        user->privProtocol = snmp_duplicate_objid(usmNoPrivProtocol, USM_PRIV_PROTO_NOPRIV_LEN);
+        usm_add_user(user);
+    }
+
+    netsnmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GET);
+    pdu->version = SNMP_VERSION_3;
+    pdu->securityName = strdup("");
+    pdu->securityNameLen = 0;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    pdu->contextName = strdup("");
+    pdu->contextNameLen = 0;
+    setDestination(pdu, target);
+    applyTimeouts(target);
+
+    netsnmp_pdu *response = nullptr;
+    const int stat = snmp_sess_synch_response(h, pdu, &response);
+    const int error = ss->s_snmp_errno;
+    if (response)
+        snmp_free_pdu(response);
+    QByteArray id;
+    if (ss->securityEngineIDLen > 0)
+        id = QByteArray(reinterpret_cast<const char *>(ss->securityEngineID), qsizetype(ss->securityEngineIDLen));
+    clearSessionEngine();
+    if (id.isEmpty()) {
+        if (stat == STAT_TIMEOUT)
+            QxSNMPException::raiseStatus(QxNetSnmpStatus::Timeout);
+        QxSNMPException::raiseStatus(error == 0 || error == SNMPERR_UNKNOWN_ENG_ID
+                                         ? QxNetSnmpStatus::UsmUnknownEngineId
+                                         : QxNetSnmpStatus::fromLibraryError(error));
+    }
+    return id;
+}
+
+// Registers the target's user for its engine; registering the same user with
+// the same credentials again changes nothing.
+void registerUser(const QxSNMPTarget &target)
+{
+    QxSNMPSession *session = globalSession();
+    const QxSNMPSecurity &sec = target.security;
+    const QByteArray name = sec.securityName.toUtf8();
+    const QByteArray key = target.engineId + '\0' + name;
+    const QByteArray fingerprint = QByteArray::number(sec.authProtocol) + '\0' + QByteArray::number(sec.privProtocol)
+                                   + '\0' + sec.authPassword.toUtf8() + '\0' + sec.privPassword.toUtf8();
+    if (session->userFingerprint(key) == fingerprint
+        && usm_get_user(reinterpret_cast<const u_char *>(target.engineId.constData()), size_t(target.engineId.size()),
+                        const_cast<char *>(name.constData())))
+        return;
+
+    if (struct usmUser *old = usm_get_user(reinterpret_cast<const u_char *>(target.engineId.constData()),
+                                           size_t(target.engineId.size()), const_cast<char *>(name.constData()))) {
+        usm_remove_user(old);
+        usm_free_user(old);
+    }
+
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    s.version = SNMP_VERSION_3;
+    s.securityModel = SNMP_SEC_MODEL_USM;
+    QByteArray nameCopy = name;
+    s.securityName = nameCopy.data();
+    s.securityNameLen = size_t(nameCopy.size());
+    QByteArray engineCopy = target.engineId;
+    s.securityEngineID = reinterpret_cast<u_char *>(engineCopy.data());
+    s.securityEngineIDLen = size_t(engineCopy.size());
+
+    const oid *authProto = usmNoAuthProtocol;
+    size_t authProtoLen = USM_AUTH_PROTO_NOAUTH_LEN;
+    if (sec.authProtocol == QxSNMPSecurity::AuthMD5) {
+        authProto = usmHMACMD5AuthProtocol;
+        authProtoLen = USM_AUTH_PROTO_MD5_LEN;
+    } else if (sec.authProtocol == QxSNMPSecurity::AuthSHA) {
+        authProto = usmHMACSHA1AuthProtocol;
+        authProtoLen = USM_AUTH_PROTO_SHA_LEN;
+    }
+    s.securityAuthProto = const_cast<oid *>(authProto);
+    s.securityAuthProtoLen = authProtoLen;
+    const bool hasAuth = sec.authProtocol == QxSNMPSecurity::AuthMD5 || sec.authProtocol == QxSNMPSecurity::AuthSHA;
+    if (hasAuth) {
+        const QByteArray pass = sec.authPassword.toUtf8();
+        s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+        if (generate_Ku(authProto, u_int(authProtoLen), reinterpret_cast<const u_char *>(pass.constData()),
+                        size_t(pass.size()), s.securityAuthKey, &s.securityAuthKeyLen)
+            != SNMPERR_SUCCESS)
+            QxSNMPException::raiseStatus(QxNetSnmpStatus::UsmAuthenticationError);
+    }
+    if (sec.privProtocol == QxSNMPSecurity::PrivDES && hasAuth) {
+        s.securityPrivProto = usmDESPrivProtocol;
+        s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+        const QByteArray pass = sec.privPassword.toUtf8();
+        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+        if (generate_Ku(authProto, u_int(authProtoLen), reinterpret_cast<const u_char *>(pass.constData()),
+                        size_t(pass.size()), s.securityPrivKey, &s.securityPrivKeyLen)
+            != SNMPERR_SUCCESS)
+            QxSNMPException::raiseStatus(QxNetSnmpStatus::UsmEncryptionError);
+    } else {
+        s.securityPrivProto = usmNoPrivProtocol;
+        s.securityPrivProtoLen = USM_PRIV_PROTO_NOPRIV_LEN;
+    }
+    if (usm_create_user_from_session(&s) != SNMPERR_SUCCESS)
+        QxSNMPException::raiseStatus(1401);
+    session->setUserFingerprint(key, fingerprint);
+}
+
+// One asynchronous exchange in flight, owned by the library until its callback.
+struct Pending
+{
+    QxSNMPTransport::ReplyHandler handler;
+    QString address;
+    quint16 port = 0;
+    QString agentKey;
+    int reportStatus = 0;
+};
+
+void deliver(Pending *pending, QxSNMPReply &reply)
+{
+    reply.agentAddress = pending->address;
+    reply.agentPort = pending->port;
+    if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId && globalSession())
+        globalSession()->forgetEngineId(pending->agentKey);
+    try {
+        pending->handler(reply);
+    } catch (...) {
+        // A completion handler's failure must not unwind through the library.
+    }
+    delete pending;
+}
+
+int onReply(int operation, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
+{
+    auto *pending = static_cast<Pending *>(magic);
+    QxSNMPReply reply;
+    switch (operation) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        if (pdu && pdu->command == SNMP_MSG_REPORT) {
+            // The library either resends (not in time window) or follows up with
+            // a security-error call; the exchange is not over yet.
+            pending->reportStatus = QxNetSnmpStatus::fromLibraryError(snmpv3_get_report_type(pdu));
+            return 1;
+        }
+        if (pdu)
+            fillReply(reply, pdu);
+        else
+            reply.status = QxNetSnmpStatus::OperationFailed;
+        break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        reply.status = QxNetSnmpStatus::Timeout;
+        break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        reply.status = pending->reportStatus != 0 ? pending->reportStatus : 1401;
+        break;
+    case NETSNMP_CALLBACK_OP_DISCONNECT:
+        reply.status = QxNetSnmpStatus::SessionClosed;
+        break;
+    default:
+        return 1;
+    }
+    deliver(pending, reply);
+    return 1;
+}
+
+} // namespace
+
+QString QxSNMPTarget::agentKey() const
+{
+    return QStringLiteral("%1.%2.%3.%4:%5")
+        .arg(ipv4 >> 24)
+        .arg((ipv4 >> 16) & 0xFF)
+        .arg((ipv4 >> 8) & 0xFF)
+        .arg(ipv4 & 0xFF)
+        .arg(port);
+}
+
+bool QxSNMPTransport::resolve(const QString &address, quint32 &ipv4)
+{
+    const QByteArray text = address.trimmed().toLatin1();
+    if (text.isEmpty() || text.size() > 253)
+        return false;
+    in_addr parsed{};
+    if (inet_pton(AF_INET, text.constData(), &parsed) == 1) {
+        ipv4 = ntohl(parsed.s_addr);
+        return true;
+    }
+    // Only a syntactically valid host name is looked up; a text of digits and
+    // dots that is no address is no name either.
+    bool onlyDigits = true;
+    for (char c : text) {
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+        if (!ok)
+            return false;
+        if (c != '.' && !(c >= '0' && c <= '9'))
+            onlyDigits = false;
+    }
+    if (onlyDigits || text.startsWith('.') || text.startsWith('-') || text.contains(".."))
+        return false;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo *result = nullptr;
+    if (getaddrinfo(text.constData(), nullptr, &hints, &result) != 0 || !result)
+        return false;
+    ipv4 = ntohl(reinterpret_cast<sockaddr_in *>(result->ai_addr)->sin_addr.s_addr);
+    freeaddrinfo(result);
+    return true;
+}
+
+QxSNMPTarget QxSNMPTransport::makeTarget(const QxSNMPDevice &device, const QxSNMPSecurity &security,
+                                        const QxSNMPScope &scope, int timeout, int retries)
+{
+    QxSNMPTarget target;
+    if (!resolve(device.address, target.ipv4))
+        QxSNMPException::raiseFramework(-509);
+    target.port = device.port;
+    target.address = device.address;
+    target.security = security;
+    target.scope = scope;
+    target.timeout = timeout;
+    target.retries = retries;
+    if (security.version == QxSNMPSecurity::V3) {
+        QxSNMPSession *session = globalSession();
+        handle();
+        const QString key = target.agentKey();
+        target.engineId = session->engineId(key);
+        if (target.engineId.isEmpty()) {
+            target.engineId = discoverEngineId(target);
+            session->setEngineId(key, target.engineId);
+        }
+        registerUser(target);
+    }
+    return target;
+}
+
+QxSNMPReply QxSNMPTransport::exchange(const QxSNMPTarget &target, Command command, const QList<QxSNMPBinding> &bindings)
+{
+    void *h = handle();
+    netsnmp_pdu *pdu = buildPdu(target, command, bindings);
+    applyTimeouts(target);
+    netsnmp_pdu *response = nullptr;
+    const int stat = snmp_sess_synch_response(h, pdu, &response);
+    QxSNMPReply reply;
+    reply.agentAddress = target.address;
+    reply.agentPort = target.port;
+    if (stat == STAT_SUCCESS && response)
+        fillReply(reply, response);
+    else if (stat == STAT_TIMEOUT)
+        reply.status = QxNetSnmpStatus::Timeout;
+    else
+        reply.status = lastError();
+    if (response)
+        snmp_free_pdu(response);
+    if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId)
+        globalSession()->forgetEngineId(target.agentKey());
+    return reply;
+}
+
+int QxSNMPTransport::send(const QxSNMPTarget &target, Command command, const QList<QxSNMPBinding> &bindings,
+                          ReplyHandler handler)
+{
+    void *h = handle();
+    netsnmp_pdu *pdu = buildPdu(target, command, bindings);
+    applyTimeouts(target);
+    auto *pending = new Pending{std::move(handler), target.address, target.port, target.agentKey(), 0};
+    if (snmp_sess_async_send(h, pdu, onReply, pending) == 0) {
+        snmp_free_pdu(pdu);
+        delete pending;
+        return lastError();
+    }
+    return 0;
+}
