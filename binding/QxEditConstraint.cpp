@@ -1,5 +1,7 @@
 #include "binding/QxEditConstraint.h"
 
+#include "binding/QxEditValidator.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,9 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-// QLineEdit's own default, which stands for "no limit".
-constexpr int kUnlimitedLength = 32767;
 
 // Set on a window while a failed exit check gives the focus back to its edit.
 // Every constraint object of that window (a dialog often has several bindings)
@@ -43,13 +42,14 @@ struct QxEditConstraint::Record
 {
     QxEditFormat format;
     QPointer<QLineEdit> edit;
+    std::unique_ptr<QxEditValidator> validator;
     QString lastAccepted;
     Handler changeHandler;
     Handler exitHandler;
     QMetaObject::Connection editedConnection;
     QMetaObject::Connection destroyedConnection;
     // What registration changed on the edit, to be put back on removal.
-    int previousMaxLength = kUnlimitedLength;
+    QPointer<const QValidator> previousValidator;
     bool widthSet = false;
     int previousMinimumWidth = 0;
     int previousMaximumWidth = QWIDGETSIZE_MAX;
@@ -74,18 +74,20 @@ void QxEditConstraint::registerEdit(const QString &specification, QLineEdit *edi
     remove(edit);
 
     record->edit = edit;
-    record->previousMaxLength = edit->maxLength();
-    // A number list's length counts numbers, not characters, so it must not cut
-    // the text short.
     const QxEditFormat &format = record->format;
-    const bool limitCharacters = format.length() > 0 && format.type() != QLatin1Char('n');
-    edit->setMaxLength(limitCharacters ? std::min(format.length(), kUnlimitedLength) : kUnlimitedLength);
     if (format.width() > 0) {
         record->widthSet = true;
         record->previousMinimumWidth = edit->minimumWidth();
         record->previousMaximumWidth = edit->maximumWidth();
         edit->setFixedWidth(format.width());
     }
+
+    // The length is kept by the validator rather than the edit's own maximum
+    // length, which would also cut texts the program sets, such as "(NULL)".
+    record->previousValidator = edit->validator();
+    record->validator = std::make_unique<QxEditValidator>(format, edit, [this] { m_beeper(); });
+    record->validator->setChained(edit->validator());
+    edit->setValidator(record->validator.get());
 
     record->editedConnection =
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { textEdited(edit); });
@@ -132,7 +134,9 @@ void QxEditConstraint::detach(Record &record)
     if (!edit)
         return;
     edit->removeEventFilter(this);
-    edit->setMaxLength(record.previousMaxLength);
+    // Someone may have put a validator of their own on the edit meanwhile.
+    if (edit->validator() == record.validator.get())
+        edit->setValidator(record.previousValidator);
     if (record.widthSet) {
         edit->setMinimumWidth(record.previousMinimumWidth);
         edit->setMaximumWidth(record.previousMaximumWidth);
@@ -217,41 +221,20 @@ void QxEditConstraint::textEdited(QLineEdit *edit)
     const Record *record = find(edit);
     if (!record)
         return;
-    const QxEditFormat::ChangeOutcome outcome = record->format.checkChange(edit->text());
-    switch (outcome.action) {
-    case QxEditFormat::ChangeOutcome::Ignore:
-        return;
-    case QxEditFormat::ChangeOutcome::Accept:
-        finishChange(edit, outcome.advanceWhenFull);
-        return;
-    case QxEditFormat::ChangeOutcome::Advance:
-    case QxEditFormat::ChangeOutcome::Refuse:
-        break;
-    }
-
-    // Keep the cursor where the user was typing, less what was taken out before it.
-    const int cursor = edit->cursorPosition();
-    const auto before = std::count_if(outcome.removedAt.begin(), outcome.removedAt.end(),
-                                      [cursor](int at) { return at < cursor; });
-    edit->setText(outcome.text);
-    edit->setCursorPosition(cursor - int(before));
-    if (outcome.refused)
-        m_beeper();
-
-    // The cleaned text gets the treatment of a text that fitted from the start;
-    // after an advance character the focus moves on exactly once.
-    const bool advancing = outcome.action == QxEditFormat::ChangeOutcome::Advance;
-    const Record *again = find(edit);
-    if (again) {
-        const QxEditFormat::ChangeOutcome clean = again->format.checkChange(outcome.text);
-        if (clean.action == QxEditFormat::ChangeOutcome::Accept)
-            finishChange(edit, !advancing && clean.advanceWhenFull);
-    }
-    if (advancing)
+    // The validator has already cut the text and taken out what does not fit.
+    const bool advance = record->validator->takeAdvanceRequest();
+    const QString text = edit->text();
+    if (!advance && text == record->validator->previousText())
+        return; // a refused keystroke: nothing changed
+    QPointer<QLineEdit> alive(edit);
+    const QxEditFormat::ChangeOutcome outcome = record->format.checkChange(text);
+    if (outcome.action == QxEditFormat::ChangeOutcome::Accept)
+        runChangeHandler(edit, !advance && outcome.advanceWhenFull);
+    if (advance && alive)
         focusNext(edit);
 }
 
-void QxEditConstraint::finishChange(QLineEdit *edit, bool advanceWhenFull)
+void QxEditConstraint::runChangeHandler(QLineEdit *edit, bool advanceWhenFull)
 {
     QPointer<QLineEdit> alive(edit);
     if (const Record *record = find(edit); record && record->changeHandler) {

@@ -6,23 +6,25 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
 
 class QEvent;
 class QLineEdit;
-class QWidget;
+
 
 // Input rules for line edits. Every registered edit gets the character filter of
-// its format on each user change, its maximum length, auto-advance, and the
+// its format on each user change, its length limit, auto-advance, and the
 // range, length or count check when the focus leaves it, with a message box in
 // the catalogue's words and the last accepted text restored on failure.
 // One object serves all edits of one binding; removing an edit (or destroying
 // the object) gives the edit its previous behaviour back.
 //
-// Only what the user types, pastes or deletes is filtered; a value the program
-// puts into the edit is shown as it is and never moves the focus.
+// Only what the user types, pastes or deletes is filtered and cut to the length
+// (QxEditValidator); a value the program puts into the edit is shown as it is,
+// never shortened, and never moves the focus.
 class QxEditConstraint : public QObject
 {
     Q_OBJECT
@@ -80,7 +82,7 @@ private:
     Record *find(const QObject *edit) const;
     void detach(Record &record);
     void textEdited(QLineEdit *edit);
-    void finishChange(QLineEdit *edit, bool advanceWhenFull);
+    void runChangeHandler(QLineEdit *edit, bool advanceWhenFull);
     void leave(QLineEdit *edit);
 
     QPointer<QWidget> m_owner;

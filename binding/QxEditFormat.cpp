@@ -279,6 +279,32 @@ bool QxEditFormat::accepts(const QString &text, int pos) const
     }
 }
 
+bool QxEditFormat::limitLength(const QString &before, QString &text, int &cursor) const
+{
+    // A number list's length counts numbers, not characters.
+    if (m_length <= 0 || m_type == QLatin1Char('n'))
+        return false;
+    if (text.size() <= m_length || text.size() <= before.size())
+        return false;
+    cursor = std::clamp(cursor, 0, int(text.size()));
+    // The edit replaced a piece of `before` by the text ending at the cursor; what
+    // follows the cursor is the unchanged tail, so the insertion cannot start later
+    // than where that tail begins in `before`.
+    const int tail = int(text.size()) - cursor;
+    const int limit = std::max(0, std::min(cursor, int(before.size()) - tail));
+    int prefix = 0;
+    while (prefix < limit && text.at(prefix) == before.at(prefix))
+        ++prefix;
+    const int inserted = cursor - prefix;
+    const int kept = int(text.size()) - inserted;
+    const int room = std::max(0, m_length - kept);
+    if (inserted <= room)
+        return false;
+    text.remove(prefix + room, inserted - room);
+    cursor = prefix + room;
+    return true;
+}
+
 QxEditFormat::ChangeOutcome QxEditFormat::checkChange(const QString &text) const
 {
     ChangeOutcome outcome;

@@ -90,6 +90,13 @@ public:
     // characters before pos are those of text).
     bool accepts(const QString &text, int pos) const;
 
+    // Keeps a user edit within the length: when the edit made the text longer
+    // than the length (and longer than it was), only as much of the inserted text
+    // stays as fits, the way a length-limited edit takes a paste. `before` is the
+    // text ahead of the edit, `cursor` the position just after the insertion.
+    // A text the program put in is never shortened. Returns whether it cut.
+    bool limitLength(const QString &before, QString &text, int &cursor) const;
+
     ChangeOutcome checkChange(const QString &text) const;
     ExitOutcome checkExit(const QString &text) const;
 
