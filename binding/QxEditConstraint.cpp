@@ -252,23 +252,25 @@ bool QxEditConstraint::eventFilter(QObject *watched, QEvent *event)
         // During destruction the watched object is no longer a line edit.
         auto *edit = qobject_cast<QLineEdit *>(watched);
         const auto *focusEvent = static_cast<QFocusEvent *>(event);
-        if (edit && leavesEdit(focusEvent->reason()))
-            leave(edit);
+        // When the focus went back, the edit must not go on to treat the event
+        // as a loss of focus (it would hide the cursor of the focused edit).
+        if (edit && leavesEdit(focusEvent->reason()) && leave(edit))
+            return true;
     }
     return QObject::eventFilter(watched, event);
 }
 
-void QxEditConstraint::leave(QLineEdit *edit)
+bool QxEditConstraint::leave(QLineEdit *edit)
 {
     QWidget *window = edit->window();
     if (window->property(kRestoringFocus).toBool())
-        return;
+        return false;
     const Record *record = find(edit);
     const QxEditFormat::ExitOutcome outcome = record->format.checkExit(edit->text());
     QPointer<QLineEdit> alive(edit);
 
     if (outcome.result == QxEditFormat::ExitOutcome::Skip)
-        return;
+        return false;
 
     if (outcome.result == QxEditFormat::ExitOutcome::Fail) {
         QPointer<QWidget> guarded(window);
@@ -281,7 +283,7 @@ void QxEditConstraint::leave(QLineEdit *edit)
         }
         if (guarded)
             guarded->setProperty(kRestoringFocus, QVariant());
-        return;
+        return alive && alive->window()->focusWidget() == alive;
     }
 
     bool accepted = true;
@@ -290,12 +292,12 @@ void QxEditConstraint::leave(QLineEdit *edit)
         accepted = handler(edit);
     }
     if (!alive)
-        return;
-    Record *current = find(edit);
-    if (!current)
-        return;
-    if (!accepted)
-        edit->setText(current->lastAccepted);
-    else if (m_remember)
-        current->lastAccepted = edit->text();
+        return false;
+    if (Record *current = find(edit)) {
+        if (!accepted)
+            edit->setText(current->lastAccepted);
+        else if (m_remember)
+            current->lastAccepted = edit->text();
+    }
+    return false;
 }

@@ -83,7 +83,8 @@ private:
     void detach(Record &record);
     void textEdited(QLineEdit *edit);
     void runChangeHandler(QLineEdit *edit, bool advanceWhenFull);
-    void leave(QLineEdit *edit);
+    // Returns whether the focus went back to the edit.
+    bool leave(QLineEdit *edit);
 
     QPointer<QWidget> m_owner;
     bool m_remember;

@@ -256,23 +256,23 @@ bool QxEditFormat::isMarker(const QString &text)
     return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");
 }
 
-bool QxEditFormat::accepts(const QString &text, int pos) const
+bool QxEditFormat::accepts(const QString &accepted, QChar c) const
 {
-    const QChar c = text.at(pos);
+    const bool first = accepted.isEmpty();
     switch (m_type.unicode()) {
     case 'i':
-        return isDigit(c) || (c == QLatin1Char('-') && pos == 0);
+        return isDigit(c) || (c == QLatin1Char('-') && first);
     case 'u':
         return isDigit(c);
     case 'f':
         if (c == QLatin1Char('.'))
-            return !text.left(pos).contains(QLatin1Char('.'));
-        return isDigit(c) || (c == QLatin1Char('-') && pos == 0);
+            return !accepted.contains(QLatin1Char('.'));
+        return isDigit(c) || (c == QLatin1Char('-') && first);
     case 'h':
         return isHexDigit(c);
     case 'n':
         if (c == m_delimiter)
-            return pos > 0 && text.at(pos - 1) != m_delimiter;
+            return !first && accepted.back() != m_delimiter;
         return isDigit(c);
     default:
         return true;
@@ -311,50 +311,40 @@ QxEditFormat::ChangeOutcome QxEditFormat::checkChange(const QString &text) const
     if (text.isEmpty() || isMarker(text))
         return outcome;
 
-    // Track where every remaining character came from, so the caller can keep the
-    // cursor where the user was typing.
-    QString current = text;
-    QList<int> origin;
-    origin.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i)
-        origin.append(i);
-
-    auto removeAt = [&](int i) {
-        outcome.removedAt.append(origin.at(i));
-        current.remove(i, 1);
-        origin.removeAt(i);
-    };
-
-    // A pasted text may hold the advance character more than once; taking them
-    // all out in one go moves the focus once instead of once per character.
-    if (!m_advance.isNull() && current.contains(m_advance)) {
-        outcome.action = ChangeOutcome::Advance;
-        for (int i = int(current.size()) - 1; i >= 0; --i) {
-            if (current.at(i) == m_advance)
-                removeAt(i);
-        }
-    }
-
-    // Removing one character can make the next one unacceptable (a list
-    // delimiter that now comes first), so rescan from the left until clean.
-    for (int i = 0; i < current.size();) {
-        if (accepts(current, i)) {
-            ++i;
+    // Whether a character fits depends only on the characters kept before it, so
+    // one pass from the left gives what removing the first misfit again and again
+    // would give, in linear time even for a long paste. A pasted text may hold the
+    // advance character more than once; all of them go and the focus moves once.
+    const bool hasAdvance = !m_advance.isNull() && text.contains(m_advance);
+    const bool singlePoint = m_type == QLatin1Char('f');
+    bool pointKept = false;
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (hasAdvance && c == m_advance) {
+            outcome.removedAt.append(i);
             continue;
         }
-        removeAt(i);
-        outcome.refused = true;
-        if (outcome.action != ChangeOutcome::Advance)
-            outcome.action = ChangeOutcome::Refuse;
-        i = 0;
+        const bool fits = singlePoint && c == QLatin1Char('.') ? !pointKept : accepts(kept, c);
+        if (!fits) {
+            outcome.removedAt.append(i);
+            outcome.refused = true;
+            continue;
+        }
+        pointKept = pointKept || c == QLatin1Char('.');
+        kept.append(c);
     }
-    std::sort(outcome.removedAt.begin(), outcome.removedAt.end());
 
-    if (outcome.action == ChangeOutcome::Ignore) {
+    if (hasAdvance)
+        outcome.action = ChangeOutcome::Advance;
+    else if (outcome.refused)
+        outcome.action = ChangeOutcome::Refuse;
+    else {
         outcome.action = ChangeOutcome::Accept;
         outcome.advanceWhenFull = hasFlag(AutoAdvance) && m_length > 0 && text.size() == m_length;
     }
-    outcome.text = current;
+    outcome.text = kept;
     return outcome;
 }
 

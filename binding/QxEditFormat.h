@@ -86,9 +86,8 @@ public:
     qint64 integerMinimum() const;
     qint64 integerMaximum() const;
 
-    // Whether the type accepts character c at position pos of text (the
-    // characters before pos are those of text).
-    bool accepts(const QString &text, int pos) const;
+    // Whether the type accepts c after the characters already accepted.
+    bool accepts(const QString &accepted, QChar c) const;
 
     // Keeps a user edit within the length: when the edit made the text longer
     // than the length (and longer than it was), only as much of the inserted text

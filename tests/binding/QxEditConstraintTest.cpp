@@ -263,6 +263,25 @@ TEST_F(EditConstraintTest, SwitchingWindowsIsNotLeavingTheEdit)
     EXPECT_EQ(edits[0]->text(), QStringLiteral("99"));
 }
 
+TEST_F(EditConstraintTest, WithoutTheRememberFlagOnlyAnExplicitRememberCounts)
+{
+    QxEditConstraint forgetful(&form, false);
+    forgetful.setMessagePresenter([this](QWidget *, const QString &text) { messages.append(text); });
+    forgetful.registerEdit(QStringLiteral("%i{n1x100}"), edits[0]);
+    focus(edits[0]);
+    type(QStringLiteral("50"));
+    focus(edits[1]);
+    EXPECT_EQ(forgetful.lastAccepted(edits[0]), QString());
+
+    forgetful.remember(edits[0]);
+    focus(edits[0]);
+    edits[0]->selectAll();
+    type(QStringLiteral("500"));
+    focus(edits[1]);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(edits[0]->text(), QStringLiteral("50"));
+}
+
 // --- chained handlers -------------------------------------------------------------------
 
 TEST_F(EditConstraintTest, HandlerVetoStopsAutoAdvanceAndRestoresAtExit)

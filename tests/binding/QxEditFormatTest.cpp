@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using Change = QxEditFormat::ChangeOutcome;
@@ -177,6 +179,11 @@ TEST(EditFormatReal, DefaultMinimumIsPositiveSoZeroAndNegativesFail)
 
 TEST(EditFormatReal, TypingAllowsOnePointAndALeadingMinus)
 {
+    // A long paste full of misfits is cleaned in one pass, not one per character.
+    const auto pasted = typing("%f", ("-" + std::string(30000, '.') + "5").c_str());
+    EXPECT_EQ(pasted.text, QStringLiteral("-.5"));
+    EXPECT_EQ(pasted.removedAt.size(), 29999);
+
     EXPECT_EQ(typing("%f", "-1.5").action, Change::Accept);
     EXPECT_EQ(typing("%f", "1.2.3").text, QStringLiteral("1.23"));
     EXPECT_EQ(typing("%f", "1.5-").text, QStringLiteral("1.5"));
