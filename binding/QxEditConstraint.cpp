@@ -66,11 +66,11 @@ QxEditConstraint::~QxEditConstraint()
     removeAll();
 }
 
-void QxEditConstraint::registerEdit(const QString &specification, QLineEdit *edit)
+void QxEditConstraint::registerEdit(const QString &formatText, QLineEdit *edit)
 {
     if (!edit)
         return;
-    auto record = std::make_unique<Record>(Record{QxEditFormat::parse(specification)});
+    auto record = std::make_unique<Record>(Record{QxEditFormat::parse(formatText)});
     remove(edit);
 
     record->edit = edit;

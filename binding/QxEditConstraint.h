@@ -14,7 +14,6 @@
 class QEvent;
 class QLineEdit;
 
-
 // Input rules for line edits. Every registered edit gets the character filter of
 // its format on each user change, its length limit, auto-advance, and the
 // range, length or count check when the focus leaves it, with a message box in
@@ -45,9 +44,9 @@ public:
     QxEditConstraint(const QxEditConstraint &) = delete;
     QxEditConstraint &operator=(const QxEditConstraint &) = delete;
 
-    // Parses the specification (raising -2 when it is bad; nothing changes then)
+    // Parses the format (raising -2 when it is bad; nothing changes then)
     // and hooks the edit. An edit registered before gets the new rules instead.
-    void registerEdit(const QString &specification, QLineEdit *edit);
+    void registerEdit(const QString &formatText, QLineEdit *edit);
     // Segment k of a format cut at every "%" goes to edit k. Every segment is
     // parsed before any edit is hooked.
     void registerFormat(const QString &format, const QList<QLineEdit *> &edits);

@@ -126,9 +126,9 @@ QList<qint64> numberList(const QString &text, QChar delimiter)
 
 } // namespace
 
-QxEditFormat QxEditFormat::parse(const QString &specification)
+QxEditFormat QxEditFormat::parse(const QString &text)
 {
-    const QString &s = specification;
+    const QString &s = text;
     if (s.size() < 2 || s.at(0) != QLatin1Char('%'))
         badFormat();
 
@@ -231,7 +231,7 @@ QStringList QxEditFormat::segments(const QString &format)
     return parts;
 }
 
-int QxEditFormat::specificationCount(const QString &format)
+int QxEditFormat::editCount(const QString &format)
 {
     int count = 0;
     for (qsizetype i = 0; i + 1 < format.size(); ++i) {

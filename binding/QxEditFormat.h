@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// One input-constraint specification of an edit, such as "%i{n0x65535l5a}", and
+// One input-constraint format of an edit, such as "%i{n0x65535l5a}", and
 // the checks it implies. Pure text logic: the widget side (QxEditConstraint) feeds
 // it the edit's text and acts on the outcome, so the rules can be exercised
 // without any widget.
@@ -60,16 +60,16 @@ public:
     static constexpr int CountEntry = 10;
     static constexpr int ListRangeEntry = 11;
 
-    // Parses one specification; raises QxSNMPException -2 "Bad format specifier of
+    // Parses one format; raises QxSNMPException -2 "Bad format specifier of
     // edit's constraint!" for anything outside the syntax.
-    static QxEditFormat parse(const QString &specification);
+    static QxEditFormat parse(const QString &text);
 
     // Cuts a format that serves several edits at every "%": segment k is the
-    // specification of edit k. Text ahead of the first "%" is a segment of its
+    // format of edit k. Text ahead of the first "%" is a segment of its
     // own (and fails to parse), so a malformed format is never silently shortened.
     static QStringList segments(const QString &format);
     // How many edits a format serves: the "%" characters followed by a type letter.
-    static int specificationCount(const QString &format);
+    static int editCount(const QString &format);
 
     QChar type() const { return m_type; }
     QChar delimiter() const { return m_delimiter; }

@@ -307,7 +307,7 @@ TEST_F(EditConstraintTest, HandlerVetoStopsAutoAdvanceAndRestoresAtExit)
 
 // --- attaching and detaching --------------------------------------------------------------
 
-TEST_F(EditConstraintTest, BadSpecificationLeavesTheEditAlone)
+TEST_F(EditConstraintTest, BadFormatLeavesTheEditAlone)
 {
     EXPECT_THROW(constraint->registerEdit(QStringLiteral("%i{l5q}"), edits[0]), QxSNMPException);
     EXPECT_FALSE(constraint->isRegistered(edits[0]));

@@ -10,14 +10,14 @@ namespace {
 using Change = QxEditFormat::ChangeOutcome;
 using Exit = QxEditFormat::ExitOutcome;
 
-Exit leaving(const char *spec, const char *text)
+Exit leaving(const char *format, const char *text)
 {
-    return QxEditFormat::parse(QString::fromLatin1(spec)).checkExit(QString::fromLatin1(text));
+    return QxEditFormat::parse(QString::fromLatin1(format)).checkExit(QString::fromLatin1(text));
 }
 
-Change typing(const char *spec, const char *text)
+Change typing(const char *format, const char *text)
 {
-    return QxEditFormat::parse(QString::fromLatin1(spec)).checkChange(QString::fromLatin1(text));
+    return QxEditFormat::parse(QString::fromLatin1(format)).checkChange(QString::fromLatin1(text));
 }
 
 void expectFailure(const Exit &outcome, int code, const char *message)
@@ -89,20 +89,20 @@ TEST(EditFormatParse, CutsAMultiEditFormatAtEveryPercent)
     const QString format = QStringLiteral("%i{e.}%i{e.}%i{e.}%i{n0x255}");
     EXPECT_EQ(QxEditFormat::segments(format),
               (QStringList{"%i{e.}", "%i{e.}", "%i{e.}", "%i{n0x255}"}));
-    EXPECT_EQ(QxEditFormat::specificationCount(format), 4);
+    EXPECT_EQ(QxEditFormat::editCount(format), 4);
     // Text ahead of the first "%" stays a segment, so the format fails as a whole.
     EXPECT_EQ(QxEditFormat::segments(QStringLiteral("x%s")), (QStringList{"x", "%s"}));
-    EXPECT_EQ(QxEditFormat::specificationCount(QStringLiteral("100%% %s")), 1);
+    EXPECT_EQ(QxEditFormat::editCount(QStringLiteral("100%% %s")), 1);
 }
 
 // --- markers and empty texts -----------------------------------------------------
 
 TEST(EditFormatMarkers, NullAndNotDoneAreNeverChecked)
 {
-    for (const char *spec : {"%i{n1x5}", "%h{l12f}", "%s{l3n}", "%n,{l2f}", "%f"}) {
-        EXPECT_EQ(leaving(spec, "(NULL)").result, Exit::Skip) << spec;
-        EXPECT_EQ(leaving(spec, "(NOTDONE)").result, Exit::Skip) << spec;
-        EXPECT_EQ(typing(spec, "(NULL)").action, Change::Ignore) << spec;
+    for (const char *format : {"%i{n1x5}", "%h{l12f}", "%s{l3n}", "%n,{l2f}", "%f"}) {
+        EXPECT_EQ(leaving(format, "(NULL)").result, Exit::Skip) << format;
+        EXPECT_EQ(leaving(format, "(NOTDONE)").result, Exit::Skip) << format;
+        EXPECT_EQ(typing(format, "(NULL)").action, Change::Ignore) << format;
     }
 }
 
@@ -132,12 +132,12 @@ TEST(EditFormatInteger, TypingKeepsDigitsAndALeadingMinusOnly)
 
 TEST(EditFormatInteger, RangeEdgesAndTheMessage)
 {
-    const char *spec = "%i{n0x65535l5a}";
-    EXPECT_EQ(leaving(spec, "0").result, Exit::Pass);
-    EXPECT_EQ(leaving(spec, "65535").result, Exit::Pass);
-    expectFailure(leaving(spec, "70000"), -8, "Please enter a number between 0 and 65535!");
-    expectFailure(leaving(spec, "65536"), -8, "Please enter a number between 0 and 65535!");
-    expectFailure(leaving(spec, "-1"), -8, "Please enter a number between 0 and 65535!");
+    const char *format = "%i{n0x65535l5a}";
+    EXPECT_EQ(leaving(format, "0").result, Exit::Pass);
+    EXPECT_EQ(leaving(format, "65535").result, Exit::Pass);
+    expectFailure(leaving(format, "70000"), -8, "Please enter a number between 0 and 65535!");
+    expectFailure(leaving(format, "65536"), -8, "Please enter a number between 0 and 65535!");
+    expectFailure(leaving(format, "-1"), -8, "Please enter a number between 0 and 65535!");
 
     EXPECT_EQ(leaving("%i", "-2147483648").result, Exit::Pass);
     expectFailure(leaving("%i", "2147483648"), -8,
