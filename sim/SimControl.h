@@ -1,0 +1,18 @@
+#pragma once
+
+// Instances of the simulator's control subtree (see README, "The switch simulator").
+namespace SimControl {
+inline constexpr char root[] = "1.3.6.1.3.2400.1";
+inline constexpr char dropPercent[] = "1.3.6.1.3.2400.1.1.0";
+inline constexpr char delayMs[] = "1.3.6.1.3.2400.1.2.0";
+inline constexpr char silentSeconds[] = "1.3.6.1.3.2400.1.3.0";
+inline constexpr char nextMode[] = "1.3.6.1.3.2400.1.4.0";
+inline constexpr char nextPrefix[] = "1.3.6.1.3.2400.1.5.0";
+inline constexpr char saveCount[] = "1.3.6.1.3.2400.1.6.0";
+inline constexpr char rebootCount[] = "1.3.6.1.3.2400.1.7.0";
+inline constexpr char rebootSeconds[] = "1.3.6.1.3.2400.1.8.0";
+inline constexpr char errorEntry[] = "1.3.6.1.3.2400.1.10.1";
+
+enum NextMode { NextNormal = 1, NextRepeat = 2, NextBackwards = 3 };
+enum ErrorOps { ErrorsOnAll = 1, ErrorsOnReads = 2, ErrorsOnWrites = 3 };
+} // namespace SimControl

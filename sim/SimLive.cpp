@@ -1,0 +1,280 @@
+#include "sim/SimLive.h"
+
+#include "sim/SimMib.h"
+#include "sim/SimRange.h"
+
+#include <sstream>
+
+namespace {
+
+const char ifOperStatus[] = "1.3.6.1.2.1.2.2.1.8";
+const char ifSpeed[] = "1.3.6.1.2.1.2.2.1.5";
+const char vlanStaticEntry[] = "1.3.6.1.2.1.17.7.1.4.3.1";
+const char vlanCurrentTable[] = "1.3.6.1.2.1.17.7.1.4.2";
+const char vlanCurrentEntry[] = "1.3.6.1.2.1.17.7.1.4.2.1";
+const char numVlans[] = "1.3.6.1.2.1.17.7.1.1.4.0";
+const char tpFdbEntry[] = "1.3.6.1.2.1.17.7.1.2.2.1";
+const char fdbDynamicCount[] = "1.3.6.1.2.1.17.7.1.2.1.1.2.1";
+
+// LED bytes: state 0x01 = off; 0x80 = blinking (traffic). Colour codes index
+// the module's colour maps: 1 orange (10 Mb/s), 2 green (100 Mb/s), 3 green (1 Gb/s).
+constexpr unsigned char ledOff = 0x01;
+constexpr unsigned char ledActivity = 0x80;
+
+} // namespace
+
+SimLive::SimLive(SimObjectStore &store)
+    : m_store(store)
+    , m_sysUpTime(SimOid::of("1.3.6.1.2.1.1.3.0"))
+    , m_devUpTime(SimOid::of("E.11.63.7.2.1.1.1.0"))
+    , m_ledStatus(SimOid::of("E.11.63.7.2.1.1.5.0"))
+    , m_portsInUse(SimOid::of("E.11.63.7.2.1.1.3.0"))
+{
+}
+
+std::int64_t SimLive::intAt(const SimOid &oid, std::int64_t fallback) const
+{
+    const SimCell *cell = m_store.find(oid);
+    if (!cell || !SimValue::isNumeric(cell->value.tag()))
+        return fallback;
+    return cell->value.asInt();
+}
+
+void SimLive::start(Clock::time_point now)
+{
+    m_start = now;
+    m_grown = now;
+    const SimOid oper = SimOid::of(ifOperStatus);
+    for (unsigned port = 1; port <= portCount; ++port)
+        m_cable[port] = intAt(oper.child(port), 2) == 1;
+    updateLinks();
+    updateVlanCurrent();
+    refresh(now);
+}
+
+void SimLive::restartClock(Clock::time_point now)
+{
+    m_start = now;
+    m_grown = now;
+    refresh(now);
+}
+
+bool SimLive::adminUp(unsigned port) const
+{
+    for (std::size_t i = 0; i < SimMib::adminRuleCount; ++i) {
+        const SimAdminRule &rule = SimMib::adminRules[i];
+        const SimOid column = SimOid::of(rule.column).child(port);
+        // Every row of the port (the vendor table has one per medium).
+        for (auto *it = m_store.next(column); it && it->first.startsWith(column); it = m_store.next(it->first))
+            if (it->second.value.asInt() == rule.downValue)
+                return false;
+        if (const SimCell *cell = m_store.find(column); cell && cell->value.asInt() == rule.downValue)
+            return false;
+    }
+    return true;
+}
+
+bool SimLive::portLinked(unsigned port) const
+{
+    if (port == cpuInterface)
+        return true;
+    return port >= 1 && port <= portCount && m_cable[port] && adminUp(port);
+}
+
+void SimLive::updateLinks()
+{
+    unsigned inUse = 0;
+    for (unsigned port = 1; port <= portCount; ++port) {
+        const bool linked = portLinked(port);
+        inUse += linked;
+        for (std::size_t i = 0; i < SimMib::linkRuleCount; ++i) {
+            const SimAdminRule &rule = SimMib::linkRules[i];
+            const SimOid instance = SimOid::of(rule.column).child(port);
+            if (SimCell *cell = m_store.find(instance))
+                cell->value = SimValue::integer(linked ? rule.upValue : rule.downValue);
+        }
+    }
+    if (SimCell *cell = m_store.find(m_portsInUse))
+        cell->value = SimValue::integer(inUse);
+    updateLedString();
+}
+
+void SimLive::updateLedString()
+{
+    SimCell *cell = m_store.find(m_ledStatus);
+    if (!cell)
+        return;
+    std::string bytes;
+    bool traffic = false;
+    for (unsigned port = 1; port <= portCount; ++port)
+        traffic = traffic || portLinked(port);
+    bytes += static_cast<char>(traffic ? 0x82 : 0x02); // activity: green, blinking with traffic
+    bytes += static_cast<char>(0x02);                  // PoE: green
+    bytes += static_cast<char>(0x02);                  // power: green
+    bytes += static_cast<char>(0x00);                  // console: not in use
+    const SimOid speed = SimOid::of(ifSpeed);
+    for (unsigned port = 1; port <= portCount; ++port) {
+        if (!portLinked(port)) {
+            bytes += static_cast<char>(ledOff);
+            bytes += static_cast<char>(0x00);
+            continue;
+        }
+        const std::int64_t bps = intAt(speed.child(port), 100000000);
+        unsigned char colour = bps >= 1000000000 ? 3 : (bps >= 100000000 && port <= 24 ? 2 : 1);
+        bytes += static_cast<char>(ledActivity);
+        bytes += static_cast<char>(colour);
+    }
+    cell->value = SimValue::octets(SimValue::OctetString, bytes);
+}
+
+void SimLive::collectCounters()
+{
+    m_counters.clear();
+    for (const auto &[oid, cell] : m_store.cells()) {
+        if (!cell.def || !cell.def->growth)
+            continue;
+        SimOid suffix;
+        if (!m_store.objectFor(oid, &suffix) || suffix.empty())
+            continue;
+        m_counters.push_back({oid, cell.def->growth, suffix[0]});
+    }
+    m_countersGeneration = m_store.generation();
+}
+
+void SimLive::refresh(Clock::time_point now)
+{
+    const auto ticks = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_start).count() / 10;
+    const SimValue upTime = SimValue::unsignedOf(SimValue::TimeTicks, static_cast<std::uint64_t>(ticks));
+    if (SimCell *cell = m_store.find(m_sysUpTime))
+        cell->value = upTime;
+    if (SimCell *cell = m_store.find(m_devUpTime))
+        cell->value = upTime;
+
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now - m_grown).count();
+    if (seconds <= 0)
+        return;
+    m_grown += std::chrono::seconds(seconds);
+    if (m_countersGeneration != m_store.generation())
+        collectCounters();
+    for (const Counter &counter : m_counters) {
+        if (!portLinked(counter.port))
+            continue;
+        if (SimCell *cell = m_store.find(counter.oid)) {
+            // Ports differ a little in load, so the counters do not move in lockstep.
+            const std::uint64_t perSecond = counter.growth * (2 + counter.port % 3) / 3;
+            cell->value.grow(perSecond * static_cast<std::uint64_t>(seconds));
+        }
+    }
+}
+
+void SimLive::clearCounters()
+{
+    if (m_countersGeneration != m_store.generation())
+        collectCounters();
+    for (const Counter &counter : m_counters)
+        if (SimCell *cell = m_store.find(counter.oid))
+            cell->value = SimValue::unsignedOf(cell->value.tag(), 0);
+}
+
+void SimLive::updateVlanCurrent()
+{
+    const SimTable *current = m_store.tableAt(SimOid::of(vlanCurrentEntry));
+    const SimOid staticEntry = SimOid::of(vlanStaticEntry);
+    const SimOid statusColumn = staticEntry.child(5);
+    if (!current || !m_store.find(SimOid::of(numVlans)))
+        return;
+    m_store.eraseBelow(SimOid::of(vlanCurrentTable));
+    unsigned count = 0;
+    for (auto *it = m_store.next(statusColumn); it && it->first.startsWith(statusColumn); it = m_store.next(it->first)) {
+        const SimOid vid = it->first.suffix(statusColumn.size());
+        if (vid.size() != 1)
+            continue;
+        ++count;
+        std::map<unsigned, SimValue> values;
+        if (const SimCell *egress = m_store.find(staticEntry.child(2).concat(vid)))
+            values[4] = egress->value;
+        if (const SimCell *untagged = m_store.find(staticEntry.child(4).concat(vid)))
+            values[5] = untagged->value;
+        SimOid row(std::vector<SimOid::Arc>{0, vid[0]});
+        m_store.createRow(*current, row, values);
+    }
+    m_store.put(SimOid::of(numVlans), SimValue::unsignedOf(SimValue::Gauge32, count));
+}
+
+std::vector<SimLive::Action> SimLive::afterCommit(const std::vector<SimSetTransaction::Binding> &bindings)
+{
+    std::vector<Action> actions;
+    const SimOid staticEntry = SimOid::of(vlanStaticEntry);
+    bool vlansChanged = false;
+    for (const auto &binding : bindings) {
+        if (binding.oid.startsWith(staticEntry))
+            vlansChanged = true;
+        // A port's admin state is kept alike in every column that carries it.
+        for (std::size_t i = 0; i < SimMib::adminRuleCount; ++i) {
+            const SimAdminRule &rule = SimMib::adminRules[i];
+            const SimOid column = SimOid::of(rule.column);
+            if (!binding.oid.startsWith(column) || binding.oid.size() <= column.size())
+                continue;
+            const unsigned port = binding.oid[column.size()];
+            const bool up = binding.value.asInt() != rule.downValue;
+            for (std::size_t j = 0; j < SimMib::adminRuleCount; ++j) {
+                if (j == i)
+                    continue;
+                const SimAdminRule &other = SimMib::adminRules[j];
+                const SimOid otherColumn = SimOid::of(other.column).child(port);
+                if (SimCell *cell = m_store.find(otherColumn))
+                    cell->value = SimValue::integer(up ? other.upValue : other.downValue);
+                for (auto *it = m_store.next(otherColumn); it && it->first.startsWith(otherColumn);
+                     it = m_store.next(it->first))
+                    m_store.find(it->first)->value = SimValue::integer(up ? other.upValue : other.downValue);
+            }
+        }
+        for (std::size_t i = 0; i < SimMib::triggerCount; ++i) {
+            const SimTriggerDef &trigger = SimMib::triggers[i];
+            if (binding.oid != SimOid::of(trigger.oid) || !SimRange::contains(trigger.values, binding.value.asInt()))
+                continue;
+            switch (trigger.action) {
+            case SimAction::ClearCounters:
+                clearCounters();
+                break;
+            case SimAction::ClearTable: {
+                std::istringstream targets(trigger.target);
+                std::string target;
+                while (std::getline(targets, target, ','))
+                    m_store.eraseBelow(SimOid::of(target));
+                break;
+            }
+            default:
+                actions.push_back({trigger.action, binding.value.asInt()});
+                break;
+            }
+            m_store.put(binding.oid, SimValue::integer(trigger.idle));
+        }
+    }
+    if (vlansChanged)
+        updateVlanCurrent();
+    updateLinks();
+    return actions;
+}
+
+void SimLive::fillForwardingDatabase(unsigned n)
+{
+    const SimTable *table = m_store.tableAt(SimOid::of(tpFdbEntry));
+    if (!table)
+        return;
+    std::vector<unsigned> ports;
+    for (unsigned port = 1; port <= portCount; ++port)
+        if (portLinked(port))
+            ports.push_back(port);
+    if (ports.empty())
+        ports.push_back(1);
+    for (unsigned i = 0; i < n; ++i) {
+        // Locally administered addresses, numbered, spread over the ports with link.
+        SimOid row(std::vector<SimOid::Arc>{1, 0x02, 0x50, 0x56, (i >> 16) & 0xFF, (i >> 8) & 0xFF, i & 0xFF});
+        std::map<unsigned, SimValue> values;
+        values[2] = SimValue::integer(ports[i % ports.size()]);
+        values[3] = SimValue::integer(3);
+        m_store.createRow(*table, row, values);
+    }
+    m_store.put(SimOid::of(fdbDynamicCount), SimValue::unsignedOf(SimValue::Counter32, n));
+}

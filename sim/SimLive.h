@@ -1,0 +1,69 @@
+#pragma once
+#include "sim/SimObjectDef.h"
+#include "sim/SimObjectStore.h"
+#include "sim/SimSetTransaction.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+// Keeps the values that change by themselves: sysUpTime ticks, counters grow
+// on ports with link, link and LED state follow the ports' admin state, the
+// VLAN current table follows the static table. Also carries out the triggers.
+class SimLive
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr unsigned portCount = 28;
+    static constexpr unsigned cpuInterface = 29;
+
+    struct Action
+    {
+        SimAction action;
+        std::int64_t value;
+    };
+
+    explicit SimLive(SimObjectStore &store);
+
+    // Takes the cable state from the loaded ifOperStatus values and derives
+    // every live value once.
+    void start(Clock::time_point now);
+    // Brings uptime and counters up to `now`.
+    void refresh(Clock::time_point now);
+    // After a committed SET: follow-up changes in the store, plus the actions
+    // that need the agent (save, reboot, silence, clearing faults).
+    std::vector<Action> afterCommit(const std::vector<SimSetTransaction::Binding> &bindings);
+    // Restarts sysUpTime at `now` (a reboot).
+    void restartClock(Clock::time_point now);
+    // Adds n learnt entries to the 802.1Q forwarding database of VLAN 1.
+    void fillForwardingDatabase(unsigned n);
+
+    bool portLinked(unsigned port) const;
+
+private:
+    struct Counter
+    {
+        SimOid oid;
+        unsigned growth;
+        unsigned port;
+    };
+    void collectCounters();
+    void updateLinks();
+    void updateLedString();
+    void updateVlanCurrent();
+    void clearCounters();
+    bool adminUp(unsigned port) const;
+    std::int64_t intAt(const SimOid &oid, std::int64_t fallback) const;
+
+    SimObjectStore &m_store;
+    Clock::time_point m_start;
+    Clock::time_point m_grown;
+    std::array<bool, portCount + 1> m_cable{};
+    std::vector<Counter> m_counters;
+    unsigned m_countersGeneration = ~0u;
+    SimOid m_sysUpTime;
+    SimOid m_devUpTime;
+    SimOid m_ledStatus;
+    SimOid m_portsInUse;
+};

@@ -1,0 +1,95 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// Object definitions are plain data, written in arrays that read like the
+// switch's MIB (and like the module's descriptor arrays): one line per scalar
+// or table column. The simulator has no code per object.
+
+enum class SimAccess : std::uint8_t { NotAccessible, ReadOnly, ReadWrite };
+
+struct SimObjectDef
+{
+    // Scalar: the object OID (its instance is OID.0). Column: the column OID
+    // (entry OID + column number); its table must be listed in a SimTableDef.
+    // A leading "E" stands for EnterpriseBase.
+    const char *oid;
+    std::uint8_t tag;      // SimValue::Tag
+    SimAccess access;
+    // Factory value in snmprec notation for the tag ("0x..." is hexadecimal for
+    // octet types). In table columns "{1}", "{2}" stand for the row's first and
+    // second index arcs, "{x1}" for the first as two hex digits. nullptr: the
+    // factory state has no such instance (the type's zero for new rows).
+    const char *init;
+    // Integers: allowed values, "1..4094" or "1,2,5..7". Octet types: allowed
+    // sizes in the same notation. nullptr: anything of the right type.
+    const char *range;
+    // Counters: growth per second while the row's port has link.
+    unsigned growth;
+};
+
+enum class SimRowControl : std::uint8_t {
+    None,         // fixed rows; a write to a missing row is refused
+    RowStatus,    // createAndGo(4) creates the row, destroy(6) deletes it
+    FilterStatus, // static filters: permanent(3)/deleteOnReset(4)/deleteOnTimeout(5) create, invalid(2) deletes
+};
+
+struct SimTableDef
+{
+    const char *entry; // the table entry OID
+    // Index components in order, blank separated, each "COLUMN:KIND"; COLUMN 0
+    // marks an index taken from another table. KIND: i integer, a IpAddress,
+    // m MAC address (6 octets), s length-prefixed string, S implied string,
+    // o length-prefixed OID.
+    const char *index;
+    // Factory rows: comma-separated instance patterns whose arcs are numbers or
+    // ranges, e.g. "1..28" or "1..28.100,25..26.101". Empty: no factory rows.
+    const char *rows;
+    unsigned statusColumn;
+    SimRowControl control;
+};
+
+// Behaviour rules, also plain data.
+
+// A column whose value is a port's administrative state; the port is the
+// row's first index arc.
+struct SimAdminRule
+{
+    const char *column;
+    int upValue;
+    int downValue;
+};
+
+enum class SimAction : std::uint8_t {
+    Save,          // record a save (and write the --save file)
+    Reboot,        // silent for a while, then sysUpTime restarts
+    FactoryReboot, // as Reboot, back to the factory state
+    ClearCounters, // every growing counter back to zero
+    ClearTable,    // remove every instance below `target`
+    Silence,       // silent for the written number of seconds
+    ClearFaults,   // every fault injection back to its default
+};
+
+// Writing one of `values` to `oid` (an instance) performs `action`; the object
+// then reads back `idle`.
+struct SimTriggerDef
+{
+    const char *oid;
+    const char *values;
+    SimAction action;
+    const char *target;
+    int idle;
+};
+
+// One group of definitions: a standard MIB, the vendor's MIB, the simulator's
+// own control subtree.
+struct SimMibPart
+{
+    const char *name;
+    const SimObjectDef *objects;
+    std::size_t objectCount;
+    const SimTableDef *tables;
+    std::size_t tableCount;
+    // Extra factory instances and per-instance overrides, snmprec lines.
+    const char *factory;
+};

@@ -1,0 +1,128 @@
+#include "sim/SimOptions.h"
+
+#include <charconv>
+
+namespace {
+
+bool toNumber(const std::string &text, long long low, long long high, long long *out)
+{
+    long long value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() || value < low || value > high)
+        return false;
+    *out = value;
+    return true;
+}
+
+std::vector<std::string> split(const std::string &text, char separator)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+std::string SimOptions::usage()
+{
+    return "usage: nx2400p-sim [options]\n"
+           "  --listen ADDR          transport address (default udp:127.0.0.1:16161)\n"
+           "  --ro-community TEXT    read community (default vqmtze)\n"
+           "  --rw-community TEXT    read-write community (default kdrwopl)\n"
+           "  --user NAME:AUTH:AUTHPASS[:PRIV:PRIVPASS]\n"
+           "                         SNMPv3 user, AUTH none|MD5|SHA, PRIV DES (repeatable)\n"
+           "  --state FILE           initial state (snmprec); default: the factory state\n"
+           "  --save FILE            write the state there on exit and on \"Save Changes\"\n"
+           "  --fdb-entries N        learnt entries in the forwarding database (0..100000)\n"
+           "  --drop PERCENT         ignore this share of requests\n"
+           "  --delay MS             delay every reply\n"
+           "  --seed N               seed for the drop decisions\n";
+}
+
+std::string SimOptions::parseUser(const std::string &spec, User *user)
+{
+    std::vector<std::string> parts = split(spec, ':');
+    if (parts.size() != 3 && parts.size() != 5)
+        return "--user expects NAME:AUTH:AUTHPASS[:PRIV:PRIVPASS], got \"" + spec + "\"";
+    User u;
+    u.name = parts[0];
+    u.auth = parts[1];
+    u.authPass = parts[2];
+    if (u.name.empty())
+        return "--user needs a user name";
+    if (u.auth != "none" && u.auth != "MD5" && u.auth != "SHA")
+        return "--user: AUTH must be none, MD5 or SHA, got \"" + u.auth + "\"";
+    if (u.auth != "none" && u.authPass.size() < 8)
+        return "--user: the authentication pass phrase must have at least 8 characters";
+    if (parts.size() == 5) {
+        u.priv = parts[3];
+        u.privPass = parts[4];
+        if (u.priv != "DES")
+            return "--user: PRIV must be DES, got \"" + u.priv + "\"";
+        if (u.auth == "none")
+            return "--user: privacy needs authentication";
+        if (u.privPass.size() < 8)
+            return "--user: the privacy pass phrase must have at least 8 characters";
+    }
+    *user = u;
+    return {};
+}
+
+std::string SimOptions::parse(const std::vector<std::string> &args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return "unknown option or missing value: " + arg;
+        const std::string &value = args[++i];
+        long long number = 0;
+        if (arg == "--listen") {
+            listen = value;
+        } else if (arg == "--ro-community") {
+            roCommunity = value;
+        } else if (arg == "--rw-community") {
+            rwCommunity = value;
+        } else if (arg == "--user") {
+            User user;
+            std::string error = parseUser(value, &user);
+            if (!error.empty())
+                return error;
+            users.push_back(user);
+        } else if (arg == "--state") {
+            stateFile = value;
+        } else if (arg == "--save") {
+            saveFile = value;
+        } else if (arg == "--fdb-entries") {
+            if (!toNumber(value, 0, 100000, &number))
+                return "--fdb-entries expects a number from 0 to 100000";
+            fdbEntries = static_cast<unsigned>(number);
+        } else if (arg == "--drop") {
+            if (!toNumber(value, 0, 100, &number))
+                return "--drop expects a percentage from 0 to 100";
+            dropPercent = static_cast<int>(number);
+        } else if (arg == "--delay") {
+            if (!toNumber(value, 0, 60000, &number))
+                return "--delay expects milliseconds from 0 to 60000";
+            delayMs = static_cast<int>(number);
+        } else if (arg == "--seed") {
+            if (!toNumber(value, 0, 0xFFFFFFFFll, &number))
+                return "--seed expects a number from 0 to 4294967295";
+            seed = static_cast<std::uint32_t>(number);
+        } else {
+            return "unknown option: " + arg;
+        }
+    }
+    if (roCommunity.empty() || rwCommunity.empty())
+        return "communities must not be empty";
+    return {};
+}
