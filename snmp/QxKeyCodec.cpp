@@ -10,7 +10,6 @@
 #include "snmp/QxTimeTicks.h"
 #include "snmp/QxValueCodec.h"
 
-#include <QStringList>
 #include <cstring>
 
 using namespace QxSyntax;
@@ -48,24 +47,29 @@ quint64 doubleBits(double d)
 class ArcReader
 {
 public:
-    explicit ArcReader(const QString &instance)
-    {
-        if (!instance.isEmpty())
-            m_parts = instance.split(QLatin1Char('.'));
-    }
-    qsizetype remaining() const { return m_parts.size() - m_pos; }
+    explicit ArcReader(const QString &instance) : m_text(instance) { count(); }
+    qsizetype remaining() const { return m_remaining; }
     void need(qsizetype n) const
     {
-        if (n < 0 || remaining() < n)
+        if (n < 0 || m_remaining < n)
             QxSNMPException::raiseFramework(kBadKeyCount);
     }
     quint32 next()
     {
         need(1);
-        bool ok = false;
-        const qulonglong v = m_parts[m_pos++].toULongLong(&ok);
-        if (!ok || v > 0xFFFFFFFFull)
+        quint64 v = 0;
+        const qsizetype start = m_pos;
+        for (; m_pos < m_text.size() && m_text[m_pos] != QLatin1Char('.'); ++m_pos) {
+            const char16_t c = m_text[m_pos].unicode();
+            if (c < '0' || c > '9' || v > 0xFFFFFFFFull)
+                QxSNMPException::raiseFramework(kBadKeyCount);
+            v = v * 10 + (c - '0');
+        }
+        if (m_pos == start || v > 0xFFFFFFFFull)
             QxSNMPException::raiseFramework(kBadKeyCount);
+        if (m_pos < m_text.size())
+            ++m_pos;
+        --m_remaining;
         return quint32(v);
     }
     QByteArray octets(qsizetype n)
@@ -81,11 +85,17 @@ public:
         }
         return out;
     }
-    QString rest() const { return m_parts.mid(m_pos).join(QLatin1Char('.')); }
+    QString rest() const { return m_remaining > 0 ? m_text.mid(m_pos) : QString(); }
 
 private:
-    QStringList m_parts;
+    void count()
+    {
+        m_remaining = m_text.isEmpty() ? 0 : m_text.count(QLatin1Char('.')) + 1;
+    }
+
+    const QString &m_text;
     qsizetype m_pos = 0;
+    qsizetype m_remaining = 0;
 };
 
 QByteArray fixedOctets(const QString &hex, int size)

@@ -1,5 +1,29 @@
 #include "snmp/QxOidText.h"
 
+#include <cstdio>
+
+namespace {
+
+// Reads the arc that starts at pos; false when it is empty, not a number or
+// beyond 32 bits. pos ends on the dot after the arc or at the end.
+bool readArc(QStringView t, qsizetype &pos, quint32 &arc)
+{
+    quint64 v = 0;
+    const qsizetype start = pos;
+    for (; pos < t.size() && t[pos] != QLatin1Char('.'); ++pos) {
+        const char16_t c = t[pos].unicode();
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+        if (v > 0xFFFFFFFFull)
+            return false;
+    }
+    arc = quint32(v);
+    return pos > start;
+}
+
+} // namespace
+
 bool QxOidText::parse(const QString &text, QList<quint32> &arcs)
 {
     arcs.clear();
@@ -8,43 +32,55 @@ bool QxOidText::parse(const QString &text, QList<quint32> &arcs)
         view = view.mid(1);
     if (view.isEmpty())
         return false;
-    for (QStringView part : view.split(QLatin1Char('.'))) {
-        if (part.isEmpty())
+    arcs.reserve(view.size() / 2 + 1);
+    qsizetype pos = 0;
+    while (true) {
+        quint32 arc = 0;
+        if (!readArc(view, pos, arc))
             return false;
-        quint64 v = 0;
-        for (QChar c : part) {
-            if (c.unicode() < '0' || c.unicode() > '9')
-                return false;
-            v = v * 10 + (c.unicode() - '0');
-            if (v > 0xFFFFFFFFull)
-                return false;
-        }
-        arcs.append(quint32(v));
+        arcs.append(arc);
+        if (pos == view.size())
+            return true;
+        ++pos; // the dot
+        if (pos == view.size())
+            return false;
     }
-    return true;
 }
 
 QString QxOidText::toText(const QList<quint32> &arcs)
 {
-    QString text;
+    QByteArray text;
     text.reserve(arcs.size() * 4);
+    char buffer[16];
     for (qsizetype i = 0; i < arcs.size(); ++i) {
         if (i)
-            text += QLatin1Char('.');
-        text += QString::number(arcs[i]);
+            text.append('.');
+        const int n = std::snprintf(buffer, sizeof buffer, "%u", arcs[i]);
+        text.append(buffer, n);
     }
-    return text;
+    return QString::fromLatin1(text);
 }
 
 int QxOidText::compare(const QString &a, const QString &b)
 {
-    QList<quint32> x;
-    QList<quint32> y;
-    parse(a, x);
-    parse(b, y);
-    const qsizetype n = qMin(x.size(), y.size());
-    for (qsizetype i = 0; i < n; ++i)
-        if (x[i] != y[i])
-            return x[i] < y[i] ? -1 : 1;
-    return x.size() == y.size() ? 0 : (x.size() < y.size() ? -1 : 1);
+    // Arc by arc without building lists: walks are compared on every row.
+    qsizetype i = 0;
+    qsizetype j = 0;
+    const qsizetype na = a.size();
+    const qsizetype nb = b.size();
+    while (i < na && j < nb) {
+        quint64 x = 0;
+        quint64 y = 0;
+        for (; i < na && a[i] != QLatin1Char('.'); ++i)
+            x = x * 10 + quint64(a[i].unicode() - '0');
+        for (; j < nb && b[j] != QLatin1Char('.'); ++j)
+            y = y * 10 + quint64(b[j].unicode() - '0');
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i >= na && j >= nb)
+        return 0;
+    return i >= na ? -1 : 1;
 }

@@ -104,12 +104,49 @@ netsnmp_pdu *newPdu(const QxSNMPTarget &target, int command)
     return pdu;
 }
 
+// Parses a dotted OID straight into the library's form.
+bool parseName(const QString &text, oid *name, size_t &length)
+{
+    length = 0;
+    qsizetype i = text.startsWith(QLatin1Char('.')) ? 1 : 0;
+    const qsizetype n = text.size();
+    if (i >= n)
+        return false;
+    while (i < n) {
+        if (length == MAX_OID_LEN)
+            return false;
+        quint64 v = 0;
+        const qsizetype start = i;
+        for (; i < n && text[i] != QLatin1Char('.'); ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < '0' || c > '9')
+                return false;
+            v = v * 10 + (c - '0');
+            if (v > 0xFFFFFFFFull)
+                return false;
+        }
+        if (i == start)
+            return false;
+        name[length++] = oid(v);
+        if (i < n && ++i == n)
+            return false;
+    }
+    return true;
+}
+
 bool addBinding(netsnmp_pdu *pdu, const QxSNMPBinding &b)
 {
-    QList<quint32> arcs;
-    if (!QxOidText::parse(b.oid, arcs) || arcs.size() > MAX_OID_LEN)
+    oid nameBuffer[MAX_OID_LEN];
+    size_t nameLength = 0;
+    if (!parseName(b.oid, nameBuffer, nameLength))
         return false;
-    std::vector<oid> name(arcs.begin(), arcs.end());
+    struct Name
+    {
+        oid *p;
+        size_t n;
+        oid *data() { return p; }
+        size_t size() const { return n; }
+    } name{nameBuffer, nameLength};
     const QxSNMPValue &v = b.value;
     switch (v.type) {
     case QxSNMPValue::Integer: {
@@ -186,14 +223,22 @@ QxSNMPValue valueOf(const netsnmp_variable_list *vb)
 
 QString oidText(const oid *name, size_t length)
 {
-    QString text;
-    text.reserve(int(length) * 4);
-    for (size_t i = 0; i < length; ++i) {
+    char buffer[MAX_OID_LEN * 11 + 1];
+    size_t used = 0;
+    for (size_t i = 0; i < length && i < MAX_OID_LEN; ++i) {
         if (i)
-            text += QLatin1Char('.');
-        text += QString::number(name[i]);
+            buffer[used++] = '.';
+        char digits[24];
+        int n = 0;
+        unsigned long v = name[i] & 0xFFFFFFFFul;
+        do {
+            digits[n++] = char('0' + v % 10);
+            v /= 10;
+        } while (v);
+        while (n)
+            buffer[used++] = digits[--n];
     }
-    return text;
+    return QString::fromLatin1(buffer, qsizetype(used));
 }
 
 void fillReply(QxSNMPReply &reply, const netsnmp_pdu *response)
