@@ -5,6 +5,7 @@
 #include "snmp/QxHexText.h"
 #include "snmp/QxNumberText.h"
 #include "snmp/QxOidText.h"
+#include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSyntax.h"
 #include "snmp/QxTimeTicks.h"
@@ -253,4 +254,15 @@ QByteArray QxOctetCodec::extractPart(const QByteArray &octets, int offset, quint
     if (offset < 0 || offset > octets.size() || (size > 0 && octets.size() - offset < size))
         QxSNMPException::raiseFramework(-519);
     return size < 0 ? octets.mid(offset) : octets.mid(offset, size);
+}
+
+QByteArray QxOctetCodec::textToOctets(const QString &text, quint32 syntax, const QxOptionList *options)
+{
+    return textToOctets(options ? options->textToValue(text) : text, syntax);
+}
+
+QString QxOctetCodec::octetsToText(const QByteArray &octets, quint32 syntax, const QxOptionList *options)
+{
+    const QString text = octetsToText(octets, syntax);
+    return options ? options->valueToText(text) : text;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QxOptionList;
+
 // The raw octet form of value texts, used where a control is bound to a variable
 // or to a part of one (a byte offset into an octet string). Multi-octet numbers
 // are little-endian except the 16-bit partial codes, which are network order.
@@ -18,6 +20,11 @@ public:
     // The part of a value that a control bound at a byte offset sees; raises -519
     // when the value is shorter than offset + the part's size.
     static QByteArray extractPart(const QByteArray &octets, int offset, quint32 syntax);
+
+    // The same with a variable's option list: the text is turned into its value
+    // first, and the text read back into its word.
+    static QByteArray textToOctets(const QString &text, quint32 syntax, const QxOptionList *options);
+    static QString octetsToText(const QByteArray &octets, quint32 syntax, const QxOptionList *options);
 
     // The fixed size of a syntax's raw form; -1 for the variable-length ones
     // (everything from the offset on) and 0 for null.

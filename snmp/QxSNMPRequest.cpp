@@ -70,7 +70,7 @@ bool QxSNMPRequest::waitForReplies(int ms)
 {
     QElapsedTimer clock;
     clock.start();
-    while (m_outstanding > 0 && clock.elapsed() < ms) {
+    while (m_outstanding > 0 && clock.elapsed() < ms && QCoreApplication::instance()) {
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();

@@ -77,3 +77,18 @@ TEST(QxOctetCodecParts, ExtractPartChecksTheRange)
 }
 
 } // namespace
+
+#include "snmp/QxOptionList.h"
+
+namespace {
+
+TEST(QxOctetCodecOptions, WordsPassThroughTheOptionList)
+{
+    constexpr QxOptionPair modes[] = {{1, "auto"}, {2, "forced"}, {0, nullptr}};
+    const QxOptionList options(modes);
+    EXPECT_EQ(QxOctetCodec::textToOctets("forced", QxSyntax::uint8, &options), QByteArray::fromHex("02"));
+    EXPECT_EQ(QxOctetCodec::octetsToText(QByteArray::fromHex("01"), QxSyntax::uint8, &options), "auto");
+    EXPECT_EQ(QxOctetCodec::octetsToText(QByteArray::fromHex("07"), QxSyntax::uint8, &options), "7");
+}
+
+} // namespace
