@@ -1,0 +1,56 @@
+#include "binding/QxListView.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QPalette>
+
+QxListView::QxListView(QWidget *parent) : QTreeWidget(parent)
+{
+    makeReportStyle(this);
+}
+
+void QxListView::setGridLines(bool on)
+{
+    m_gridLines = on;
+    viewport()->update();
+}
+
+void QxListView::makeReportStyle(QTreeWidget *view)
+{
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAllColumnsShowFocus(true);
+    view->setSortingEnabled(false);
+    // Hidden columns are 0 wide; columns keep the widths they are given.
+    view->header()->setMinimumSectionSize(0);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionResizeMode(QHeaderView::Interactive);
+    // The selected row stays marked while another control has the focus.
+    QPalette p = view->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    view->setPalette(p);
+}
+
+void QxListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QTreeWidget::drawRow(painter, option, index);
+    if (!m_gridLines)
+        return;
+    painter->save();
+    painter->setPen(palette().color(QPalette::Mid));
+    const QRect r = option.rect;
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    const QHeaderView *h = header();
+    for (int c = 0; c < h->count(); ++c) {
+        if (h->isSectionHidden(c) || h->sectionSize(c) == 0)
+            continue;
+        const int x = h->sectionViewportPosition(c) + h->sectionSize(c) - 1;
+        painter->drawLine(x, r.top(), x, r.bottom());
+    }
+    painter->restore();
+}

@@ -1,0 +1,699 @@
+#include "binding/QxSNMPRequest2Edits.h"
+
+#include "binding/QxEditFormat.h"
+#include "binding/QxListView.h"
+#include "binding/QxMultiEditCodec.h"
+#include "binding/QxRadioGroup.h"
+#include "snmp/QxNumList.h"
+#include "snmp/QxOctetCodec.h"
+#include "snmp/QxOptionList.h"
+#include "snmp/QxPortList.h"
+#include "snmp/QxSNMPException.h"
+#include "snmp/QxValueCodec.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+using namespace QxSyntax;
+
+namespace {
+
+constexpr int kOutOfRange = 12;         // common table: index outside the list
+constexpr int kBadSyntax = -517;        // the variable's syntax does not suit the control
+constexpr int kNoOptionList = -520;
+constexpr int kBadControl = -521;
+constexpr int kTooFewControls = -522;
+constexpr int kColumnPadding = 16;
+
+bool isBooleanSyntax(quint32 syntax)
+{
+    return syntax == boolean || syntax == bool8 || syntax == bool16;
+}
+
+QString toValue(const QxOptionList *options, const QString &text)
+{
+    return options ? options->textToValue(text) : text;
+}
+
+QString toWords(const QxOptionList *options, const QString &value)
+{
+    return options ? options->valueToText(value) : value;
+}
+
+int buttonIndex(const QButtonGroup *group)
+{
+    return int(group->buttons().indexOf(group->checkedButton()));
+}
+
+void selectButton(QButtonGroup *group, int index)
+{
+    const QList<QAbstractButton *> buttons = group->buttons();
+    if (index >= 0 && index < buttons.size()) {
+        buttons.at(index)->setChecked(true);
+        return;
+    }
+    const bool exclusive = group->exclusive();
+    group->setExclusive(false);
+    for (QAbstractButton *b : buttons)
+        b->setChecked(false);
+    group->setExclusive(exclusive);
+}
+
+void setControlText(QObject *control, const QString &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else
+        QxSNMPException::raiseFramework(kBadControl);
+}
+
+QString controlText(const QObject *control)
+{
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    QxSNMPException::raiseFramework(kBadControl);
+}
+
+// Lays a part over a value at a byte offset, extending the value with zero
+// octets as far as the part needs.
+void overlay(QByteArray &raw, int offset, const QByteArray &part)
+{
+    if (raw.size() < offset + part.size())
+        raw.append(QByteArray(offset + part.size() - raw.size(), '\0'));
+    for (int k = 0; k < part.size(); ++k)
+        raw[offset + k] = part.at(k);
+}
+
+} // namespace
+
+QxSNMPRequest2Edits::QxSNMPRequest2Edits(QWidget *owner)
+    : QxSNMPRequest2Controls(owner), m_constraint(std::make_unique<QxEditConstraint>(owner, true))
+{
+}
+
+QxSNMPRequest2Edits::~QxSNMPRequest2Edits()
+{
+    // No reply may reach the hooks below while the bindings are taken apart.
+    shutDown();
+    for (QMetaObject::Connection &c : m_listConnections)
+        QObject::disconnect(c);
+    for (auto &b : m_bindings)
+        for (QMetaObject::Connection &c : b->connections)
+            QObject::disconnect(c);
+    m_bindings.clear();
+    m_constraint->removeAll();
+}
+
+// ---------------------------------------------------------------- binding
+
+QxSNMPRequest2Edits::Kind QxSNMPRequest2Edits::kindOf(const QObject *control)
+{
+    if (qobject_cast<const QxRadioGroup *>(control))
+        return Kind::RadioGroup;
+    if (qobject_cast<const QLabel *>(control))
+        return Kind::Label;
+    if (qobject_cast<const QCheckBox *>(control))
+        return Kind::CheckBox;
+    if (qobject_cast<const QComboBox *>(control))
+        return Kind::ComboBox;
+    if (qobject_cast<const QButtonGroup *>(control))
+        return Kind::ButtonGroup;
+    if (qobject_cast<const QLineEdit *>(control))
+        return Kind::Edit;
+    return Kind::Other;
+}
+
+const QxOptionList *QxSNMPRequest2Edits::optionsOf(const Binding &b) const
+{
+    return b.options ? b.options : varList().item(b.position).optionList;
+}
+
+QList<QLineEdit *> QxSNMPRequest2Edits::edits(const Binding &b) const
+{
+    QList<QLineEdit *> result;
+    for (const QPointer<QObject> &c : b.controls)
+        if (auto *e = qobject_cast<QLineEdit *>(c.data()))
+            result << e;
+    return result;
+}
+
+QxSNMPRequest2Edits::Binding &QxSNMPRequest2Edits::addBinding(int position, const QList<QObject *> &controls)
+{
+    auto b = std::make_unique<Binding>();
+    b->position = position;
+    b->syntax = varList().item(position).syntax;
+    for (QObject *c : controls)
+        b->controls << QPointer<QObject>(c);
+    m_bindings.push_back(std::move(b));
+    return *m_bindings.back();
+}
+
+void QxSNMPRequest2Edits::connectHandler(Binding &b, QObject *control)
+{
+    const int position = b.position;
+    const auto changed = [this, position] { emit controlChanged(position); };
+    switch (kindOf(control)) {
+    case Kind::CheckBox:
+        b.connections << connect(static_cast<QCheckBox *>(control), &QCheckBox::clicked, this, changed);
+        break;
+    case Kind::ComboBox:
+        b.connections << connect(static_cast<QComboBox *>(control), &QComboBox::activated, this, changed);
+        break;
+    case Kind::RadioGroup:
+        b.connections << connect(static_cast<QxRadioGroup *>(control), &QxRadioGroup::itemClicked, this, changed);
+        break;
+    case Kind::ButtonGroup:
+        b.connections << connect(static_cast<QButtonGroup *>(control), &QButtonGroup::buttonClicked, this, changed);
+        break;
+    default:
+        break;
+    }
+}
+
+void QxSNMPRequest2Edits::fillChoices(const Binding &b, QObject *control)
+{
+    const QxOptionList *options = optionsOf(b);
+    if (!options)
+        QxSNMPException::raiseFramework(kNoOptionList);
+    const QStringList texts = options->texts();
+    if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        combo->addItems(texts);
+        combo->setCurrentIndex(-1);
+    } else if (auto *radio = qobject_cast<QxRadioGroup *>(control)) {
+        radio->setItems(texts);
+    } else if (auto *group = qobject_cast<QButtonGroup *>(control)) {
+        // A group of existing buttons: as many choices as there are buttons.
+        const QList<QAbstractButton *> buttons = group->buttons();
+        for (int k = 0; k < buttons.size(); ++k) {
+            buttons.at(k)->setVisible(k < texts.size());
+            if (k < texts.size())
+                buttons.at(k)->setText(texts.at(k));
+        }
+    }
+}
+
+void QxSNMPRequest2Edits::bindControl(int position, QObject *control, QObject *second)
+{
+    if (position < 0 || position >= varList().count() || !control)
+        QxSNMPException::raiseCommon(kOutOfRange);
+    const Kind kind = kindOf(control);
+    const QxOptionList *options = varList().item(position).optionList;
+    if (kind == Kind::ComboBox || kind == Kind::RadioGroup || kind == Kind::ButtonGroup) {
+        if (!options)
+            QxSNMPException::raiseFramework(kNoOptionList);
+        if (kind == Kind::ComboBox && options->valueType() == QxOptionList::StringPrefixes && !second)
+            QxSNMPException::raiseFramework(kTooFewControls);
+    }
+    QList<QObject *> controls{control};
+    if (second)
+        controls << second;
+    Binding &b = addBinding(position, controls);
+    if (kind == Kind::ComboBox || kind == Kind::RadioGroup || kind == Kind::ButtonGroup)
+        fillChoices(b, control);
+    connectHandler(b, control);
+}
+
+void QxSNMPRequest2Edits::bindDropDownList(int position, QComboBox *combo, QObject *second)
+{
+    if (combo)
+        combo->setEditable(false);
+    bindControl(position, combo, second);
+}
+
+void QxSNMPRequest2Edits::bindFormatted(int position, const QString &format, const QList<QLineEdit *> &edits)
+{
+    if (position < 0 || position >= varList().count())
+        QxSNMPException::raiseCommon(kOutOfRange);
+    const int needed = QxEditFormat::editCount(format);
+    if (edits.size() < needed || edits.mid(0, needed).contains(nullptr))
+        QxSNMPException::raiseFramework(kTooFewControls);
+    const QList<QLineEdit *> taken = edits.mid(0, needed);
+    m_constraint->registerFormat(format, taken);
+    QList<QObject *> controls;
+    for (QLineEdit *e : taken)
+        controls << e;
+    addBinding(position, controls);
+}
+
+void QxSNMPRequest2Edits::bindFormatted(int position, const QString &format, QLineEdit *edit)
+{
+    bindFormatted(position, format, QList<QLineEdit *>{edit});
+}
+
+void QxSNMPRequest2Edits::bindBits(int position, const QString &bitList, const QList<QCheckBox *> &boxes)
+{
+    bindBitList(position, bitList, boxes.mid(0, 8));
+}
+
+void QxSNMPRequest2Edits::bindBitList(int position, const QString &bitList, const QList<QCheckBox *> &boxes)
+{
+    if (position < 0 || position >= varList().count())
+        QxSNMPException::raiseCommon(kOutOfRange);
+    const QxNumList<int> bits(bitList, QLatin1Char(','));
+    if (boxes.isEmpty() || boxes.size() > bits.count() || boxes.contains(nullptr))
+        QxSNMPException::raiseFramework(kTooFewControls);
+    QList<QObject *> controls;
+    for (QCheckBox *box : boxes)
+        controls << box;
+    Binding &b = addBinding(position, controls);
+    for (int k = 0; k < boxes.size(); ++k)
+        b.bits << bits.at(k);
+    for (QCheckBox *box : boxes)
+        connectHandler(b, box);
+}
+
+void QxSNMPRequest2Edits::release(Binding &b)
+{
+    for (QMetaObject::Connection &c : b.connections)
+        QObject::disconnect(c);
+    b.connections.clear();
+    for (QLineEdit *e : edits(b)) {
+        // An edit shared with another binding keeps its constraint.
+        bool shared = false;
+        for (const auto &other : m_bindings)
+            if (other.get() != &b && edits(*other).contains(e))
+                shared = true;
+        if (!shared)
+            m_constraint->remove(e);
+    }
+}
+
+void QxSNMPRequest2Edits::unbindVariable(int position)
+{
+    for (auto it = m_bindings.begin(); it != m_bindings.end();) {
+        if ((*it)->position == position) {
+            release(**it);
+            it = m_bindings.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+bool QxSNMPRequest2Edits::isBound(int position) const
+{
+    for (const auto &b : m_bindings)
+        if (b->position == position)
+            return true;
+    return false;
+}
+
+void QxSNMPRequest2Edits::enableControls(bool enabled)
+{
+    for (const auto &b : m_bindings) {
+        for (const QPointer<QObject> &c : b->controls) {
+            if (auto *w = qobject_cast<QWidget *>(c.data()))
+                w->setEnabled(enabled);
+            else if (auto *group = qobject_cast<QButtonGroup *>(c.data()))
+                for (QAbstractButton *button : group->buttons())
+                    button->setEnabled(enabled);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- showing
+
+void QxSNMPRequest2Edits::showValues(int position)
+{
+    for (size_t i = 0; i < m_bindings.size(); ++i) {
+        const Binding &b = *m_bindings[i];
+        if (position == AllVariables || b.position == position)
+            showBinding(b);
+    }
+}
+
+void QxSNMPRequest2Edits::showBits(const Binding &b, const QString &value)
+{
+    const QByteArray octets = QxOctetCodec::textToOctets(value, b.syntax);
+    for (int k = 0; k < b.controls.size() && k < b.bits.size(); ++k) {
+        auto *box = qobject_cast<QCheckBox *>(b.controls.at(k).data());
+        if (!box)
+            continue;
+        const int n = b.bits.at(k);
+        // A switch may send fewer octets than there are boxes (4 octets for 28
+        // ports shown in 64 boxes): the bits it did not send are clear.
+        box->setChecked(n >= 0 && n / 8 < octets.size() && QxPortList::bit(octets, n));
+    }
+}
+
+void QxSNMPRequest2Edits::showBinding(const Binding &b)
+{
+    const QxSNMPVariable &v = varList().item(b.position);
+    if (v.has(QxAccess::invalid))
+        return;
+    QString value = toValue(v.optionList, v.valueText);
+    if (b.offset != 0 || b.syntax != v.syntax) {
+        const QByteArray part = QxOctetCodec::extractPart(QxOctetCodec::textToOctets(value, v.syntax), b.offset, b.syntax);
+        value = QxOctetCodec::octetsToText(part, b.syntax);
+    }
+    const QxOptionList *options = optionsOf(b);
+    const QString display = toWords(options, value);
+
+    if (!b.bits.isEmpty()) {
+        showBits(b, value);
+        return;
+    }
+    QObject *control = b.controls.value(0).data();
+    if (!control)
+        return;
+    switch (kindOf(control)) {
+    case Kind::Label:
+        static_cast<QLabel *>(control)->setText(display);
+        return;
+    case Kind::CheckBox: {
+        bool checked;
+        if (options) {
+            int index = options->findByText(display);
+            if (index < 0)
+                index = options->findByValue(value);
+            checked = index > 0;
+        } else if (isBooleanSyntax(b.syntax))
+            checked = display.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+        else
+            QxSNMPException::raiseFramework(kBadSyntax);
+        static_cast<QCheckBox *>(control)->setChecked(checked);
+        return;
+    }
+    case Kind::ComboBox: {
+        auto *combo = static_cast<QComboBox *>(control);
+        const int index = options ? options->selectionIndex(display) : -1;
+        combo->setCurrentIndex(index);
+        if (QObject *second = b.controls.value(1).data()) {
+            QString rest = display;
+            if (index >= 0)
+                rest = display.mid(options->item(index).text.size());
+            if (b.syntax == objectid && rest.startsWith(QLatin1Char('.')))
+                rest.remove(0, 1);
+            setControlText(second, rest);
+        }
+        return;
+    }
+    case Kind::RadioGroup:
+        static_cast<QxRadioGroup *>(control)->setItemIndex(options ? options->selectionIndex(display) : -1);
+        return;
+    case Kind::ButtonGroup:
+        selectButton(static_cast<QButtonGroup *>(control), options ? options->selectionIndex(display) : -1);
+        return;
+    case Kind::Edit: {
+        const QList<QLineEdit *> boxes = edits(b);
+        if (boxes.size() != b.controls.size())
+            QxSNMPException::raiseFramework(kBadControl);
+        if (boxes.size() == 1)
+            boxes.first()->setText(display);
+        else
+            QxMultiEditCodec::show(boxes, b.syntax, value, display);
+        // What the program shows is what a failed exit check goes back to.
+        for (QLineEdit *e : boxes)
+            m_constraint->remember(e);
+        return;
+    }
+    case Kind::Other:
+        break;
+    }
+    QxSNMPException::raiseFramework(kBadControl);
+}
+
+// ---------------------------------------------------------------- collecting
+
+QByteArray QxSNMPRequest2Edits::collectBits(const Binding &b) const
+{
+    QByteArray written;
+    for (int k = 0; k < b.controls.size() && k < b.bits.size(); ++k) {
+        auto *box = qobject_cast<QCheckBox *>(b.controls.at(k).data());
+        if (box && b.bits.at(k) >= 0)
+            QxPortList::setBit(written, b.bits.at(k), box->isChecked());
+    }
+    return written;
+}
+
+QString QxSNMPRequest2Edits::partText(const Binding &b)
+{
+    const QxOptionList *options = optionsOf(b);
+    QObject *control = b.controls.value(0).data();
+    if (!control)
+        QxSNMPException::raiseFramework(kBadControl);
+    switch (kindOf(control)) {
+    case Kind::Label:
+        return toValue(options, static_cast<QLabel *>(control)->text());
+    case Kind::CheckBox: {
+        const bool checked = static_cast<QCheckBox *>(control)->isChecked();
+        if (options) {
+            if (options->count() < 2)
+                QxSNMPException::raiseFramework(kNoOptionList);
+            return toValue(options, options->item(checked ? 1 : 0).text);
+        }
+        if (isBooleanSyntax(b.syntax))
+            return QString::fromLatin1(checked ? "true" : "false");
+        QxSNMPException::raiseFramework(kBadSyntax);
+    }
+    case Kind::ComboBox: {
+        auto *combo = static_cast<QComboBox *>(control);
+        QString text = combo->currentIndex() >= 0 ? combo->itemText(combo->currentIndex()) : combo->currentText();
+        if (QObject *second = b.controls.value(1).data()) {
+            if (b.syntax == objectid)
+                text += QLatin1Char('.');
+            text += controlText(second);
+        }
+        return toValue(options, text);
+    }
+    case Kind::RadioGroup: {
+        auto *radio = static_cast<QxRadioGroup *>(control);
+        const int index = radio->itemIndex();
+        return toValue(options, index >= 0 ? radio->items().at(index) : QString());
+    }
+    case Kind::ButtonGroup: {
+        auto *group = static_cast<QButtonGroup *>(control);
+        const int index = buttonIndex(group);
+        return toValue(options, index >= 0 ? group->buttons().at(index)->text() : QString());
+    }
+    case Kind::Edit: {
+        const QList<QLineEdit *> boxes = edits(b);
+        if (boxes.size() != b.controls.size())
+            QxSNMPException::raiseFramework(kBadControl);
+        if (boxes.size() == 1)
+            return toValue(options, boxes.first()->text());
+        return toValue(options, QxMultiEditCodec::collect(boxes, b.syntax));
+    }
+    case Kind::Other:
+        break;
+    }
+    QxSNMPException::raiseFramework(kBadControl);
+}
+
+void QxSNMPRequest2Edits::collectVariable(int position)
+{
+    QxSNMPVarList &list = varList();
+    if (position < 0 || position >= list.count() || !list.isWritable(position))
+        return;
+    QxSNMPVariable &v = list.item(position);
+
+    // The current octets are needed only under a part (bits, or a byte range);
+    // a control that shows the whole value replaces it.
+    QByteArray raw;
+    bool haveRaw = false;
+    bool any = false;
+    QString wholeText;
+    bool textual = false;
+    const auto current = [&]() -> QByteArray & {
+        if (!haveRaw) {
+            raw = v.syntax == displaystr ? QByteArray()
+                                         : QxOctetCodec::textToOctets(toValue(v.optionList, v.valueText), v.syntax);
+            haveRaw = true;
+        }
+        return raw;
+    };
+
+    for (size_t i = 0; i < m_bindings.size(); ++i) {
+        const Binding &b = *m_bindings[i];
+        if (b.position != position)
+            continue;
+        any = true;
+        if (!b.bits.isEmpty()) {
+            overlay(current(), b.offset, collectBits(b));
+            textual = false;
+            continue;
+        }
+        const QString part = partText(b);
+        const QByteArray octets = QxOctetCodec::textToOctets(part, b.syntax);
+        if (b.offset == 0 && b.syntax == v.syntax) {
+            raw = octets;
+            haveRaw = true;
+            // An empty octet string stays empty; it is not "no value".
+            textual = octets.isEmpty() && part != QxValueCodec::nullText();
+            wholeText = part;
+        } else {
+            overlay(current(), b.offset, octets);
+            textual = false;
+        }
+    }
+    if (!any)
+        return;
+    const QString text = textual ? wholeText : QxOctetCodec::octetsToText(raw, v.syntax);
+    v.valueText = toWords(v.optionList, text);
+}
+
+void QxSNMPRequest2Edits::collectValues(int position)
+{
+    if (position != AllVariables) {
+        collectVariable(position);
+        return;
+    }
+    for (int i = 0; i < varList().count(); ++i)
+        collectVariable(i);
+}
+
+// ---------------------------------------------------------------- list view
+
+void QxSNMPRequest2Edits::bindListView(QTreeWidget *listView, bool enableOnSelect)
+{
+    for (QMetaObject::Connection &c : m_listConnections)
+        QObject::disconnect(c);
+    m_listConnections.clear();
+    m_listView = listView;
+    m_enableOnSelect = enableOnSelect;
+    if (!listView)
+        return;
+    QxListView::makeReportStyle(listView);
+    if (auto *ours = qobject_cast<QxListView *>(listView))
+        ours->setGridLines(true);
+    m_listConnections << connect(listView, &QTreeWidget::itemSelectionChanged, this,
+                                 &QxSNMPRequest2Edits::listSelectionChanged);
+    buildColumns();
+}
+
+void QxSNMPRequest2Edits::buildColumns()
+{
+    QTreeWidget *lv = m_listView;
+    if (!lv)
+        return;
+    const QxSNMPVarList &list = varList();
+    QList<int> columns;
+    for (int i = 0; i < list.count(); ++i)
+        if (list.isInHiddenGroup(i))
+            columns << i;
+    const int hidden = int(columns.size());
+    for (int i = 0; i < list.count(); ++i)
+        if (list.isVisible(i))
+            columns << i;
+    m_columnVariables = columns;
+    if (lv->columnCount() >= columns.size() && lv->columnCount() > 0)
+        return;
+    QStringList captions;
+    for (int i : columns)
+        captions << list.item(i).caption;
+    lv->clear();
+    lv->setColumnCount(int(columns.size()));
+    lv->setHeaderLabels(captions);
+    const QFontMetrics metrics(lv->header()->font());
+    for (int c = 0; c < columns.size(); ++c)
+        lv->setColumnWidth(c, c < hidden ? 0 : metrics.horizontalAdvance(captions.at(c)) + kColumnPadding);
+}
+
+void QxSNMPRequest2Edits::addListRow()
+{
+    const QxSNMPVarList &list = varList();
+    QStringList texts;
+    for (int i : m_columnVariables)
+        texts << (i < list.count() ? list.item(i).valueText : QString());
+    m_listView->addTopLevelItem(new QTreeWidgetItem(texts));
+}
+
+void QxSNMPRequest2Edits::copySelectedRow()
+{
+    if (!m_listView)
+        return;
+    const QList<QTreeWidgetItem *> selected = m_listView->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QTreeWidgetItem *row = selected.first();
+    QxSNMPVarList &list = varList();
+    for (int k = 0; k < m_columnVariables.size() && k < m_listView->columnCount(); ++k) {
+        const int i = m_columnVariables.at(k);
+        if (i < list.count())
+            list.item(i).valueText = row->text(k);
+    }
+}
+
+void QxSNMPRequest2Edits::listSelectionChanged()
+{
+    if (!m_listView || shuttingDown())
+        return;
+    const QList<QTreeWidgetItem *> selected = m_listView->selectedItems();
+    // A slot must not let an exception through: errors are shown like a read's.
+    try {
+        listViewSelectItem(selected.isEmpty() ? nullptr : selected.first(), !selected.isEmpty());
+    } catch (const QxSNMPException &e) {
+        QxSNMPError error;
+        error.code = e.code();
+        error.message = e.text();
+        readFailed(error);
+    }
+}
+
+void QxSNMPRequest2Edits::listViewSelectItem(QTreeWidgetItem *item, bool selected)
+{
+    if (!item || !selected)
+        return;
+    if (m_enableOnSelect)
+        enableControls(true);
+    copySelectedRow();
+    showValues(AllVariables);
+}
+
+// ---------------------------------------------------------------- hooks
+
+void QxSNMPRequest2Edits::beforeRead()
+{
+    if (!m_listView)
+        return;
+    buildColumns();
+    m_listView->clear();
+}
+
+void QxSNMPRequest2Edits::rowRead()
+{
+    if (!m_listView) {
+        showValues(AllVariables);
+        return;
+    }
+    addListRow();
+    // Rows appear while the walk goes on. Input waits for the next reply, so
+    // nothing the user does can close the window under this row's completion.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QxSNMPRequest2Edits::collectValues()
+{
+    if (m_listView) {
+        if (!m_listView->selectedItems().isEmpty()) {
+            copySelectedRow();
+        } else if (varList().isTableKind()) {
+            // Without a chosen row the keys must not stay those of the last row
+            // read: a write then has no row index and is refused before sending.
+            for (int i = 0; i < varList().keyCount() && i < varList().count(); ++i)
+                if (!isBound(i))
+                    varList().item(i).valueText.clear();
+        }
+    }
+    collectValues(AllVariables);
+}
+
+void QxSNMPRequest2Edits::afterRead()
+{
+    if (m_listView && m_enableOnSelect && varList().itemType() == MVT_FMV)
+        enableControls(false);
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "binding/QxEditConstraint.h"
+#include "binding/QxSNMPRequest2Controls.h"
+
+#include <QList>
+#include <QMetaObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QxOptionList;
+
+// Shows SNMP variables in ordinary controls and takes back what the user changed.
+// Variables are bound by position to labels, check boxes (one, or one per bit of
+// an octet string), drop-down lists, radio groups (QxRadioGroup or a QButtonGroup
+// of existing buttons) and line edits (one, or one per field of the value); a
+// report-style list view (QTreeWidget, usually QxListView) can show a table's
+// rows. Values travel as text through the variable's syntax and option list.
+//
+// The signal connections a binding makes are its own: removing the binding
+// disconnects exactly those, so every handler the window connected keeps working.
+class QxSNMPRequest2Edits : public QxSNMPRequest2Controls
+{
+    Q_OBJECT
+
+public:
+    static constexpr int AllVariables = -1;
+
+    explicit QxSNMPRequest2Edits(QWidget *owner);
+    ~QxSNMPRequest2Edits() override;
+
+    // One control of any supported kind. A drop-down list or radio group needs the
+    // variable's option list (-520) and is filled with its texts; a drop-down list
+    // on a prefix option list also needs the second control for the rest (-522).
+    void bindControl(int position, QObject *control, QObject *second = nullptr);
+    // A drop-down list without free typing.
+    void bindDropDownList(int position, QComboBox *combo, QObject *second = nullptr);
+    // One constraint specification per edit ("%i{n1x4094l4}"); the format names
+    // how many edits it takes (-522 when fewer are given).
+    void bindFormatted(int position, const QString &format, const QList<QLineEdit *> &edits);
+    void bindFormatted(int position, const QString &format, QLineEdit *edit);
+    // Check box k stands for the k-th bit position of the list ("0,1,2").
+    // bindBits takes up to eight boxes, bindBitList any number.
+    void bindBits(int position, const QString &bitList, const QList<QCheckBox *> &boxes);
+    void bindBitList(int position, const QString &bitList, const QList<QCheckBox *> &boxes);
+    // Removes every binding of the variable; its edits lose their constraints.
+    void unbindVariable(int position);
+    bool isBound(int position) const;
+
+    // Read-only, whole-row selection, grid lines; columns from the captions (the
+    // hidden group first, 0 wide). A read replaces its rows; selecting a row
+    // copies it into the value texts and the controls.
+    void bindListView(QTreeWidget *listView, bool enableOnSelect = true);
+    QTreeWidget *listView() const { return m_listView; }
+    bool enableOnSelect() const { return m_enableOnSelect; }
+    void setEnableOnSelect(bool on) { m_enableOnSelect = on; }
+
+    void enableControls(bool enabled);
+    // Value texts into the bound controls (one variable, or all).
+    void showValues(int position = AllVariables);
+    // The bound controls' values into the value texts of the writable variables
+    // (one variable, or all); variables without bindings keep their texts.
+    void collectValues(int position);
+    // The selected list-view row into the value texts; nothing without a selection.
+    void copySelectedRow();
+
+    // The constraints of the bound edits (remember flag set). Its owner window is
+    // the controller's owner.
+    QxEditConstraint &constraint() { return *m_constraint; }
+
+    // Hooks.
+    void beforeRead() override;
+    void rowRead() override;
+    // With a list view: the selected row (a table write without one keeps no
+    // key of the last row read); then every bound control.
+    void collectValues() override;
+    void afterRead() override;
+    virtual void listViewSelectItem(QTreeWidgetItem *item, bool selected);
+
+signals:
+    // The user changed a bound drop-down list, check box or radio group.
+    void controlChanged(int position);
+
+private:
+    enum class Kind { Label, CheckBox, ComboBox, RadioGroup, ButtonGroup, Edit, Other };
+
+    struct Binding
+    {
+        int position = 0;
+        int offset = 0;
+        quint32 syntax = 0;
+        const QxOptionList *options = nullptr; // override; null: the variable's
+        QList<QPointer<QObject>> controls;
+        QList<int> bits;                         // one per check box, or empty
+        QList<QMetaObject::Connection> connections;
+    };
+
+    static Kind kindOf(const QObject *control);
+    const QxOptionList *optionsOf(const Binding &b) const;
+    QList<QLineEdit *> edits(const Binding &b) const;
+    Binding &addBinding(int position, const QList<QObject *> &controls);
+    void connectHandler(Binding &b, QObject *control);
+    void release(Binding &b);
+    void fillChoices(const Binding &b, QObject *control);
+
+    void showBinding(const Binding &b);
+    void showBits(const Binding &b, const QString &value);
+    // The part text one binding's controls give (bits: see collectBits).
+    QString partText(const Binding &b);
+    QByteArray collectBits(const Binding &b) const;
+    void collectVariable(int position);
+
+    void buildColumns();
+    void addListRow();
+    void listSelectionChanged();
+
+    std::unique_ptr<QxEditConstraint> m_constraint;
+    std::vector<std::unique_ptr<Binding>> m_bindings;
+    QPointer<QTreeWidget> m_listView;
+    QList<QMetaObject::Connection> m_listConnections;
+    bool m_enableOnSelect = true;
+    // Variable position of each list-view column, fixed when the columns were
+    // laid out for the rows now shown (marks set for one write do not move them).
+    QList<int> m_columnVariables;
+};
