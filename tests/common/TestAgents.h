@@ -1,0 +1,30 @@
+#pragma once
+
+// The agents every test run starts (CTest fixtures, tests/sim/agents.sh): the
+// switch simulator nx2400p-sim and net-snmp's snmpd, each on its own free
+// loopback UDP port. Both know the same communities and SNMPv3 users.
+
+// The UDP port of the shared simulator / snmpd, or 0 when it is not running.
+// Tests must not change the shared simulator's state in ways other tests see
+// (port states, fault injection); such tests start a private simulator.
+int simulatorPort();
+int snmpdPort();
+
+namespace TestAgents {
+
+inline constexpr char host[] = "127.0.0.1";
+inline constexpr char readCommunity[] = "vqmtze";
+inline constexpr char writeCommunity[] = "kdrwopl";
+
+// SNMPv3 users (read-write at every security level they support).
+inline constexpr char md5User[] = "nxmd5"; // HMAC-MD5 + DES
+inline constexpr char md5AuthPassword[] = "nxmd5auth1";
+inline constexpr char md5PrivPassword[] = "nxmd5priv1";
+inline constexpr char shaUser[] = "nxsha"; // HMAC-SHA + DES
+inline constexpr char shaAuthPassword[] = "nxshaauth1";
+inline constexpr char shaPrivPassword[] = "nxshapriv1";
+inline constexpr char authOnlyUser[] = "nxauth"; // HMAC-MD5, no privacy
+inline constexpr char authOnlyPassword[] = "nxauthonly1";
+inline constexpr char noAuthUser[] = "nxnone"; // no authentication
+
+} // namespace TestAgents

@@ -1,0 +1,142 @@
+// Values that move by themselves, and the triggers: the LED status string
+// follows the ports, counters grow, reboot silences the agent and restarts
+// sysUpTime.
+#include "SimProcess.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString ledStatus = QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.1.1.5.0");
+const QString ifAdminStatus = QStringLiteral("1.3.6.1.2.1.2.2.1.7");
+const QString ifOperStatus = QStringLiteral("1.3.6.1.2.1.2.2.1.8");
+const QString ifInOctets = QStringLiteral("1.3.6.1.2.1.2.2.1.10");
+const QString sysUpTime = QStringLiteral("1.3.6.1.2.1.1.3.0");
+
+CliResult set(const SimProcess &sim, const QStringList &bindings)
+{
+    return runSnmp(QStringLiteral("snmpset"), QStringList{QStringLiteral("-v2c"), QStringLiteral("-c"),
+                                                          QStringLiteral("kdrwopl"), sim.target()} + bindings);
+}
+
+qint64 ticks(const SimProcess &sim)
+{
+    CliResult r = runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
+                                                      QStringLiteral("-Oqvt"), sim.target(), sysUpTime});
+    return r.exitCode == 0 ? r.out.trimmed().toLongLong() : -1;
+}
+
+} // namespace
+
+TEST(SimLive, LedStringFollowsPortAdminState)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    QByteArray led = getOctets(sim.target(), ledStatus);
+    ASSERT_EQ(led.size(), 60);
+    // Factory state: port 1 has link (blinking green at 100 Mb/s), port 4 has none,
+    // uplink 25 is green at 1 Gb/s; the power LED is green.
+    EXPECT_EQ(static_cast<unsigned char>(led[4]), 0x80);
+    EXPECT_EQ(static_cast<unsigned char>(led[5]), 0x02);
+    EXPECT_EQ(static_cast<unsigned char>(led[4 + 2 * 3]), 0x01);
+    EXPECT_EQ(static_cast<unsigned char>(led[4 + 2 * 24 + 1]), 0x03);
+    EXPECT_EQ(static_cast<unsigned char>(led[2]), 0x02);
+
+    ASSERT_EQ(set(sim, {ifAdminStatus + ".1", "i", "2"}).exitCode, 0);
+    led = getOctets(sim.target(), ledStatus);
+    ASSERT_EQ(led.size(), 60);
+    EXPECT_EQ(static_cast<unsigned char>(led[4]), 0x01);
+    EXPECT_EQ(static_cast<unsigned char>(led[5]), 0x00);
+    EXPECT_EQ(static_cast<unsigned char>(led[6]), 0x80); // port 2 untouched
+    EXPECT_EQ(getValue(sim.target(), ifOperStatus + ".1"), QStringLiteral("2"));
+    // The vendor's port control table carries the same admin state.
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.100")), QStringLiteral("2"));
+
+    // Enabling it through the vendor table brings the link back.
+    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.100"), "i", "3"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), ifOperStatus + ".1"), QStringLiteral("1"));
+    EXPECT_EQ(getValue(sim.target(), ifAdminStatus + ".1"), QStringLiteral("1"));
+    EXPECT_EQ(static_cast<unsigned char>(getOctets(sim.target(), ledStatus)[4]), 0x80);
+    // A port without a cable stays dark when enabled.
+    ASSERT_EQ(set(sim, {ifAdminStatus + ".4", "i", "1"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), ifOperStatus + ".4"), QStringLiteral("2"));
+}
+
+TEST(SimLive, UptimeTicksAndCountersGrowOnLinkedPortsOnly)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    const qint64 t0 = ticks(sim);
+    const qint64 up0 = getValue(sim.target(), ifInOctets + ".1").toLongLong();
+    const qint64 down0 = getValue(sim.target(), ifInOctets + ".4").toLongLong();
+    QThread::msleep(2100);
+    EXPECT_GE(ticks(sim) - t0, 200);
+    EXPECT_GT(getValue(sim.target(), ifInOctets + ".1").toLongLong(), up0);
+    EXPECT_EQ(getValue(sim.target(), ifInOctets + ".4").toLongLong(), down0);
+
+    // "Clean All Statistic Counter" zeroes them and reads back "normal".
+    const QString clean = QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.1.2.12.0");
+    ASSERT_EQ(set(sim, {clean, "i", "2"}).exitCode, 0);
+    EXPECT_LT(getValue(sim.target(), ifInOctets + ".1").toLongLong(), 100000);
+    EXPECT_EQ(getValue(sim.target(), clean), QStringLiteral("1"));
+}
+
+TEST(SimLive, PoeLedModeAndHiddenStartupObjectsReadBack)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    const QString poeMode = QStringLiteral("1.3.6.1.4.1.32473.12.24.1.4.0");
+    EXPECT_EQ(getValue(sim.target(), poeMode), QStringLiteral("1"));
+    ASSERT_EQ(set(sim, {poeMode, "i", "2"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), poeMode), QStringLiteral("2"));
+    EXPECT_TRUE(set(sim, {poeMode, "i", "3"}).err.contains(QStringLiteral("wrongValue")));
+    // RMON state "enabled" (3), spanning tree version "rstp" (1).
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.1.2.16.0")), QStringLiteral("3"));
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.12.15.1.2.0")), QStringLiteral("1"));
+}
+
+TEST(SimLive, RebootSilencesTheAgentAndRestartsUptime)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.3.2400.1.8.0"), "i", "2"}).exitCode, 0); // 2 s of silence
+    QThread::msleep(1500);
+    ASSERT_GE(ticks(sim), 150);
+    CliResult reboot = set(sim, {QStringLiteral("1.3.6.1.4.1.32473.12.1.2.3.0"), "i", "3"});
+    EXPECT_EQ(reboot.exitCode, 0) << reboot.err.toStdString();
+    CliResult during = runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"),
+                                                           QStringLiteral("vqmtze"), QStringLiteral("-t"),
+                                                           QStringLiteral("0.5"), QStringLiteral("-r"),
+                                                           QStringLiteral("0"), sim.target(), sysUpTime});
+    EXPECT_TRUE(during.err.contains(QStringLiteral("Timeout"))) << during.out.toStdString();
+    QThread::msleep(2000);
+    EXPECT_LT(ticks(sim), 100);
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.3.2400.1.7.0")), QStringLiteral("1"));
+}
+
+TEST(SimLive, SaveAndClearAllTriggers)
+{
+    const QString saveFile = QStringLiteral("%1/sim-save-%2.rec").arg(QStringLiteral(NX_BIN_DIR "/..")).arg(SimProcess::freePort());
+    SimProcess sim({QStringLiteral("--save"), saveFile});
+    ASSERT_TRUE(sim.running());
+    // Trust host rows, then "Delete All".
+    const QString trust = QStringLiteral("1.3.6.1.4.1.32473.12.1.2.10.1.1");
+    ASSERT_EQ(set(sim, {trust + ".2.1", "a", "10.1.1.1", trust + ".3.1", "i", "4"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {trust + ".2.2", "a", "10.1.1.2", trust + ".3.2", "i", "4"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), trust + ".4.2"), QStringLiteral("255.255.255.255"));
+    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.4.1.32473.12.1.2.10.2.0"), "i", "2"}).exitCode, 0);
+    EXPECT_TRUE(getValue(sim.target(), trust + ".2.1").contains(QStringLiteral("No Such Instance")));
+
+    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.2.1.1.5.0"), "s", "saved", QStringLiteral("1.3.6.1.4.1.32473.12.1.2.6.0"),
+                        "i", "5"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.3.2400.1.6.0")), QStringLiteral("1"));
+    QFile file(saveFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("1.3.6.1.2.1.1.5.0|4|saved\n"));
+    file.close();
+    EXPECT_EQ(sim.stop(), 0);
+    QFile::remove(saveFile);
+}
