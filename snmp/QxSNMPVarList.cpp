@@ -19,6 +19,18 @@ QxSNMPVarList &QxSNMPVarList::operator=(const QxSNMPVarList &other)
     return *this;
 }
 
+QxSNMPVarList &QxSNMPVarList::operator=(QxSNMPVarList &&other) noexcept
+{
+    if (this != &other) {
+        m_keyCount = other.m_keyCount;
+        m_kind = other.m_kind;
+        m_listName = std::move(other.m_listName);
+        m_items = std::move(other.m_items);
+        m_ownedOptionLists = std::move(other.m_ownedOptionLists);
+    }
+    return *this;
+}
+
 void QxSNMPVarList::copyFrom(const QxSNMPVarList &other)
 {
     m_keyCount = other.m_keyCount;

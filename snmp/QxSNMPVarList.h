@@ -20,7 +20,8 @@ public:
     // The same, keeping this list's own instance suffix.
     QxSNMPVarList &operator=(const QxSNMPVarList &other);
     QxSNMPVarList(QxSNMPVarList &&) = default;
-    QxSNMPVarList &operator=(QxSNMPVarList &&) = default;
+    // Like copy assignment, keeps this list's own instance suffix.
+    QxSNMPVarList &operator=(QxSNMPVarList &&other) noexcept;
     ~QxSNMPVarList() = default;
 
     void append(const QxSNMPVarItem *items);

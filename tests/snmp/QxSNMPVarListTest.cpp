@@ -146,3 +146,16 @@ TEST(QxOptionListTest, StringAndPrefixLists)
 }
 
 } // namespace
+
+namespace {
+
+TEST(QxSNMPVarListTest, AssigningATemporaryKeepsTheInstanceSuffix)
+{
+    QxSNMPVarList list;
+    list.setInstanceSuffix("3");
+    list = QxSNMPVarList(kPortTable, MVT_SV, 0);
+    EXPECT_EQ(list.instanceSuffix(), "3");
+    EXPECT_EQ(list.count(), 5);
+}
+
+} // namespace
