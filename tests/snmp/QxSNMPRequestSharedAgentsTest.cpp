@@ -1,0 +1,128 @@
+#include "common/TestAgents.h"
+
+#include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPRequest.h"
+#include "snmp/QxSNMPSession.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Read-only exchanges with the agents every test run shares (CTest fixtures):
+// the same requests against the simulator and against net-snmp's snmpd, with
+// every version and both SNMPv3 authPriv users.
+namespace {
+
+constexpr QxSNMPVarItem kSystem[] = {
+    {"1.3.6.1.2.1.1.1", "Description", QxSyntax::displaystr, QxAccess::readonly},
+    {"1.3.6.1.2.1.1.3", "Up Time", QxSyntax::timeticks, QxAccess::readonly},
+    {},
+};
+
+constexpr QxSNMPVarItem kIfTable[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "Index", QxSyntax::integer, QxAccess::notaccess},
+    {"1.3.6.1.2.1.2.2.1.2", "Description", QxSyntax::displaystr, QxAccess::readonly},
+    {"1.3.6.1.2.1.2.2.1.3", "Type", QxSyntax::integer, QxAccess::readonly},
+    {},
+};
+
+struct Credentials
+{
+    const char *name;
+    quint8 version;
+    const char *user;
+    int auth;
+    const char *authPassword;
+    const char *privPassword;
+};
+
+const Credentials kCredentials[] = {
+    {"v1", QxSNMPSecurity::V1, "", QxSNMPSecurity::AuthNone, "", ""},
+    {"v2c", QxSNMPSecurity::V2c, "", QxSNMPSecurity::AuthNone, "", ""},
+    {"v3 MD5 DES", QxSNMPSecurity::V3, TestAgents::md5User, QxSNMPSecurity::AuthMD5, TestAgents::md5AuthPassword,
+     TestAgents::md5PrivPassword},
+    {"v3 SHA DES", QxSNMPSecurity::V3, TestAgents::shaUser, QxSNMPSecurity::AuthSHA, TestAgents::shaAuthPassword,
+     TestAgents::shaPrivPassword},
+};
+
+void configure(QxSNMPRequest &r, int port, const Credentials &c)
+{
+    r.device.address = TestAgents::host;
+    r.device.port = quint16(port);
+    r.security.version = c.version;
+    r.security.readCommunity = TestAgents::readCommunity;
+    r.security.writeCommunity = TestAgents::writeCommunity;
+    if (c.version == QxSNMPSecurity::V3) {
+        r.security.securityModel = 3;
+        r.security.securityLevel = QxSNMPSecurity::AuthPriv;
+        r.security.securityName = c.user;
+        r.security.authProtocol = c.auth;
+        r.security.privProtocol = QxSNMPSecurity::PrivDES;
+        r.security.authPassword = c.authPassword;
+        r.security.privPassword = c.privPassword;
+    }
+}
+
+class SharedAgents : public ::testing::TestWithParam<int>
+{
+protected:
+    void SetUp() override
+    {
+        port = GetParam() == 0 ? simulatorPort() : snmpdPort();
+        if (port == 0)
+            GTEST_SKIP() << "the shared test agents are not running (run through ctest)";
+        initializeSession(counterDir.path());
+    }
+    int port = 0;
+    QTemporaryDir counterDir;
+};
+
+TEST_P(SharedAgents, ScalarsAndWalksWithEveryVersion)
+{
+    for (const Credentials &c : kCredentials) {
+        SCOPED_TRACE(c.name);
+        QxSNMPRequest scalars;
+        scalars.varList() = QxSNMPVarList(kSystem, SVT_SV, 0);
+        configure(scalars, port, c);
+        try {
+            EXPECT_FALSE(scalars.readRow(true));
+        } catch (const QxSNMPException &e) {
+            ADD_FAILURE() << e.code() << " " << e.text().toStdString();
+            continue;
+        }
+        EXPECT_FALSE(scalars.varList().item(0).valueText.isEmpty());
+        EXPECT_TRUE(scalars.varList().item(1).valueText.contains(':'));
+
+        QxSNMPRequest table;
+        table.varList() = QxSNMPVarList(kIfTable, MVT_FMV, 1);
+        configure(table, port, c);
+        int rows = 0;
+        for (bool more = table.readRow(true); more && rows < 1000; more = table.readRow(false)) {
+            ++rows;
+            EXPECT_FALSE(table.varList().item(0).valueText.isEmpty());
+        }
+        EXPECT_GE(rows, 1);
+        EXPECT_LT(rows, 1000);
+
+        bool done = false;
+        QxSNMPError reply;
+        scalars.varList().item(0).valueText.clear();
+        scalars.readRowAsync([&](void *, const QxSNMPError &e, QxSNMPVarList &) { reply = e, done = true; }, nullptr,
+                             true);
+        QElapsedTimer clock;
+        clock.start();
+        while (!done && clock.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_TRUE(done);
+        EXPECT_EQ(reply.code, 0) << reply.message.toStdString();
+        EXPECT_FALSE(scalars.varList().item(0).valueText.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Agents, SharedAgents, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return std::string(info.param == 0 ? "Simulator" : "Snmpd");
+                         });
+
+} // namespace
