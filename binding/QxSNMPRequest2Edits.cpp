@@ -239,6 +239,11 @@ void QxSNMPRequest2Edits::bindFormatted(int position, const QString &format, con
     if (position < 0 || position >= varList().count())
         QxSNMPException::raiseCommon(kOutOfRange);
     const int needed = QxEditFormat::editCount(format);
+    if (needed == 0) {
+        // A format that names no edit is malformed; parsing says how.
+        QxEditFormat::parse(format);
+        QxSNMPException::raiseCommon(QxEditFormat::BadFormatEntry);
+    }
     if (edits.size() < needed || edits.mid(0, needed).contains(nullptr))
         QxSNMPException::raiseFramework(kTooFewControls);
     const QList<QLineEdit *> taken = edits.mid(0, needed);
