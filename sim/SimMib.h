@@ -11,6 +11,8 @@ namespace SimMib {
 
 const SimMibPart &standard();
 const SimMibPart &bridge();
+const SimMibPart &lldp();
+const SimMibPart &snmpFramework();
 const SimMibPart &vendor();
 const SimMibPart &control();
 std::vector<const SimMibPart *> allParts();

@@ -40,7 +40,7 @@ const SimMibPart &SimMib::control()
 
 std::vector<const SimMibPart *> SimMib::allParts()
 {
-    return {&standard(), &bridge(), &vendor(), &control()};
+    return {&standard(), &bridge(), &lldp(), &snmpFramework(), &vendor(), &control()};
 }
 
 const SimAdminRule SimMib::adminRules[] = {

@@ -40,7 +40,7 @@ struct SimTableDef
     // Index components in order, blank separated, each "COLUMN:KIND"; COLUMN 0
     // marks an index taken from another table. KIND: i integer, a IpAddress,
     // m MAC address (6 octets), s length-prefixed string, S implied string,
-    // o length-prefixed OID.
+    // o length-prefixed OID, O implied OID.
     const char *index;
     // Factory rows: comma-separated instance patterns whose arcs are numbers or
     // ranges, e.g. "1..28" or "1..28.100,25..26.101". Empty: no factory rows.

@@ -11,7 +11,7 @@ SimTable::SimTable(const SimTableDef &def) : m_def(&def), m_entry(SimOid::of(def
     while (parts >> part) {
         std::size_t colon = part.find(':');
         if (colon == std::string::npos || colon + 2 != part.size()
-            || std::string("iamsSo").find(part.back()) == std::string::npos)
+            || std::string("iamsSoO").find(part.back()) == std::string::npos)
             throw std::invalid_argument("bad index part \"" + part + "\" of table " + def.entry);
         m_index.push_back({static_cast<unsigned>(std::stoul(part.substr(0, colon))), part.back()});
     }
@@ -68,6 +68,14 @@ bool SimTable::decodeIndex(const SimOid &suffix, std::vector<SimValue> *values) 
                 return false;
             result.push_back(SimValue::octets(SimValue::OctetString, bytes));
             break;
+        case 'O': {
+            if (k + 1 != m_index.size() || pos >= n)
+                return false;
+            std::vector<SimOid::Arc> arcs(suffix.arcs().begin() + static_cast<std::ptrdiff_t>(pos), suffix.arcs().end());
+            pos = n;
+            result.push_back(SimValue::objectId(SimOid(std::move(arcs))));
+            break;
+        }
         case 'o': {
             if (pos >= n)
                 return false;
