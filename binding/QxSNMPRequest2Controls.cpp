@@ -387,6 +387,8 @@ void QxSNMPRequest2Controls::apply(bool refreshAfterWrite, bool collect, const Q
     }
 
     if (!m_asynchronous) {
+        if (!m_request->alive())
+            return; // nothing is sent: no success to report
         m_busy = true;
         BusyGuard guard{m_busy};
         try {

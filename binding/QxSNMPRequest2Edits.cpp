@@ -533,15 +533,19 @@ void QxSNMPRequest2Edits::collectVariable(int position)
             continue;
         }
         const QString part = partText(b);
-        const QByteArray octets = QxOctetCodec::textToOctets(part, b.syntax);
         if (b.offset == 0 && b.syntax == v.syntax) {
-            raw = octets;
+            // An empty control gives an empty text: an empty octet string is not
+            // "no value", and an empty key is no row index (not row 0).
+            if (part.isEmpty()) {
+                textual = true;
+                wholeText = part;
+                continue;
+            }
+            raw = QxOctetCodec::textToOctets(part, b.syntax);
             haveRaw = true;
-            // An empty octet string stays empty; it is not "no value".
-            textual = octets.isEmpty() && part != QxValueCodec::nullText();
-            wholeText = part;
+            textual = false;
         } else {
-            overlay(current(), b.offset, octets);
+            overlay(current(), b.offset, QxOctetCodec::textToOctets(part, b.syntax));
             textual = false;
         }
     }

@@ -244,6 +244,25 @@ TEST_F(ControllerOnSnmpd, TimeOutInAnAsynchronousRefreshIsShownAndStillSignalled
     EXPECT_EQ(boxes, QStringList({"(SNMPClass) SNMP request timed out!"}));
 }
 
+TEST_F(ControllerOnSnmpd, SynchronousFailureRaisesAndLeavesTheStatusAlone)
+{
+    auto c = make<Probe>(kSystem, SVT_SV);
+    c->setStatusTarget(&memo);
+    c->setAsynchronous(false);
+    silence(*c);
+    try {
+        c->refresh();
+        ADD_FAILURE() << "no time-out";
+    } catch (const QxSNMPException &e) {
+        EXPECT_EQ(e.code(), -405);
+        EXPECT_EQ(e.text(), "(SNMPClass) SNMP request timed out!");
+    }
+    EXPECT_FALSE(c->busy());
+    EXPECT_TRUE(memo.toPlainText().isEmpty());
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(log, QStringList({"beforeRead"}));
+}
+
 TEST_F(ControllerOnSnmpd, AHookRaisingInACompletionEndsTheRefreshWithItsEvent)
 {
     auto c = make<Probe>(kIfTable, MVT_FMV, 1);

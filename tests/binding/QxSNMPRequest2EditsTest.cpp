@@ -403,6 +403,19 @@ TEST_F(Bindings, AnEmptyOctetStringStaysEmptyWhenCollected)
     EXPECT_EQ(value(Key), "11");
 }
 
+TEST_F(Bindings, AnEmptyEditGivesAnEmptyTextNotZero)
+{
+    auto *edit = new QLineEdit(&window);
+    edits->bindFormatted(Count, "%i", edit);
+    value(Count) = "5";
+    edit->setText("");
+    edits->collectValues(Count);
+    EXPECT_EQ(value(Count), "");
+    edit->setText("007");
+    edits->collectValues(Count);
+    EXPECT_EQ(value(Count), "7");
+}
+
 class ListViewBindings : public Bindings
 {
 protected:
@@ -495,6 +508,18 @@ TEST_F(ListViewBindings, WithoutASelectedRowATableWriteHasNoRowIndex)
     edits->setAsynchronous(false);
     EXPECT_EQ(codeOf([&] { edits->apply(false, true); }), -514);
     EXPECT_FALSE(edits->busy());
+}
+
+TEST_F(ListViewBindings, AnEmptyKeyEditIsNoRowIndex)
+{
+    auto *port = new QLineEdit(&window);
+    edits->bindFormatted(0, "%i", port);
+    edits->setAsynchronous(false);
+    edits->varList().item(0).valueText = "4";
+    port->clear();
+    EXPECT_EQ(codeOf([&] { edits->apply(false, true); }), -514);
+    // The refused apply leaves the value texts as they were.
+    EXPECT_EQ(value(0), "4");
 }
 
 TEST_F(ListViewBindings, ListViewsThatAreNotOursAreMadeReportStyle)
