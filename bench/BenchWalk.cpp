@@ -4,7 +4,7 @@
 // per second for each. The last line compares the slower of our walks with
 // snmptable.
 //
-//   bench_walk [--sim PATH] [--entries N]
+//   bench_walk [--sim PATH] [--entries N] [--rounds N]
 
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
@@ -25,6 +25,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -124,12 +125,15 @@ int main(int argc, char **argv)
     qputenv("MIBS", "");
     QString simulator = QDir(QCoreApplication::applicationDirPath()).filePath("nx2400p-sim");
     int entries = 10000;
+    int rounds = 3;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == "--sim")
             simulator = args[++i];
         else if (args[i] == "--entries")
             entries = args[++i].toInt();
+        else if (args[i] == "--rounds")
+            rounds = qMax(1, args[++i].toInt());
     }
     if (!QFile::exists(simulator)) {
         std::fprintf(stderr, "bench_walk: simulator not found: %s\n", qPrintable(simulator));
@@ -163,70 +167,78 @@ int main(int argc, char **argv)
         return 2;
     }
 
+    QFile mib(dir.filePath("NXBENCH-MIB.txt"));
+    mib.open(QIODevice::WriteOnly);
+    mib.write(kBenchMib);
+    mib.close();
+
+    // Each walk runs several times, interleaved, and the best run counts: the
+    // machine is shared, and the best run is the one least disturbed.
     int exitCode = 0;
+    double bestSync = 0, bestAsync = 0, bestTable = 0;
     try {
-        // Synchronous walk.
-        QxSNMPRequest sync;
-        sync.varList() = QxSNMPVarList(kFdbTable, MVT_FMV, 2);
-        QElapsedTimer clock;
-        clock.start();
-        int syncRows = 0;
-        for (bool more = sync.readRow(true); more; more = sync.readRow(false))
-            ++syncRows;
-        const qint64 syncMs = clock.elapsed();
+        for (int round = 0; round < rounds; ++round) {
+            QxSNMPRequest sync;
+            sync.varList() = QxSNMPVarList(kFdbTable, MVT_FMV, 2);
+            QElapsedTimer clock;
+            clock.start();
+            int syncRows = 0;
+            for (bool more = sync.readRow(true); more; more = sync.readRow(false))
+                ++syncRows;
+            const qint64 syncMs = clock.elapsed();
 
-        // Asynchronous walk through the event pump.
-        QxSNMPRequest async;
-        async.varList() = QxSNMPVarList(kFdbTable, MVT_FMV, 2);
-        int asyncRows = 0;
-        int asyncError = 0;
-        QEventLoop loop;
-        std::function<void(void *, const QxSNMPError &, QxSNMPVarList &)> handler =
-            [&](void *, const QxSNMPError &e, QxSNMPVarList &) {
-                if (e.code != 0 || e.endOfData) {
-                    asyncError = e.code;
-                    loop.quit();
-                    return;
-                }
-                ++asyncRows;
-                async.readRowAsync(handler, nullptr, false);
-            };
-        clock.restart();
-        async.readRowAsync(handler, nullptr, true);
-        loop.exec();
-        const qint64 asyncMs = clock.elapsed();
+            QxSNMPRequest async;
+            async.varList() = QxSNMPVarList(kFdbTable, MVT_FMV, 2);
+            int asyncRows = 0;
+            int asyncError = 0;
+            QEventLoop loop;
+            std::function<void(void *, const QxSNMPError &, QxSNMPVarList &)> handler =
+                [&](void *, const QxSNMPError &e, QxSNMPVarList &) {
+                    if (e.code != 0 || e.endOfData) {
+                        asyncError = e.code;
+                        loop.quit();
+                        return;
+                    }
+                    ++asyncRows;
+                    async.readRowAsync(handler, nullptr, false);
+                };
+            clock.restart();
+            async.readRowAsync(handler, nullptr, true);
+            loop.exec();
+            const qint64 asyncMs = clock.elapsed();
 
-        // net-snmp's own table walker over the same agent and table.
-        QFile mib(dir.filePath("NXBENCH-MIB.txt"));
-        mib.open(QIODevice::WriteOnly);
-        mib.write(kBenchMib);
-        mib.close();
-        QProcess table;
-        table.setProgram(QStandardPaths::findExecutable("snmptable"));
-        table.setArguments({"-v2c", "-c", "vqmtze", "-CB", "-CH", "-Cf", ",", "-M", dir.path(), "-m", "NXBENCH-MIB", "-t",
-                            "2", "-r", "1", QStringLiteral("udp:127.0.0.1:%1").arg(port),
-                            "NXBENCH-MIB::benchFdbTable"});
-        clock.restart();
-        table.start();
-        table.waitForFinished(600000);
-        const qint64 tableMs = clock.elapsed();
-        int tableRows = 0;
-        for (const QByteArray &line : table.readAllStandardOutput().split('\n'))
-            if (line.contains(','))
-                ++tableRows;
+            QProcess table;
+            table.setProgram(QStandardPaths::findExecutable("snmptable"));
+            table.setArguments({"-v2c", "-c", "vqmtze", "-CB", "-CH", "-Cf", ",", "-M", dir.path(), "-m",
+                                "NXBENCH-MIB", "-t", "2", "-r", "1", QStringLiteral("udp:127.0.0.1:%1").arg(port),
+                                "NXBENCH-MIB::benchFdbTable"});
+            clock.restart();
+            table.start();
+            table.waitForFinished(600000);
+            const qint64 tableMs = clock.elapsed();
+            int tableRows = 0;
+            for (const QByteArray &line : table.readAllStandardOutput().split('\n'))
+                if (line.contains(','))
+                    ++tableRows;
 
-        report("readRow (synchronous)", syncRows, syncMs);
-        report("readRowAsync (event pump)", asyncRows, asyncMs);
-        report("snmptable -CB", tableRows, tableMs);
-        if (asyncError != 0)
-            std::printf("asynchronous walk ended with code %d\n", asyncError);
-        if (syncRows != entries || asyncRows != entries || tableRows != entries) {
-            std::printf("row counts differ from the %d entries\n", entries);
-            exitCode = 1;
+            std::printf("round %d\n", round + 1);
+            report("  readRow (synchronous)", syncRows, syncMs);
+            report("  readRowAsync (event pump)", asyncRows, asyncMs);
+            report("  snmptable -CB", tableRows, tableMs);
+            if (asyncError != 0)
+                std::printf("asynchronous walk ended with code %d\n", asyncError);
+            if (syncRows != entries || asyncRows != entries || tableRows != entries) {
+                std::printf("row counts differ from the %d entries\n", entries);
+                exitCode = 1;
+            }
+            bestSync = std::max(bestSync, rate(syncRows, syncMs));
+            bestAsync = std::max(bestAsync, rate(asyncRows, asyncMs));
+            bestTable = std::max(bestTable, rate(tableRows, tableMs));
         }
-        const double ours = std::min(rate(syncRows, syncMs), rate(asyncRows, asyncMs));
-        const double theirs = rate(tableRows, tableMs);
-        std::printf("walk ratio module/snmptable: %.2f\n", theirs > 0 ? ours / theirs : 0.0);
+        std::printf("best of %d: readRow %.1f rows/s, readRowAsync %.1f rows/s, snmptable -CB %.1f rows/s\n", rounds,
+                    bestSync, bestAsync, bestTable);
+        const double ours = std::min(bestSync, bestAsync);
+        std::printf("walk ratio module/snmptable: %.2f\n", bestTable > 0 ? ours / bestTable : 0.0);
     } catch (const QxSNMPException &e) {
         std::fprintf(stderr, "bench_walk: %d %s\n", e.code(), qPrintable(e.text()));
         exitCode = 1;

@@ -36,18 +36,24 @@ void QxSNMPEventPump::stop()
 
 void QxSNMPEventPump::pump()
 {
-    if (m_running)
+    if (m_running) {
+        // A completion handler is processing GUI messages (a nested event loop):
+        // the pump does not re-enter the library. The socket would keep
+        // signalling while its datagram waits, so it is parked until the outer
+        // round is over; a timer tick here simply passes.
+        if (m_notifier && m_notifier->isEnabled()) {
+            m_notifier->setEnabled(false);
+            m_notifierParked = true;
+        }
         return;
+    }
     m_running = true;
-    // Disabled while the library works: a completion handler that processes GUI
-    // messages must not bring the pump back in.
-    m_timer.stop();
-    if (m_notifier)
-        m_notifier->setEnabled(false);
+    // Nothing is switched off around the library call in the common case: each
+    // switch costs a round of the GUI event loop's bookkeeping, once per reply.
     m_session.processPendingEvents();
-    if (m_enabled) {
-        m_timer.start();
-        if (m_notifier)
+    if (m_notifierParked) {
+        m_notifierParked = false;
+        if (m_enabled && m_notifier)
             m_notifier->setEnabled(true);
     }
     m_running = false;

@@ -30,5 +30,6 @@ private:
     QTimer m_timer;
     QSocketNotifier *m_notifier = nullptr;
     bool m_running = false;
+    bool m_notifierParked = false;
     bool m_enabled = false;
 };

@@ -9,6 +9,7 @@
 #include <net-snmp/library/large_fd_set.h>
 
 #include <QDir>
+#include <poll.h>
 #include <cstdlib>
 #include <cstring>
 
@@ -120,22 +121,18 @@ void QxSNMPSession::processPendingEvents()
 {
     if (!m_handle)
         return;
-    // Read every datagram that is already waiting, then let the library handle
-    // time-outs and retransmissions.
-    for (int round = 0; round < 256; ++round) {
-        int numfds = 0;
-        int block = 0;
-        struct timeval tv = {0, 0};
+    // Read every datagram that is already waiting (the session has its one
+    // socket), then let the library handle time-outs and retransmissions.
+    const int fd = socketDescriptor();
+    for (int round = 0; fd >= 0 && round < 256; ++round) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (::poll(&waiting, 1, 0) <= 0 || !(waiting.revents & (POLLIN | POLLERR)))
+            break;
         netsnmp_large_fd_set fdset;
         netsnmp_large_fd_set_init(&fdset, FD_SETSIZE);
-        snmp_sess_select_info2(m_handle, &numfds, &fdset, &tv, &block);
-        struct timeval zero = {0, 0};
-        const int ready = numfds > 0 ? netsnmp_large_fd_set_select(numfds, &fdset, nullptr, nullptr, &zero) : 0;
-        if (ready > 0)
-            snmp_sess_read2(m_handle, &fdset);
+        NETSNMP_LARGE_FD_SET(fd, &fdset);
+        snmp_sess_read2(m_handle, &fdset);
         netsnmp_large_fd_set_cleanup(&fdset);
-        if (ready <= 0)
-            break;
     }
     snmp_sess_timeout(m_handle);
 }

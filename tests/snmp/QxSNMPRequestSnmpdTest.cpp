@@ -282,6 +282,32 @@ TEST_F(RequestOnSnmpd, DestroyingARequestWaitsForItsTwoReplies)
     EXPECT_LT(clock.elapsed(), 3000);
 }
 
+TEST_F(RequestOnSnmpd, HandlerWithANestedEventLoopIsNotReentered)
+{
+    auto r = request(kSystem, SVT_SV);
+    bool insideFirst = false;
+    bool nestedCall = false;
+    int calls = 0;
+    auto handler = [&](void *, const QxSNMPError &e, QxSNMPVarList &) {
+        EXPECT_EQ(e.code, 0);
+        nestedCall = nestedCall || insideFirst;
+        if (++calls == 1) {
+            // A handler that shows a message box runs a nested event loop.
+            insideFirst = true;
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < 200)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            insideFirst = false;
+        }
+    };
+    r->readRowAsync(handler, nullptr, true);
+    r->readRowAsync(handler, nullptr, true);
+    ASSERT_TRUE(waitUntil([&] { return calls == 2; }, 3000));
+    EXPECT_FALSE(nestedCall);
+    EXPECT_EQ(r->outstanding(), 0);
+}
+
 TEST_F(RequestOnSnmpd, ReplyAfterTheRequestIsGoneIsDropped)
 {
     auto r = request(kSystem, SVT_SV);
