@@ -35,6 +35,7 @@ struct Credentials
     int auth;
     const char *authPassword;
     const char *privPassword;
+    int level = QxSNMPSecurity::AuthPriv;
 };
 
 const Credentials kCredentials[] = {
@@ -44,6 +45,10 @@ const Credentials kCredentials[] = {
      TestAgents::md5PrivPassword},
     {"v3 SHA DES", QxSNMPSecurity::V3, TestAgents::shaUser, QxSNMPSecurity::AuthSHA, TestAgents::shaAuthPassword,
      TestAgents::shaPrivPassword},
+    {"v3 MD5 without privacy", QxSNMPSecurity::V3, TestAgents::authOnlyUser, QxSNMPSecurity::AuthMD5,
+     TestAgents::authOnlyPassword, "", QxSNMPSecurity::AuthNoPriv},
+    {"v3 without authentication", QxSNMPSecurity::V3, TestAgents::noAuthUser, QxSNMPSecurity::AuthNone, "", "",
+     QxSNMPSecurity::NoAuthNoPriv},
 };
 
 void configure(QxSNMPRequest &r, int port, const Credentials &c)
@@ -55,10 +60,10 @@ void configure(QxSNMPRequest &r, int port, const Credentials &c)
     r.security.writeCommunity = TestAgents::writeCommunity;
     if (c.version == QxSNMPSecurity::V3) {
         r.security.securityModel = 3;
-        r.security.securityLevel = QxSNMPSecurity::AuthPriv;
+        r.security.securityLevel = c.level;
         r.security.securityName = c.user;
         r.security.authProtocol = c.auth;
-        r.security.privProtocol = QxSNMPSecurity::PrivDES;
+        r.security.privProtocol = c.level == QxSNMPSecurity::AuthPriv ? QxSNMPSecurity::PrivDES : QxSNMPSecurity::PrivNone;
         r.security.authPassword = c.authPassword;
         r.security.privPassword = c.privPassword;
     }
