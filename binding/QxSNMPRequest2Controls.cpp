@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -33,16 +34,23 @@ struct BusyGuard
 } // namespace
 
 QxSNMPRequest2Controls::QxSNMPRequest2Controls(QWidget *owner)
-    : m_request(std::make_unique<QxSNMPRequest>()), m_owner(owner), m_presenter(showMessageBox)
+    : m_request(std::make_unique<QxSNMPRequest>()), m_token(std::make_shared<Token>()), m_owner(owner),
+      m_presenter(showMessageBox)
 {
+    m_token->controller = this;
     qRegisterMetaType<QxSNMPError>();
 }
 
 QxSNMPRequest2Controls::~QxSNMPRequest2Controls()
 {
     shutDown();
-    // Replies still arriving while the request's own destructor waits find
-    // shuttingDown set and touch nothing else.
+    if (m_token->depth > 0) {
+        // Destroyed from inside a completion of its own request: that request is
+        // still on the stack and goes once the completion has returned.
+        QxSNMPRequest *request = m_request.release();
+        QTimer::singleShot(0, [request] { delete request; });
+        return;
+    }
     m_request.reset();
 }
 
@@ -53,9 +61,30 @@ void QxSNMPRequest2Controls::shutDown()
     // From here on completions only let the request count them down: the
     // derived parts whose hooks they would call may already be gone.
     m_shuttingDown = true;
+    m_token->controller = nullptr;
     m_busy = false;
     m_request->setAlive(false);
-    m_request->waitForReplies(QxSNMPRequest::DestroyWaitMs);
+    // Inside a completion the reply being handled is still counted as
+    // outstanding: waiting for it here would only stall.
+    if (m_token->depth == 0)
+        m_request->waitForReplies(QxSNMPRequest::DestroyWaitMs);
+}
+
+QxSNMPRequest::CompletionHandler
+QxSNMPRequest2Controls::handler(void (QxSNMPRequest2Controls::*completed)(const QxSNMPError &))
+{
+    return [token = m_token, completed](void *, const QxSNMPError &error, QxSNMPVarList &) {
+        // Runs inside the SNMP library's event processing: nothing may escape.
+        QxSNMPRequest2Controls *controller = token->controller;
+        if (!controller)
+            return;
+        ++token->depth;
+        try {
+            (controller->*completed)(error);
+        } catch (...) {
+        }
+        --token->depth;
+    };
 }
 
 void QxSNMPRequest2Controls::setStatusTarget(QPlainTextEdit *memo)
@@ -236,8 +265,7 @@ void QxSNMPRequest2Controls::refreshAsynchronous()
         return;
     }
     try {
-        m_request->readRowAsync([this](void *, const QxSNMPError &error, QxSNMPVarList &) { readCompleted(error); },
-                                nullptr, true);
+        m_request->readRowAsync(handler(&QxSNMPRequest2Controls::readCompleted), nullptr, true);
     } catch (...) {
         m_busy = false;
         throw;
@@ -246,13 +274,11 @@ void QxSNMPRequest2Controls::refreshAsynchronous()
 
 void QxSNMPRequest2Controls::sendNextRead()
 {
-    m_request->readRowAsync([this](void *, const QxSNMPError &error, QxSNMPVarList &) { readCompleted(error); },
-                            nullptr, false);
+    m_request->readRowAsync(handler(&QxSNMPRequest2Controls::readCompleted), nullptr, false);
 }
 
 void QxSNMPRequest2Controls::readCompleted(const QxSNMPError &error)
 {
-    // Runs inside the SNMP library's event processing: nothing may escape.
     if (m_shuttingDown) {
         m_busy = false;
         return;
@@ -415,8 +441,8 @@ void QxSNMPRequest2Controls::apply(bool refreshAfterWrite, bool collect, const Q
     }
     m_beforeApply = before;
     try {
-        m_request->writeRowAsync([this](void *, const QxSNMPError &error, QxSNMPVarList &) { writeCompleted(error); },
-                                 nullptr, selectionList, valueSource);
+        m_request->writeRowAsync(handler(&QxSNMPRequest2Controls::writeCompleted), nullptr, selectionList,
+                                 valueSource);
     } catch (...) {
         m_busy = false;
         restoreValueTexts(before);

@@ -113,6 +113,17 @@ protected:
     void presentMessage(const QString &text);
 
 private:
+    // Shared with the completion handlers in flight: they reach this object only
+    // while controller is set, and count themselves so that a controller
+    // destroyed from inside its own completion (an event handler closing the
+    // window) leaves the request to be destroyed once the completion has returned.
+    struct Token
+    {
+        QxSNMPRequest2Controls *controller = nullptr;
+        int depth = 0;
+    };
+
+    QxSNMPRequest::CompletionHandler handler(void (QxSNMPRequest2Controls::*completed)(const QxSNMPError &));
     void refreshSynchronous();
     void refreshAsynchronous();
     void readCompleted(const QxSNMPError &error);
@@ -129,6 +140,7 @@ private:
     QxSNMPError okRecord() const;
 
     std::unique_ptr<QxSNMPRequest> m_request;
+    std::shared_ptr<Token> m_token;
     QPointer<QWidget> m_owner;
     bool m_asynchronous = true;
     bool m_busy = false;

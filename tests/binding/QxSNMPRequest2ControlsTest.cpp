@@ -301,6 +301,23 @@ TEST_F(ControllerOnSnmpd, DestroyingWhileAReplyIsOutstandingRunsNoHook)
     EXPECT_TRUE(boxes.isEmpty());
 }
 
+TEST_F(ControllerOnSnmpd, AnEventHandlerMayDestroyTheController)
+{
+    auto c = make<QxSNMPRequest2Edits>(kIfTable, MVT_FMV, 1);
+    QxListView view(&window);
+    c->bindListView(&view);
+    bool destroyed = false;
+    QObject::connect(c.get(), &QxSNMPRequest2Controls::readDone, [&] {
+        c.reset(); // a window closing itself once its data is in
+        destroyed = true;
+    });
+    c->refresh();
+    ASSERT_TRUE(waitUntil([&] { return destroyed; }, 5000));
+    // The request goes once its completion has returned.
+    waitUntil([] { return false; }, 100);
+    EXPECT_GE(view.topLevelItemCount(), 1);
+}
+
 TEST_F(ControllerOnSnmpd, ScalarApplyWritesAndDoesNotReadAgain)
 {
     auto c = make<QxSNMPRequest2Edits>(kSystem, SVT_SV);
