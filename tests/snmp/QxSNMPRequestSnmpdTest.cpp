@@ -308,6 +308,29 @@ TEST_F(RequestOnSnmpd, HandlerWithANestedEventLoopIsNotReentered)
     EXPECT_EQ(r->outstanding(), 0);
 }
 
+TEST_F(RequestOnSnmpd, HandlerMayReadSynchronouslyAndSendAgain)
+{
+    auto r = request(kSystem, SVT_SV);
+    auto other = request(kIfTable, MVT_FMV, 1);
+    int calls = 0;
+    bool otherRead = false;
+    std::function<void(void *, const QxSNMPError &, QxSNMPVarList &)> handler =
+        [&](void *, const QxSNMPError &e, QxSNMPVarList &) {
+            EXPECT_EQ(e.code, 0);
+            if (++calls == 1) {
+                // A controller may refresh another list synchronously and then
+                // send again from inside the handler.
+                otherRead = other->readRow(true);
+                r->readRowAsync(handler, nullptr, true);
+            }
+        };
+    r->readRowAsync(handler, nullptr, true);
+    ASSERT_TRUE(waitUntil([&] { return calls == 2; }, 3000));
+    EXPECT_TRUE(otherRead);
+    EXPECT_EQ(other->varList().item(0).valueText, "1");
+    EXPECT_TRUE(waitUntil([&] { return r->outstanding() == 0; }, 1000));
+}
+
 TEST_F(RequestOnSnmpd, ReplyAfterTheRequestIsGoneIsDropped)
 {
     auto r = request(kSystem, SVT_SV);
