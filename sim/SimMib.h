@@ -14,6 +14,8 @@ const SimMibPart &bridge();
 const SimMibPart &lldp();
 const SimMibPart &snmpFramework();
 const SimMibPart &vendor();
+const SimMibPart &security();
+const SimMibPart &layer2();
 const SimMibPart &control();
 std::vector<const SimMibPart *> allParts();
 

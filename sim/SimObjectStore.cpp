@@ -12,6 +12,15 @@ SimObjectStore::SimObjectStore(const std::vector<const SimMibPart *> &parts) : m
             m_tables.push_back(std::make_unique<SimTable>(part->tables[i]));
     for (const SimMibPart *part : m_parts)
         index(*part);
+    // An object inside another one (a scalar that is also a table's prefix) cannot be served.
+    for (auto it = m_objects.begin(); it != m_objects.end(); ++it) {
+        auto next = std::next(it);
+        if (next != m_objects.end() && next->first.startsWith(it->first))
+            throw std::invalid_argument("object " + next->first.toString() + " lies inside " + it->first.toString());
+    }
+    for (const auto &table : m_tables)
+        if (table->columns().empty())
+            throw std::invalid_argument("table without columns: " + table->entry().toString());
 }
 
 void SimObjectStore::index(const SimMibPart &part)
