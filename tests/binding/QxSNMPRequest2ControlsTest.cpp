@@ -222,6 +222,29 @@ TEST_F(ControllerOnSnmpd, AsynchronousWalkFillsTheListViewAndSignalsWithoutAStat
     EXPECT_TRUE(boxes.isEmpty());
 }
 
+TEST_F(ControllerOnSnmpd, RowConditionsFilterTheRowsOfAWalk)
+{
+    auto c = make<Probe>(kIfTable, MVT_FMV, 1);
+    c->setAsynchronous(false);
+    c->refresh();
+    const int all = c->rowCount();
+    ASSERT_GE(all, 1);
+
+    c->request().rowCondition = "$1 <> \"lo\"";
+    c->refresh();
+    EXPECT_EQ(c->rowCount(), all - 1);
+
+    // A linked request's values take part with the marker "#".
+    QxSNMPRequest linked;
+    linked.varList().append("1.3.6.1.2.1.2.2.1.2", "Wanted", QxSyntax::displaystr, QxAccess::readonly);
+    linked.varList().item(0).valueText = "lo";
+    c->request().rowCondition.clear();
+    c->setLinkedCondition(&linked, "$1 = #0");
+    c->refresh();
+    EXPECT_EQ(c->rowCount(), 1);
+    c->setLinkedCondition(nullptr, QString());
+}
+
 TEST_F(ControllerOnSnmpd, TimeOutInAnAsynchronousRefreshIsShownAndStillSignalled)
 {
     auto c = make<Probe>(kSystem, SVT_SV);

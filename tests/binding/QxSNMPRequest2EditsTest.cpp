@@ -416,6 +416,38 @@ TEST_F(Bindings, AnEmptyEditGivesAnEmptyTextNotZero)
     EXPECT_EQ(value(Count), "7");
 }
 
+TEST_F(Bindings, PrefixChoiceNeedsASecondControlForTheRest)
+{
+    static const QxOptionStringPair pairs[] = {{"1.3.6.1.4.1", "enterprises"}, {"1.3.6.1.2.1", "mib-2"}, {}};
+    static const QxOptionList prefixes(pairs, QxOptionList::StringPrefixes);
+    edits->varList().append("1.3.6.1.4.1.32473.1.13", "Where", QxSyntax::objectid, QxAccess::readwrite, &prefixes);
+    const int where = edits->varList().count() - 1;
+
+    auto *combo = new QComboBox(&window);
+    EXPECT_EQ(codeOf([&] { edits->bindControl(where, combo); }), -522);
+    auto *rest = new QLineEdit(&window);
+    edits->bindDropDownList(where, combo, rest);
+    value(where) = "enterprises.9.1";
+    edits->showValues(where);
+    EXPECT_EQ(combo->currentText(), "enterprises");
+    EXPECT_EQ(rest->text(), "9.1");
+
+    combo->setCurrentIndex(1);
+    rest->setText("2.1");
+    edits->collectValues(where);
+    EXPECT_EQ(value(where), "mib-2.2.1");
+    EXPECT_EQ(prefixes.textToValue(value(where)), "1.3.6.1.2.1.2.1");
+}
+
+TEST_F(Bindings, UnsupportedControlsFailWhenShownOrCollected)
+{
+    auto *slider = new QWidget(&window);
+    edits->bindControl(Count, slider);
+    value(Count) = "3";
+    EXPECT_EQ(codeOf([&] { edits->showValues(); }), -521);
+    EXPECT_EQ(codeOf([&] { edits->collectValues(Count); }), -521);
+}
+
 class ListViewBindings : public Bindings
 {
 protected:
