@@ -6,6 +6,8 @@
 
 QxListView::QxListView(QWidget *parent) : QTreeWidget(parent)
 {
+    // No columns until a binding lays them out from the captions.
+    setColumnCount(0);
     makeReportStyle(this);
 }
 

@@ -362,6 +362,27 @@ TEST_F(ControllerOnSnmpd, ScalarApplyWritesAndDoesNotReadAgain)
     EXPECT_EQ(location.text(), "rack 7");
 }
 
+TEST_F(ControllerOnSnmpd, ApplyRunsItsHooksInOrder)
+{
+    auto c = make<Probe>(kSystem, SVT_SV);
+    c->setAsynchronous(false);
+    c->refresh();
+    log.clear();
+    c->apply(true, true); // a scalar list is not read again
+    EXPECT_EQ(log, QStringList({"beforeWrite", "collectValues", "afterWrite"}));
+    EXPECT_FALSE(c->busy());
+
+    log.clear();
+    c->setAsynchronous(true);
+    c->apply(true, false);
+    EXPECT_TRUE(c->busy());
+    ASSERT_TRUE(waitUntil([&] { return !writes.isEmpty(); }, 5000));
+    EXPECT_EQ(writes[0].code, 0);
+    EXPECT_EQ(log, QStringList({"beforeWrite", "afterWrite"}));
+    EXPECT_TRUE(reads.isEmpty());
+    EXPECT_FALSE(c->busy());
+}
+
 TEST_F(ControllerOnSnmpd, TableApplyWritesThenWalksAgain)
 {
     auto c = make<QxSNMPRequest2Edits>(kGroups, MVT_UMV, 2);
