@@ -452,7 +452,7 @@ const QxSNMPVarItem lldpConfiguration[] = {
 const QxSNMPVarItem lldpConfigManAddr[] = {
     {"", "Management Address Subtype", integer, notaccess},
     {"", "Management Address", octetstr, notaccess},
-    {"1.0.8802.1.1.2.1.1.7.1.1", "Ports TX Enable", octetstr, readwrite},
+    {"1.0.8802.1.1.2.1.1.7.1.1", "Ports TX Enable", bitstr, readwrite},
     {},
 };
 

@@ -3,10 +3,10 @@
 namespace {
 
 // Routing is not managed through this module: the items stay in the menu,
-// which the main window keeps hidden, and run nothing.
+// which the main window keeps hidden as a whole, and run nothing.
 constexpr CommandRecord nothing(const char *caption)
 {
-    return {.depth = 0, .caption = caption, .hidden = false, .shape = CommandShape::Nothing};
+    return {.depth = 0, .caption = caption, .hidden = true, .shape = CommandShape::Nothing};
 }
 
 const CommandRecord kRecords[] = {
