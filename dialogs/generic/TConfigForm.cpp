@@ -1,0 +1,134 @@
+#include "dialogs/generic/TConfigForm.h"
+
+#include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/generic/TPanelUsageError.h"
+#include "dialogs/generic/TSNMPEditorPanel.h"
+#include "dialogs/generic/TSNMPListViewPanel.h"
+#include "snmp/QxSNMPException.h"
+
+#include <QTreeWidget>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <exception>
+
+TConfigForm::TConfigForm(QWidget *owner) : QDialog(owner), m_messages(TDialogMessages::standard())
+{
+    setObjectName(QStringLiteral("ConfigForm"));
+    TSNMPPanel::centreOnMainWindow(this);
+}
+
+TConfigForm::~TConfigForm()
+{
+    closeControllers();
+}
+
+QxSNMPRequest2Edits *TConfigForm::controller(int i) const
+{
+    return i >= 0 && i < controllerCount() ? m_controllers[size_t(i)].get() : nullptr;
+}
+
+void TConfigForm::setMessages(const TDialogMessages &messages)
+{
+    m_messages = messages.completed();
+    if (m_panel)
+        m_panel->setMessages(m_messages);
+}
+
+void TConfigForm::beginPage(PageKind kind, std::unique_ptr<QxSNMPRequest2Edits> controller)
+{
+    if (m_pageKind != EmptyPage)
+        throw TPanelUsageError(QStringLiteral("Can not change Type of a Config Form!"));
+    m_pageKind = kind;
+    m_controllers.push_back(std::move(controller));
+}
+
+void TConfigForm::adoptPanel(TSNMPPanel *panel)
+{
+    m_panel = panel;
+    panel->setMessages(m_messages);
+    panel->fitInto(this);
+    // The fitted panel fills the dialog; a dialog still smaller than it grows.
+    if (width() < panel->width() || height() < panel->height())
+        resize(std::max(width(), panel->width()), std::max(height(), panel->height()));
+}
+
+TSNMPEditorPanel *TConfigForm::CreateEditorPanel(std::unique_ptr<QxSNMPRequest2Edits> controller)
+{
+    beginPage(EditorPage, std::move(controller));
+    auto *panel = new TSNMPEditorPanel(this, m_controllers.back().get());
+    adoptPanel(panel);
+    return panel;
+}
+
+TSNMPListViewPanel *TConfigForm::CreateListViewPanel(std::unique_ptr<QxSNMPRequest2Edits> controller,
+                                                     int addStatusColumn, const QString &addStatusText,
+                                                     int deleteStatusColumn, const QString &deleteStatusText)
+{
+    beginPage(TablePage, std::move(controller));
+    auto *panel = new TSNMPListViewPanel(this, m_controllers.back().get());
+    adoptPanel(panel);
+    if (!addStatusText.isEmpty())
+        panel->SetAddStatus(addStatusColumn, addStatusText);
+    if (!deleteStatusText.isEmpty())
+        panel->SetDeleteStatus(deleteStatusColumn, deleteStatusText);
+    return panel;
+}
+
+void TConfigForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_refreshScheduled)
+        return;
+    // Posted, so the first read starts once the dialog is on screen.
+    m_refreshScheduled = true;
+    QTimer::singleShot(0, this, &TConfigForm::FormRefresh);
+}
+
+void TConfigForm::FormRefresh()
+{
+    if (m_pageKind == EmptyPage || m_controllers.empty() || m_closing)
+        return;
+    m_current = m_controllers.front().get();
+    try {
+        m_current->refresh();
+    } catch (const QxSNMPException &e) {
+        m_current->showStatus(e.text());
+    } catch (const std::exception &e) {
+        m_current->showStatus(QString::fromUtf8(e.what()));
+    }
+}
+
+int TConfigForm::closeWaitLimitMs(const QxSNMPRequest2Edits &controller)
+{
+    const QxSNMPRequest &request = controller.request();
+    return std::max(0, request.timeout) * 10 * (std::max(0, request.retries) + 1) + 1000;
+}
+
+void TConfigForm::closeControllers()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    for (auto &controller : m_controllers) {
+        controller->request().setAlive(false);
+        // A running walk stops at its next reply (or its time-out); no reply
+        // may reach a destroyed controller.
+        QElapsedTimer clock;
+        clock.start();
+        const int limit = closeWaitLimitMs(*controller);
+        while (controller->busy() && clock.elapsed() < limit)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        controller.reset();
+    }
+    m_controllers.clear();
+    m_current = nullptr;
+    m_closing = false;
+}
+
+void TConfigForm::done(int result)
+{
+    closeControllers();
+    QDialog::done(result);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "dialogs/generic/TDialogMessages.h"
+
+#include <QFrame>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class QTreeWidgetItem;
+class QxListView;
+class QxSNMPRequest2Edits;
+class TCtrlBtnPanel;
+
+// The list of a table page: one report-style row per table row, one column per
+// visible variable, and the row-status settings that Add and Delete write.
+// Its context menu copies the selected rows and exports the list as CSV.
+class TListViewPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxWidth = 450;
+    static constexpr int PanelHeight = 350;
+
+    // Asks where to save an export; an empty text cancels.
+    using FileAsker = std::function<QString(QWidget *owner)>;
+
+    TListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller);
+
+    QxListView *listView() const { return m_listView; }
+
+    int addStatusColumn() const { return m_addStatusColumn; }
+    QString addStatusText() const { return m_addStatusText; }
+    int deleteStatusColumn() const { return m_deleteStatusColumn; }
+    QString deleteStatusText() const { return m_deleteStatusText; }
+    void setAddStatus(int column, const QString &text);
+    void setDeleteStatus(int column, const QString &text);
+
+    // The table page's buttons: count, Refresh, Edit (disabled), Close; Add and
+    // Delete only with their status settings.
+    virtual void ArrangeCtrlBtn(TCtrlBtnPanel *bar);
+
+    // The hint of a row: caption, tabs to the longest caption, two blanks and
+    // the cell, one line per column.
+    QString hintText(const QTreeWidgetItem *item) const;
+    // Selected rows as tab-separated lines.
+    QString selectedRowsText() const;
+    // Every row in the visible columns, headers first, RFC 4180 quoting, CRLF.
+    QString csvText() const;
+    bool exportCsv(const QString &path) const;
+    void copySelection() const;
+    void exportCsvAsked();
+    void setFileAsker(FileAsker asker);
+    void setMessages(const TDialogMessages &messages);
+
+signals:
+    void clicked();
+    void rowsChanged(int count);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<int> visibleColumns() const;
+    void showContextMenu(const QPoint &pos);
+
+    QxListView *m_listView = nullptr;
+    int m_addStatusColumn = -1;
+    int m_deleteStatusColumn = -1;
+    QString m_addStatusText;
+    QString m_deleteStatusText;
+    FileAsker m_fileAsker;
+    TDialogMessages m_messages;
+};
