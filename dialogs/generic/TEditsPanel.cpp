@@ -357,6 +357,8 @@ void TEditsPanel::layoutRows()
             boxHeight = std::max(boxHeight, m_warning->y() + m_warning->height());
     }
     m_box->setMinimumSize(width, boxHeight);
+    m_needed = QSize(width, height);
+    updateGeometry();
     resize(width, height);
 }
 

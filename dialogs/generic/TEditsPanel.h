@@ -1,10 +1,13 @@
 #pragma once
 
+#include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TDialogMessages.h"
+#include "dialogs/generic/TCtrlBtnPanel.h"
 
 #include <QColor>
 #include <QFrame>
 #include <QPointer>
+#include <QTreeWidget> // the controller's list-view pointer needs the whole class
 #include <QString>
 #include <functional>
 #include <vector>
@@ -15,8 +18,6 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
-class QxSNMPRequest2Edits;
-class TCtrlBtnPanel;
 
 // One row per variable of the controller's list: a check box, the caption and
 // a value control (an edit, or a drop-down list of the option texts). The
@@ -85,6 +86,9 @@ public:
     // Empties every edit, every drop-down list's selection and every value text.
     void clearValues();
 
+    // The size the laid-out rows need (the panel itself fills its place).
+    QSize sizeHint() const override { return m_needed; }
+
     int valueWidth() const { return m_valueWidth; }
     void setValueWidth(int width);
     void layoutRows();
@@ -125,6 +129,7 @@ private:
     QPointer<TCtrlBtnPanel> m_bar;
     std::vector<Row> m_rows;
     int m_valueWidth = DefaultValueWidth;
+    QSize m_needed{0, 0};
     bool m_defaultChecked = false;
     QScrollArea *m_scrollBox = nullptr;
     QWidget *m_box = nullptr;

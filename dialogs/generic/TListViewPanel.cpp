@@ -53,7 +53,8 @@ TListViewPanel::TListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
     for (int c = 0; c < m_listView->columnCount(); ++c)
         width += kCaptionCharWidth * int(m_listView->headerItem()->text(c).size());
     width += 2 * m_listView->frameWidth();
-    resize(std::min(width, MaxWidth), PanelHeight);
+    m_needed = QSize(std::min(width, MaxWidth), PanelHeight);
+    resize(m_needed);
 
     m_listView->viewport()->installEventFilter(this);
     m_listView->viewport()->setMouseTracking(true);
@@ -64,6 +65,13 @@ TListViewPanel::TListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
     connect(model, &QAbstractItemModel::rowsInserted, this, changed);
     connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(model, &QAbstractItemModel::modelReset, this, changed);
+}
+
+TListViewPanel::~TListViewPanel()
+{
+    // The view empties its model while it is destroyed: nobody is to hear of it.
+    m_listView->model()->disconnect(this);
+    disconnect(this, nullptr, nullptr, nullptr);
 }
 
 void TListViewPanel::setMessages(const TDialogMessages &messages)

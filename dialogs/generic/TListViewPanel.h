@@ -26,8 +26,11 @@ public:
     using FileAsker = std::function<QString(QWidget *owner)>;
 
     TListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller);
+    ~TListViewPanel() override;
 
     QxListView *listView() const { return m_listView; }
+    // The size the columns' captions ask for (the panel itself fills its place).
+    QSize sizeHint() const override { return m_needed; }
 
     int addStatusColumn() const { return m_addStatusColumn; }
     QString addStatusText() const { return m_addStatusText; }
@@ -65,6 +68,7 @@ private:
     void showContextMenu(const QPoint &pos);
 
     QxListView *m_listView = nullptr;
+    QSize m_needed{0, 0};
     int m_addStatusColumn = -1;
     int m_deleteStatusColumn = -1;
     QString m_addStatusText;

@@ -130,6 +130,12 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QxSNMPRequest2Edits *con
     m_beforeAdd = [this] { editsPanel()->clearValues(); };
 }
 
+TSNMPListViewPanel::~TSNMPListViewPanel()
+{
+    // The list's rows go before the bar that counts them.
+    m_listViewPanel->disconnect(this);
+}
+
 void TSNMPListViewPanel::setMessages(const TDialogMessages &messages)
 {
     TSNMPEditorPanel::setMessages(messages);

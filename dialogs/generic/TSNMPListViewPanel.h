@@ -22,6 +22,7 @@ public:
     using DialogRunner = std::function<int(QDialog &)>;
 
     TSNMPListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller);
+    ~TSNMPListViewPanel() override;
 
     TListViewPanel *listViewPanel() const { return m_listViewPanel; }
 

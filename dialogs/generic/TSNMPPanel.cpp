@@ -151,8 +151,11 @@ void TSNMPPanel::showContent(QWidget *control)
     control->show();
     m_content = control;
 
-    const int width = control->width() + m_btnPanel->width() + RightSplitterWidth + 3;
-    int height = control->height() + (m_msgPanel ? m_msgPanel->height() : 0) + BottomSplitterHeight;
+    // Content controls report what they need as their size hint; their own
+    // size follows the content panel.
+    const QSize content = control->sizeHint().isValid() ? control->sizeHint() : control->size();
+    const int width = content.width() + m_btnPanel->width() + RightSplitterWidth + 3;
+    int height = content.height() + (m_msgPanel ? m_msgPanel->height() : 0) + BottomSplitterHeight;
     height = std::max(height, m_btnPanel->contentHeight());
     m_needed = QSize(width, height);
     resize(m_needed);

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TDialogMessages.h"
+#include "dialogs/generic/TMsgPanel.h"
 
 #include <QFrame>
 #include <QPointer>
+#include <QTreeWidget> // the controller's list-view pointer needs the whole class
 #include <QSize>
 
 class QSplitter;
-class QxSNMPRequest2Edits;
 class TCtrlBtnPanel;
-#include "dialogs/generic/TMsgPanel.h"
 
 // The frame every page of the generic dialog shares: the button bar on the
 // right, a content panel holding the content control, and a message panel at
@@ -42,7 +43,7 @@ public:
     QSplitter *bottomSplitter() const { return m_bottomSplitter; }
 
     // Makes the control the visible content (hiding the previous one) and sizes
-    // the panel around it.
+    // the panel around it (around the control's size hint, when it has one).
     void showContent(QWidget *control);
     // The size showContent computed: what the panel needs to show its content.
     QSize neededSize() const { return m_needed; }
