@@ -15,6 +15,8 @@ const char vlanCurrentEntry[] = "1.3.6.1.2.1.17.7.1.4.2.1";
 const char numVlans[] = "1.3.6.1.2.1.17.7.1.1.4.0";
 const char tpFdbEntry[] = "1.3.6.1.2.1.17.7.1.2.2.1";
 const char fdbDynamicCount[] = "1.3.6.1.2.1.17.7.1.2.1.1.2.1";
+const char pingCtlEntry[] = "1.3.6.1.2.1.80.1.2.1";
+const char pingResultsEntry[] = "1.3.6.1.2.1.80.1.3.1";
 
 // LED bytes: state 0x01 = off; 0x80 = blinking (traffic). Colour codes index
 // the module's colour maps: 1 orange (10 Mb/s), 2 green (100 Mb/s), 3 green (1 Gb/s).
@@ -253,8 +255,44 @@ std::vector<SimLive::Action> SimLive::afterCommit(const std::vector<SimSetTransa
     }
     if (vlansChanged)
         updateVlanCurrent();
+    updatePingResults(bindings);
     updateLinks();
     return actions;
+}
+
+void SimLive::updatePingResults(const std::vector<SimSetTransaction::Binding> &bindings)
+{
+    const SimTable *control = m_store.tableAt(SimOid::of(pingCtlEntry));
+    const SimTable *results = m_store.tableAt(SimOid::of(pingResultsEntry));
+    if (!control || !results)
+        return;
+    const SimOid entry = control->entry();
+    for (const auto &binding : bindings) {
+        if (!binding.oid.startsWith(entry) || binding.oid.size() <= entry.size() + 1)
+            continue;
+        const SimOid row = binding.oid.suffix(entry.size() + 1);
+        if (!m_store.rowExists(*control, row)) {
+            m_store.deleteRow(*results, row);
+            continue;
+        }
+        // An enabled test runs at once: every probe answered, a few milliseconds each.
+        if (intAt(entry.child(8).concat(row), 2) != 1 || m_store.rowExists(*results, row))
+            continue;
+        const std::uint64_t probes = static_cast<std::uint64_t>(intAt(entry.child(7).concat(row), 1));
+        std::map<unsigned, SimValue> values;
+        values[1] = SimValue::integer(2);
+        values[2] = SimValue::integer(intAt(entry.child(3).concat(row), 1));
+        if (const SimCell *target = m_store.find(entry.child(4).concat(row)))
+            values[3] = target->value;
+        values[4] = SimValue::unsignedOf(SimValue::Gauge32, 1);
+        values[5] = SimValue::unsignedOf(SimValue::Gauge32, 3);
+        values[6] = SimValue::unsignedOf(SimValue::Gauge32, 2);
+        values[7] = SimValue::unsignedOf(SimValue::Gauge32, probes);
+        values[8] = SimValue::unsignedOf(SimValue::Gauge32, probes);
+        values[9] = SimValue::unsignedOf(SimValue::Gauge32, 5 * probes);
+        values[10] = SimValue::octets(SimValue::OctetString, "2008-12-12,8:00:00.0");
+        m_store.createRow(*results, row, values);
+    }
 }
 
 void SimLive::fillForwardingDatabase(unsigned n)

@@ -52,6 +52,7 @@ private:
     void updateLinks();
     void updateLedString();
     void updateVlanCurrent();
+    void updatePingResults(const std::vector<SimSetTransaction::Binding> &bindings);
     void clearCounters();
     bool adminUp(unsigned port) const;
     std::int64_t intAt(const SimOid &oid, std::int64_t fallback) const;

@@ -45,11 +45,11 @@ std::string SimOptions::usage()
            "  --seed N               seed for the drop decisions\n";
 }
 
-std::string SimOptions::parseUser(const std::string &spec, User *user)
+std::string SimOptions::parseUser(const std::string &text, User *user)
 {
-    std::vector<std::string> parts = split(spec, ':');
+    std::vector<std::string> parts = split(text, ':');
     if (parts.size() != 3 && parts.size() != 5)
-        return "--user expects NAME:AUTH:AUTHPASS[:PRIV:PRIVPASS], got \"" + spec + "\"";
+        return "--user expects NAME:AUTH:AUTHPASS[:PRIV:PRIVPASS], got \"" + text + "\"";
     User u;
     u.name = parts[0];
     u.auth = parts[1];

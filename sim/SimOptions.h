@@ -32,5 +32,5 @@ public:
     // Returns an empty string on success, otherwise the message for the user.
     std::string parse(const std::vector<std::string> &args);
     static std::string usage();
-    static std::string parseUser(const std::string &spec, User *user);
+    static std::string parseUser(const std::string &text, User *user);
 };

@@ -3,11 +3,11 @@
 #include <charconv>
 
 template<typename Visit>
-bool SimRange::forEach(std::string_view spec, Visit visit)
+bool SimRange::forEach(std::string_view ranges, Visit visit)
 {
-    while (!spec.empty()) {
-        std::size_t comma = spec.find(',');
-        std::string_view part = spec.substr(0, comma);
+    while (!ranges.empty()) {
+        std::size_t comma = ranges.find(',');
+        std::string_view part = ranges.substr(0, comma);
         std::size_t dots = part.find("..");
         std::string_view lowText = part.substr(0, dots);
         std::string_view highText = dots == std::string_view::npos ? lowText : part.substr(dots + 2);
@@ -22,32 +22,31 @@ bool SimRange::forEach(std::string_view spec, Visit visit)
             return true;
         if (comma == std::string_view::npos)
             break;
-        spec.remove_prefix(comma + 1);
+        ranges.remove_prefix(comma + 1);
     }
     return false;
 }
 
-bool SimRange::contains(const char *spec, std::int64_t value)
+bool SimRange::contains(const char *ranges, std::int64_t value)
 {
-    if (!spec || !*spec)
+    if (!ranges || !*ranges)
         return true;
-    return forEach(spec, [value](std::int64_t low, std::int64_t high) { return value >= low && value <= high; });
+    return forEach(ranges, [value](std::int64_t low, std::int64_t high) { return value >= low && value <= high; });
 }
 
-bool SimRange::valid(const char *spec)
+bool SimRange::valid(const char *ranges)
 {
-    if (!spec || !*spec)
+    if (!ranges || !*ranges)
         return true;
-    bool ok = true;
-    std::string_view text(spec);
-    // Walk once, checking each part parses; forEach returns false on a bad part
-    // and also when no visit returned true, so count the parts instead.
+    // forEach stops at the first part that does not parse, so every part must be seen.
+    const std::string_view text(ranges);
     std::size_t parts = 1;
     for (char c : text)
-        if (c == ',')
-            ++parts;
+        parts += c == ',';
     std::size_t seen = 0;
-    forEach(text, [&seen](std::int64_t, std::int64_t) { ++seen; return false; });
-    ok = seen == parts;
-    return ok;
+    forEach(text, [&seen](std::int64_t, std::int64_t) {
+        ++seen;
+        return false;
+    });
+    return seen == parts;
 }

@@ -6,12 +6,12 @@
 class SimRange
 {
 public:
-    // True when spec is null/empty or value lies in one of its ranges.
-    static bool contains(const char *spec, std::int64_t value);
-    // True when spec parses; used to check the tables once at start.
-    static bool valid(const char *spec);
+    // True when `ranges` is null or empty, or value lies in one of them.
+    static bool contains(const char *ranges, std::int64_t value);
+    // True when `ranges` parses; used to check the tables once at start.
+    static bool valid(const char *ranges);
 
 private:
     template<typename Visit>
-    static bool forEach(std::string_view spec, Visit visit);
+    static bool forEach(std::string_view ranges, Visit visit);
 };

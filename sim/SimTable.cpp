@@ -121,8 +121,8 @@ bool SimTable::indexValueFor(unsigned number, const SimOid &suffix, SimValue *va
 std::vector<SimOid> SimTable::factoryRows() const
 {
     std::vector<SimOid> rows;
-    std::string spec = m_def->rows ? m_def->rows : "";
-    std::istringstream patterns(spec);
+    std::string rowsText = m_def->rows ? m_def->rows : "";
+    std::istringstream patterns(rowsText);
     std::string pattern;
     while (std::getline(patterns, pattern, ',')) {
         if (pattern.empty())

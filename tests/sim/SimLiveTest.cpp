@@ -140,3 +140,20 @@ TEST(SimLive, SaveAndClearAllTriggers)
     EXPECT_EQ(sim.stop(), 0);
     QFile::remove(saveFile);
 }
+
+TEST(SimLive, EnabledPingTestFillsItsResults)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    // Owner "nx", test "t1": each a length-prefixed string in the instance.
+    const QString row = QStringLiteral(".2.110.120.2.116.49");
+    const QString control = QStringLiteral("1.3.6.1.2.1.80.1.2.1");
+    const QString results = QStringLiteral("1.3.6.1.2.1.80.1.3.1");
+    CliResult create = set(sim, {control + ".4" + row, "s", "10.90.90.1", control + ".7" + row, "u", "4",
+                                 control + ".8" + row, "i", "1", control + ".23" + row, "i", "4"});
+    ASSERT_EQ(create.exitCode, 0) << create.err.toStdString();
+    EXPECT_EQ(getValue(sim.target(), results + ".3" + row), QStringLiteral("\"10.90.90.1\""));
+    EXPECT_EQ(getValue(sim.target(), results + ".8" + row), QStringLiteral("4"));
+    ASSERT_EQ(set(sim, {control + ".23" + row, "i", "6"}).exitCode, 0);
+    EXPECT_TRUE(getValue(sim.target(), results + ".8" + row).contains(QStringLiteral("No Such Instance")));
+}
