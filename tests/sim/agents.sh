@@ -27,10 +27,17 @@ wait_answer() {
     if snmpget -v2c -c vqmtze -t 0.2 -r 0 "127.0.0.1:$port" 1.3.6.1.2.1.1.1.0 >/dev/null 2>&1; then
       return 0
     fi
-    kill -0 "$pid" 2>/dev/null || return 1
+    alive "$pid" || return 1
     sleep 0.1
   done
   return 1
+}
+
+# alive PID: running (a zombie left to a parent that does not reap counts as ended).
+alive() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+  [ -n "$state" ] && [ "${state:0:1}" != Z ]
 }
 
 stop_pid() {
@@ -40,7 +47,7 @@ stop_pid() {
   pid=$(cat "$pidfile")
   if kill "$pid" 2>/dev/null; then
     for _ in $(seq 1 50); do
-      kill -0 "$pid" 2>/dev/null || break
+      alive "$pid" || break
       sleep 0.1
     done
     kill -9 "$pid" 2>/dev/null || true
