@@ -32,7 +32,7 @@ void MenuBuilder::addGroup(QMenuBar *bar, const CommandGroup &group)
         QMenu *parent = menus[depth];
         const QString caption = QString::fromLatin1(r->caption);
         if (r->shape == CommandShape::Separator) {
-            parent->addSeparator();
+            parent->addSeparator()->setVisible(!r->hidden);
             continue;
         }
         if (r->shape == CommandShape::Menu) {
@@ -44,7 +44,7 @@ void MenuBuilder::addGroup(QMenuBar *bar, const CommandGroup &group)
         }
         QAction *action = parent->addAction(caption);
         action->setVisible(!r->hidden);
-        const QString fullPath = (path + QStringList{caption}).join(QLatin1Char('/'));
+        const QString fullPath = (path + QStringList{caption}).join(QStringLiteral(" > "));
         m_records.insert(action, r);
         m_paths.insert(action, fullPath);
         m_byPath.insert(fullPath, action);

@@ -21,7 +21,7 @@ public:
     const CommandRecord *recordOf(const QAction *action) const { return m_records.value(action, nullptr); }
     // Every action that carries a command, in menu order.
     const QList<QAction *> &commandActions() const { return m_commandActions; }
-    // The action of a command by its menu path ("VLAN/QinQ/QinQ Port Table"), or null.
+    // The action of a command by its menu path ("VLAN > QinQ > QinQ Port Table"), or null.
     QAction *actionByPath(const QString &path) const { return m_byPath.value(path, nullptr); }
     QString pathOf(const QAction *action) const { return m_paths.value(action); }
 

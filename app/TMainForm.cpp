@@ -1,8 +1,13 @@
 #include "app/TMainForm.h"
 
+#include "app/CommandDispatcher.h"
 #include "app/ModuleStartup.h"
 #include "app/RegistryStore.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
+#include "tables/CommandCatalogue.h"
+#include "tables/MainWindowObjects.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,10 +21,8 @@
 
 namespace {
 
-const char *const kTopMenus[] = {
-    "Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3", "Security Management",
-    "Layer 2 Management", "Layer 3 Management", "Single IP", "Help",
-};
+// The RMON viewers follow the switch's RMON state.
+const char *const kRmonItems[] = {"RMON > Statistics", "RMON > History", "RMON > Alarm/Event"};
 
 } // namespace
 
@@ -41,9 +44,83 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
     }
     VACM1->setEnabled(defaultSecurity.version == QxSNMPSecurity::V3);
     setWindowTitle(m_launchTexts.address);
+    if (!m_startupEnded)
+        bindHiddenStates();
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::bindHiddenStates()
+{
+    m_rmonStateRequest = std::make_unique<QxSNMPRequest2Edits>(this);
+    m_rmonStateRequest->varList() = QxSNMPVarList(MainWindowObjects::rmonState, SVT_SV, 0);
+    m_rmonStateRequest->setAsynchronous(false);
+    m_rmonStateRequest->bindControl(0, ST_RmonState);
+
+    m_stpVersionRequest = std::make_unique<QxSNMPRequest2Edits>(this);
+    m_stpVersionRequest->varList() = QxSNMPVarList(MainWindowObjects::stpVersion, SVT_SV, 0);
+    m_stpVersionRequest->setAsynchronous(false);
+    m_stpVersionRequest->bindControl(0, ST_Version);
+
+    refreshHidden(m_rmonStateRequest.get());
+    refreshHidden(m_stpVersionRequest.get());
+}
+
+void TMainForm::refreshHidden(QxSNMPRequest2Edits *controller)
+{
+    if (!controller)
+        return;
+    try {
+        controller->refresh();
+    } catch (const QxSNMPException &e) {
+        setStatusText(e.text());
+    }
+}
+
+void TMainForm::updateRmonMenu()
+{
+    refreshHidden(m_rmonStateRequest.get());
+    const QString state = ST_RmonState->text();
+    if (state != QLatin1String("disabled") && state != QLatin1String("enabled"))
+        return;
+    for (const char *path : kRmonItems) {
+        if (QAction *action = m_menus.actionByPath(QString::fromLatin1(path)))
+            action->setEnabled(state == QLatin1String("enabled"));
+    }
+}
+
+void TMainForm::refreshStpVersion()
+{
+    refreshHidden(m_stpVersionRequest.get());
+}
+
+QString TMainForm::rmonStateText() const
+{
+    return ST_RmonState->text();
+}
+
+QString TMainForm::stpVersionText() const
+{
+    return ST_Version->text();
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_activated || m_startupEnded)
+        return;
+    m_activated = true;
+    updateRmonMenu();
+}
+
+void TMainForm::runCommand(const CommandRecord &record)
+{
+    if (record.flags & CommandFlag::StpVersionRefresh)
+        refreshStpVersion();
+    m_dispatcher->run(record);
+    if (record.flags & CommandFlag::RmonMenuRefresh)
+        updateRmonMenu();
+}
 
 void TMainForm::buildControls()
 {
@@ -85,9 +162,13 @@ void TMainForm::buildControls()
 
 void TMainForm::buildMenus()
 {
-    for (const char *caption : kTopMenus) {
-        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(caption));
-        menu->setObjectName(QString::fromLatin1(caption));
+    m_dispatcher = std::make_unique<CommandDispatcher>(*this);
+    for (const CommandGroup *group : CommandCatalogue::groups())
+        m_menus.addGroup(menuBar(), *group);
+    for (QAction *action : m_menus.commandActions()) {
+        const CommandRecord *record = m_menus.recordOf(action);
+        action->setEnabled(CommandDispatcher::isAvailable(*record));
+        connect(action, &QAction::triggered, this, [this, record] { runCommand(*record); });
     }
     VACM1 = topMenu(QStringLiteral("SNMP V3"));
     VACM1->setObjectName(QStringLiteral("VACM1"));

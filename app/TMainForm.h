@@ -1,12 +1,16 @@
 #pragma once
 
 #include "app/LaunchTexts.h"
+#include "app/MenuBuilder.h"
 
 #include <QMainWindow>
+#include <memory>
 
+class CommandDispatcher;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QxSNMPRequest2Edits;
 class RegistryStore;
 
 // The module's only top-level window: the switch's front panel in a scroll box,
@@ -36,18 +40,36 @@ public:
 
     QMenu *topMenu(const QString &caption) const;
     QScrollArea *scrollBox() const { return ScrollBox1; }
+    const MenuBuilder &menus() const { return m_menus; }
+
+    // Reads the switch's RMON state again and enables the RMON viewers when it
+    // is "enabled", disables them when "disabled". Errors go to the status bar.
+    void updateRmonMenu();
+    // Reads the spanning-tree version again; errors go to the status bar.
+    void refreshStpVersion();
+    QString rmonStateText() const;
+    QString stpVersionText() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
     void buildMenus();
+    void bindHiddenStates();
+    void refreshHidden(QxSNMPRequest2Edits *controller);
+    void runCommand(const CommandRecord &record);
 
     LaunchTexts m_launchTexts;
     QString m_moduleFolder;
     QString m_commandTitle;
     bool m_startupEnded = false;
+    bool m_activated = false;
+    MenuBuilder m_menus;
+    std::unique_ptr<CommandDispatcher> m_dispatcher;
+    std::unique_ptr<QxSNMPRequest2Edits> m_rmonStateRequest;
+    std::unique_ptr<QxSNMPRequest2Edits> m_stpVersionRequest;
 
     QMenu *VACM1 = nullptr; // "SNMP V3"
     QScrollArea *ScrollBox1 = nullptr;

@@ -7,14 +7,13 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
+#include <QTreeWidget> // the list view is held by a guarded pointer, which needs the class
 #include <memory>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
 class QxOptionList;
 
 // Shows SNMP variables in ordinary controls and takes back what the user changed.

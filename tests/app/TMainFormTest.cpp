@@ -1,3 +1,4 @@
+#include "common/TestAgents.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "snmp/QxSNMPSession.h"
@@ -39,18 +40,35 @@ private:
     }
 };
 
+// The main window reads the switch while it opens: point it at the test
+// simulator through the registry file and the device's settings file.
 class TMainFormTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    RegistryStore registry{QStringLiteral("/nonexistent/registry.ini")};
+    RegistryStore registry{dir.filePath("registry.ini")};
+
+    void SetUp() override
+    {
+        ASSERT_GT(simulatorPort(), 0);
+        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.path().toLocal8Bit() + "/\n");
+        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
+                                   + "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    }
+
+    void write(const QString &name, const QByteArray &content)
+    {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
 };
 
 TEST_F(TMainFormTest, OpensCaptionedWithTheAddressAndSnmpV3Disabled)
 {
-    TMainForm form({"/I10.90.90.90", "/Rcomm", "/Wcomm2"}, registry, nullptr, dir.path());
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
     EXPECT_FALSE(form.startupEnded());
-    EXPECT_EQ(form.windowTitle(), "10.90.90.90");
+    EXPECT_EQ(form.windowTitle(), "127.0.0.1");
     ASSERT_NE(form.topMenu("SNMP V3"), nullptr);
     EXPECT_FALSE(form.topMenu("SNMP V3")->isEnabled());
     EXPECT_EQ(form.topMenu("SNMP V3")->objectName(), "VACM1");
@@ -62,14 +80,22 @@ TEST_F(TMainFormTest, OpensCaptionedWithTheAddressAndSnmpV3Disabled)
     EXPECT_EQ(captions, QStringList({"Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3",
                                      "Security Management", "Layer 2 Management", "Layer 3 Management",
                                      "Single IP", "Help"}));
-    EXPECT_EQ(form.launchTexts().readCommunity, "comm");
+    EXPECT_EQ(form.launchTexts().readCommunity, "vqmtze");
+    // The hidden states were read from the switch while the window opened.
+    EXPECT_EQ(form.rmonStateText(), "enabled");
+    EXPECT_EQ(form.stpVersionText(), "rstp");
+    EXPECT_TRUE(form.statusText().isEmpty());
 }
 
 TEST_F(TMainFormTest, SnmpV3MenuIsEnabledForVersion3Only)
 {
-    TMainForm v3({"/I10.1.1.1", "/v3"}, registry, nullptr, dir.path());
+    write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
+                               + "\nVersion=3\nSecurityModel=3\nSecurityLevel=0\nSecurityName=nxnone\n"
+                                 "AuthProtocol=0\nPrivProtocol=0\n");
+    TMainForm v3({"/I127.0.0.1", "/Rx"}, registry, nullptr, dir.path());
     EXPECT_TRUE(v3.topMenu("SNMP V3")->isEnabled());
-    TMainForm v2({"/I10.1.1.1", "/v1"}, registry, nullptr, dir.path());
+    EXPECT_EQ(v3.rmonStateText(), "enabled");
+    TMainForm v2({"/I127.0.0.1", "/v1"}, registry, nullptr, dir.path());
     EXPECT_FALSE(v2.topMenu("SNMP V3")->isEnabled());
 }
 
@@ -83,7 +109,7 @@ TEST_F(TMainFormTest, NoParameterInputEndsTheStartUp)
 
 TEST_F(TMainFormTest, ClosingAsksAndNoKeepsTheWindow)
 {
-    TMainForm form({"/I10.90.90.90"}, registry, nullptr, dir.path());
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
     form.show();
     {
         BoxAnswerer answerer(QMessageBox::No);
@@ -99,9 +125,54 @@ TEST_F(TMainFormTest, ClosingAsksAndNoKeepsTheWindow)
 
 TEST_F(TMainFormTest, ErrorsGoToTheOneStatusPanel)
 {
-    TMainForm form({"/I10.90.90.90"}, registry, nullptr, dir.path());
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
     form.setStatusText("(SNMPClass) SNMP request timed out!");
     EXPECT_EQ(form.statusText(), "(SNMPClass) SNMP request timed out!");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, MenusFollowTheCatalogue)
+{
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
+    const MenuBuilder &menus = form.menus();
+    int commands = 0;
+    for (QAction *action : menus.commandActions())
+        commands += menus.recordOf(action)->shape != CommandShape::Nothing;
+    // 266 items carry a command; one of them ("IPv6 Mask Information") does nothing.
+    EXPECT_EQ(commands, 265);
+    QAction *qinq = menus.actionByPath("VLAN > QinQ > QinQ Port Table");
+    ASSERT_NE(qinq, nullptr);
+    EXPECT_TRUE(qinq->isVisible());
+    QAction *collisions = menus.actionByPath("Basic Configuration > EtherLike-MIB > Dot3 Collisions");
+    ASSERT_NE(collisions, nullptr);
+    EXPECT_FALSE(collisions->isVisible());
+    // A dedicated dialog this build does not have yet cannot be chosen.
+    EXPECT_FALSE(menus.actionByPath("Basic Configuration > Time Management > Network Time")->isEnabled());
+}
+
+TEST_F(TMainFormTest, RmonViewersFollowTheSwitchsRmonState)
+{
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
+    QAction *history = form.menus().actionByPath("RMON > History");
+    ASSERT_NE(history, nullptr);
+    history->setEnabled(false);
+    form.show();
+    // The first activation reads the state ("enabled" on the simulator).
+    EXPECT_TRUE(history->isEnabled());
+    EXPECT_TRUE(form.menus().actionByPath("RMON > Alarm/Event")->isEnabled());
+}
+
+TEST_F(TMainFormTest, UnreachableSwitchReportsInTheStatusBarAndOpensAnyway)
+{
+    // Nothing answers on this port: both start-up reads time out.
+    write("127.0.0.1.cfg", "[Program Information]\nAgentPort=9\nVersion=0\nSecurityModel=1\n"
+                           "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
+    EXPECT_EQ(form.statusText(), "(SNMPClass) SNMP request timed out!");
+    EXPECT_EQ(form.windowTitle(), "127.0.0.1");
 }
 
 } // namespace

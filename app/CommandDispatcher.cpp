@@ -1,0 +1,90 @@
+#include "app/CommandDispatcher.h"
+
+#include "app/DedicatedDialogs.h"
+#include "app/GenericCommand.h"
+#include "app/HelpFile.h"
+#include "app/RebootCommand.h"
+#include "app/TAboutForm.h"
+#include "app/TMainForm.h"
+#include "app/ViewerCommandLine.h"
+#include "snmp/QxSNMPException.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace {
+
+// The application's default error display.
+void showCommandError(QWidget *owner, const QString &text)
+{
+    QMessageBox::critical(owner, QCoreApplication::applicationName(), text);
+}
+
+} // namespace
+
+bool CommandDispatcher::isAvailable(const CommandRecord &record)
+{
+    if (record.shape == CommandShape::Dedicated)
+        return DedicatedDialogs::find(QString::fromLatin1(record.target)) != nullptr;
+    return true;
+}
+
+void CommandDispatcher::run(const CommandRecord &record)
+{
+    try {
+        switch (record.shape) {
+        case CommandShape::Editor:
+        case CommandShape::Table:
+            runGeneric(record);
+            break;
+        case CommandShape::Dedicated:
+            runDedicated(record);
+            break;
+        case CommandShape::Viewer:
+            ViewerCommandLine(QString::fromLatin1(record.target), m_mainForm.launchTexts()).start();
+            break;
+        case CommandShape::Action:
+            runAction(record);
+            break;
+        case CommandShape::Menu:
+        case CommandShape::Separator:
+        case CommandShape::Nothing:
+            break;
+        }
+    } catch (const QxSNMPException &e) {
+        showCommandError(&m_mainForm, e.text());
+    } catch (const std::exception &e) {
+        showCommandError(&m_mainForm, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void CommandDispatcher::runGeneric(const CommandRecord &record)
+{
+    GenericCommand command(record, m_mainForm);
+    command.run();
+}
+
+void CommandDispatcher::runDedicated(const CommandRecord &record)
+{
+    const DedicatedDialogs::Factory factory = DedicatedDialogs::find(QString::fromLatin1(record.target));
+    if (!factory)
+        return;
+    std::unique_ptr<QDialog> dialog = factory(&m_mainForm);
+    dialog->setWindowTitle(QString::fromLatin1(record.title) + QString::fromLatin1(record.joiner ? record.joiner : "")
+                           + m_mainForm.launchTexts().address);
+    dialog->exec();
+}
+
+void CommandDispatcher::runAction(const CommandRecord &record)
+{
+    const QLatin1String action(record.target);
+    if (action == QLatin1String("reboot")) {
+        RebootCommand::run(&m_mainForm);
+    } else if (action == QLatin1String("help")) {
+        HelpFile::open();
+    } else if (action == QLatin1String("about")) {
+        TAboutForm about(&m_mainForm);
+        about.exec();
+    }
+}

@@ -1,0 +1,79 @@
+#include "app/GenericCommand.h"
+
+#include "app/TMainForm.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/generic/Guiconfigform.h"
+#include "snmp/QxSNMPSession.h"
+
+namespace {
+
+constexpr int PortListColumns = 12;
+constexpr int PortListPorts = 28;
+
+// Tables with 64-bit counters cannot be read with SNMPv1: an SNMPv1 session
+// reads them with SNMPv2c while their dialog is open.
+class VersionRaise
+{
+public:
+    explicit VersionRaise(bool needed)
+        : m_raised(needed && defaultSecurity.version == QxSNMPSecurity::V1)
+    {
+        if (m_raised)
+            defaultSecurity.version = QxSNMPSecurity::V2c;
+    }
+    ~VersionRaise()
+    {
+        if (m_raised)
+            defaultSecurity.version = QxSNMPSecurity::V1;
+    }
+    VersionRaise(const VersionRaise &) = delete;
+    VersionRaise &operator=(const VersionRaise &) = delete;
+
+private:
+    bool m_raised;
+};
+
+} // namespace
+
+QString GenericCommand::caption(const CommandRecord &record, const QString &address)
+{
+    return QString::fromLatin1(record.title) + QString::fromLatin1(record.joiner ? record.joiner : "") + address;
+}
+
+void GenericCommand::run()
+{
+    m_mainForm.setCommandTitle(QString::fromLatin1(m_record.title));
+    TConfigForm form(&m_mainForm);
+    form.setWindowTitle(caption(m_record, m_mainForm.launchTexts().address));
+
+    const VersionRaise v2c((m_record.flags & CommandFlag::NeedsV2c) != 0);
+    auto controller = std::make_unique<QxSNMPRequest2Edits>(&form);
+    controller->varList() = QxSNMPVarList(m_record.items, m_record.kind, m_record.keyCount);
+
+    TSNMPEditorPanel *page = nullptr;
+    if (m_record.shape == CommandShape::Table) {
+        const int status = m_record.rowStatusColumn;
+        const bool addsRows = status >= 0;
+        TSNMPListViewPanel *table =
+            form.CreateListViewPanel(std::move(controller), status, addsRows ? QStringLiteral("createAndGo") : QString(),
+                                     status, addsRows ? QStringLiteral("destroy") : QString());
+        if (m_record.editHidden)
+            table->hideEdit();
+        page = table;
+    } else {
+        page = form.CreateEditorPanel(std::move(controller));
+    }
+
+    for (const RowFormat *f = m_record.formats; f && f->format; ++f)
+        page->setVarFormat(f->row, QString::fromLatin1(f->format));
+    if (m_record.valueWidth > 0)
+        page->setValueWidth(m_record.valueWidth);
+    if (m_record.portListRow >= 0)
+        page->makePortListRow(m_record.portListRow, PortListColumns, PortListPorts);
+    if (m_record.warning)
+        page->editsPanel()->setWarning(QString::fromLatin1(m_record.warning), QColor(255, 0, 0), 10);
+    if (m_record.height > 0)
+        form.resize(form.width(), m_record.height);
+
+    form.exec();
+}
