@@ -75,6 +75,13 @@ const SimObjectDef objects[] = {
     {PAE ".2.4.1.8", INT, RO, "999", nullptr, 0},
     {PAE ".2.4.1.9", STR, RO, "", nullptr, 0},
 
+    // RADIUS accounting client (.3 is the server table the vendor does not serve)
+    {"1.3.6.1.2.1.67.2.2.1.1.1", C32, RO, "0", nullptr, 0},
+    {"1.3.6.1.2.1.67.2.2.1.1.2", STR, RO, "NX-2400P", nullptr, 0},
+    {"1.3.6.1.2.1.67.2.2.1.1.4", INT, RW, "2", ENABLE23, 0},
+    {"1.3.6.1.2.1.67.2.2.1.1.5", INT, RW, "1813", "1..65535", 0},
+    {"1.3.6.1.2.1.67.2.2.1.1.6", INT, RW, "2", "1..255", 0},
+
     // Authentication mode
     {"E.12.3.1.1", INT, RW, "2", ENABLE23, 0},
     {"E.12.3.1.2", INT, RW, "1", "1,2", 0},

@@ -115,6 +115,14 @@ TEST(SimLive, RebootSilencesTheAgentAndRestartsUptime)
     QThread::msleep(2000);
     EXPECT_LT(ticks(sim), 100);
     EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.3.2400.1.7.0")), QStringLiteral("1"));
+    // SNMPv3 managers find the engine again after it rebooted.
+    CliResult v3 = runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v3"), QStringLiteral("-l"), QStringLiteral("authPriv"),
+                                                       QStringLiteral("-u"), QStringLiteral("nxmd5"), QStringLiteral("-a"),
+                                                       QStringLiteral("MD5"), QStringLiteral("-A"), QStringLiteral("nxmd5auth1"),
+                                                       QStringLiteral("-x"), QStringLiteral("DES"), QStringLiteral("-X"),
+                                                       QStringLiteral("nxmd5priv1"), QStringLiteral("-Oqv"), sim.target(),
+                                                       QStringLiteral("1.3.6.1.2.1.1.5.0")});
+    EXPECT_EQ(v3.out.trimmed(), QStringLiteral("\"NX-2400P\"")) << v3.err.toStdString();
 }
 
 TEST(SimLive, SaveAndClearAllTriggers)
