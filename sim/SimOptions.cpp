@@ -39,7 +39,7 @@ std::string SimOptions::usage()
            "                         SNMPv3 user, AUTH none|MD5|SHA, PRIV DES (repeatable)\n"
            "  --state FILE           initial state (snmprec); default: the factory state\n"
            "  --save FILE            write the state there on exit and on \"Save Changes\"\n"
-           "  --fdb-entries N        learnt entries in the forwarding database (0..100000)\n"
+           "  --fdb-entries N        learnt entries in the forwarding database (0..100000; 12 without --state)\n"
            "  --drop PERCENT         ignore this share of requests\n"
            "  --delay MS             delay every reply\n"
            "  --seed N               seed for the drop decisions\n";

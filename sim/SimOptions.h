@@ -23,7 +23,9 @@ public:
     std::vector<User> users;
     std::string stateFile;
     std::string saveFile;
-    unsigned fdbEntries = 0;
+    // Without --fdb-entries the factory state has learnt a few (a state file has its own).
+    std::optional<unsigned> fdbEntries;
+    static constexpr unsigned factoryFdbEntries = 12;
     int dropPercent = 0;
     int delayMs = 0;
     std::optional<std::uint32_t> seed;

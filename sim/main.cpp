@@ -85,8 +85,9 @@ int main(int argc, char **argv)
 
         SimLive live(store);
         live.start(SimLive::Clock::now());
-        if (options.fdbEntries)
-            live.fillForwardingDatabase(options.fdbEntries);
+        const unsigned fdbEntries = options.fdbEntries.value_or(options.stateFile.empty() ? SimOptions::factoryFdbEntries : 0);
+        if (fdbEntries)
+            live.fillForwardingDatabase(fdbEntries);
         SimFaults faults(store, options.seed ? *options.seed : std::random_device()());
 
         SimAgent agent(options, store, live, faults);
