@@ -356,10 +356,14 @@ void TEditsPanel::layoutRows()
         if (!m_warning->isHidden())
             boxHeight = std::max(boxHeight, m_warning->y() + m_warning->height());
     }
+    // A warning sits on the bottom margin; the panel asks for room for all of it.
+    if (boxHeight > height)
+        boxHeight += kRowGap;
     m_box->setMinimumSize(width, boxHeight);
-    m_needed = QSize(width, height);
+    m_needed = QSize(width, boxHeight);
     updateGeometry();
-    resize(width, height);
+    resize(m_needed);
+    emit rowsLaidOut();
 }
 
 void TEditsPanel::setWarning(const QString &text, const QColor &colour, int pointSize)

@@ -117,6 +117,10 @@ public:
     void setMessages(const TDialogMessages &messages);
     const TDialogMessages &messages() const { return m_messages; }
 
+signals:
+    // The rows were laid out again (the size the panel asks for may differ).
+    void rowsLaidOut();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

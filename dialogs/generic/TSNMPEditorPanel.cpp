@@ -19,6 +19,15 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget *parent, QxSNMPRequest2Edits *control
     bar->setCheckedButton()->setEnabled(false);
     m_editsPanel->ArrangeCtrlBtn(bar);
     showContent(m_editsPanel);
+    // A warning or a value width set after the page was built sizes the page again.
+    connect(m_editsPanel, &TEditsPanel::rowsLaidOut, this, [this] {
+        if (m_editsPanel->parentWidget() == contentPanel() && contentControl() == m_editsPanel
+            && !m_editsPanel->isHidden()) {
+            showContent(m_editsPanel);
+            if (form())
+                fitInto(form());
+        }
+    });
 }
 
 void TSNMPEditorPanel::setMessages(const TDialogMessages &messages)
@@ -49,9 +58,8 @@ void TSNMPEditorPanel::setVarFormat(int row, const QString &format)
 
 void TSNMPEditorPanel::setValueWidth(int width)
 {
+    // The page (when it shows the rows) is sized again as the rows are laid out.
     m_editsPanel->setValueWidth(width);
-    if (m_editsPanel->parentWidget() == contentPanel() && !m_editsPanel->isHidden())
-        showContent(m_editsPanel);
     if (form())
         fitInto(form());
 }

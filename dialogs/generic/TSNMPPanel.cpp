@@ -40,6 +40,24 @@ protected:
     }
 };
 
+// Above a message panel of fixed height: the content takes whatever height
+// the splitter gets.
+class BottomSplitter : public QSplitter
+{
+public:
+    explicit BottomSplitter(QWidget *parent) : QSplitter(Qt::Vertical, parent) {}
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QSplitter::resizeEvent(event);
+        if (count() == 2 && !widget(1)->isHidden()) {
+            const int fixed = widget(1)->height();
+            setSizes({std::max(0, height() - handleWidth() - fixed), fixed});
+        }
+    }
+};
+
 QWidget *mainWindowFor(QWidget *window)
 {
     for (QWidget *w = window ? window->parentWidget() : nullptr; w; w = w->parentWidget())
@@ -72,7 +90,7 @@ TSNMPPanel::TSNMPPanel(QWidget *parent, TMsgPanel *sharedMsgPanel, QxSNMPRequest
     m_rightSplitter->setStretchFactor(0, 1);
     m_rightSplitter->setStretchFactor(1, 0);
 
-    m_bottomSplitter = new QSplitter(Qt::Vertical, m_contentPanel);
+    m_bottomSplitter = new BottomSplitter(m_contentPanel);
     m_bottomSplitter->setObjectName(QStringLiteral("BottomSplitter"));
     m_bottomSplitter->setHandleWidth(BottomSplitterHeight);
     m_bottomSplitter->setChildrenCollapsible(false);
@@ -176,8 +194,10 @@ void TSNMPPanel::fitInto(QWidget *form)
     if (form->layout()->indexOf(this) < 0)
         form->layout()->addWidget(this);
     show();
-    const int width = std::min(std::max(form->width(), m_needed.width()), MaxFormWidth);
-    const int height = std::min(std::max(form->height(), m_needed.height()), MaxFormHeight);
+    // A form never sized yet starts from nothing, not from the toolkit's default.
+    const QSize current = form->testAttribute(Qt::WA_Resized) ? form->size() : QSize(0, 0);
+    const int width = std::min(std::max(current.width(), m_needed.width()), MaxFormWidth);
+    const int height = std::min(std::max(current.height(), m_needed.height()), MaxFormHeight);
     form->resize(width, height);
     centreOnMainWindow(form);
 }

@@ -258,7 +258,9 @@ TEST(TConfigFormPanels, RowsAreLaidOutUnderEachOther)
     edits->setWarning("Warning:The TPID is a global setting!", QColor(255, 0, 0), 10);
     ASSERT_FALSE(edits->warningLabel()->isHidden());
     EXPECT_EQ(edits->warningLabel()->x(), 20);
-    EXPECT_EQ(edits->warningLabel()->y(), edits->sizeHint().height() - 15);
+    const int lowest = edits->row(edits->rowCount() - 1).valueControl->geometry().bottom() + 1;
+    EXPECT_EQ(edits->warningLabel()->y(), lowest + 40 - 15);
+    EXPECT_GE(edits->sizeHint().height(), edits->warningLabel()->geometry().bottom() + 1);
     EXPECT_EQ(edits->warningLabel()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(edits->warningLabel()->font().pointSize(), 10);
 }
