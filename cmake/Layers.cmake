@@ -15,6 +15,8 @@ function(nx_layer name dir)
   if(_srcs)
     file(GLOB _hdrs CONFIGURE_DEPENDS ${dir}/*.h)
     add_library(${name} STATIC ${_srcs} ${_hdrs})
+    # A header added to the folder must make moc look again at the folder.
+    set_property(TARGET ${name} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${_hdrs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
     target_link_libraries(${name} PUBLIC ${L_DEPS})
     nx_warnings(${name})
