@@ -7,8 +7,6 @@
 #include "snmp/QxSNMPException.h"
 
 #include <QTreeWidget>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -115,11 +113,8 @@ void TConfigForm::closeControllers()
         controller->request().setAlive(false);
         // A running walk stops at its next reply (or its time-out); no reply
         // may reach a destroyed controller.
-        QElapsedTimer clock;
-        clock.start();
-        const int limit = closeWaitLimitMs(*controller);
-        while (controller->busy() && clock.elapsed() < limit)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        QxSNMPRequest2Edits *c = controller.get();
+        TSNMPPanel::waitWhile([c] { return c->busy(); }, closeWaitLimitMs(*c));
         controller.reset();
     }
     m_controllers.clear();

@@ -546,7 +546,13 @@ bool TEditsPanel::eventFilter(QObject *watched, QEvent *event)
                 if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
                     return false;
             }
-            openPortList(i);
+            // Nothing may leave an event handler: an error goes to the status line.
+            try {
+                openPortList(i);
+            } catch (const std::exception &e) {
+                if (m_controller)
+                    m_controller->showStatus(errorText(e));
+            }
             return true;
         }
     }

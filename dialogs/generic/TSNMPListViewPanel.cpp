@@ -11,9 +11,7 @@
 #include <QTreeWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <exception>
 #include <vector>
@@ -320,11 +318,7 @@ void TSNMPListViewPanel::runEditDialog()
         // its next reply and wait until it has ended (at most every try of one
         // exchange timing out).
         c->request().setAlive(false);
-        QElapsedTimer clock;
-        clock.start();
-        const int limit = walkWaitLimitMs();
-        while (c->busy() && clock.elapsed() < limit)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        waitWhile([c] { return c->busy(); }, walkWaitLimitMs());
         c->request().setAlive(true);
     }
 

@@ -7,6 +7,9 @@
 
 #include <QTreeWidget>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QMainWindow>
 #include <QPushButton>
@@ -215,4 +218,16 @@ void TSNMPPanel::centreOnMainWindow(QWidget *window)
         return;
     const QSize size = window->frameGeometry().size();
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+bool TSNMPPanel::waitWhile(const std::function<bool()> &condition, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (condition() && clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return condition();
 }

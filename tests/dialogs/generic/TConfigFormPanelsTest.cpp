@@ -4,10 +4,14 @@
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/Guiconfigform.h"
 #include "snmp/QxOptionList.h"
+#include "snmp/QxSNMPSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -366,8 +370,11 @@ TEST(TConfigFormPanels, PortListWindowEditsTheBits)
         window.okButton()->click();
         return 1;
     });
-    edits->openPortList(1);
+    // A key pressed in the field opens the window too.
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QCoreApplication::sendEvent(edits->edit(1), &key);
     EXPECT_EQ(c->varList().item(1).valueText, "C0000000");
+    EXPECT_EQ(edits->edit(1)->text(), "C0000000");
     // The edit is bound again with its format after the window.
     EXPECT_TRUE(c->isBound(0));
     EXPECT_TRUE(c->isBound(1));
@@ -469,6 +476,40 @@ TEST(TConfigFormPanels, ReadOnlyTableHidesEditButDoubleClickStillEdits)
     EXPECT_EQ(caption, "Interfaces : 127.0.0.1");
     EXPECT_TRUE(page->editsPanel()->isHidden());
     EXPECT_EQ(page->editsPanel()->parentWidget(), page->contentPanel());
+}
+
+TEST(TConfigFormPanels, CloseButtonEndsTheDialogAndItsController)
+{
+    TConfigForm form(nullptr);
+    TSNMPEditorPanel *page = form.CreateEditorPanel(controllerFor(&form, kMixed));
+    form.show();
+    ASSERT_EQ(form.controllerCount(), 1);
+    page->ctrlBtnPanel()->closeButton()->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.controllerCount(), 0);
+    EXPECT_EQ(page->controller(), nullptr);
+    // The page outlives its controller without touching it.
+    page->RefreshBtnClick();
+    page->SetCheckedBtnClick();
+}
+
+TEST(TConfigFormPanels, RefreshErrorsGoToTheStatusLine)
+{
+    QTemporaryDir counterDir;
+    initializeSession(counterDir.path());
+    TConfigForm form(nullptr);
+    auto controller = controllerFor(&form, kReadOnly);
+    controller->setAsynchronous(false);
+    controller->request().device.port = 9; // nothing answers there
+    controller->request().timeout = 10;
+    controller->request().retries = 0;
+    TSNMPEditorPanel *page = form.CreateEditorPanel(std::move(controller));
+    form.FormRefresh();
+    page->RefreshBtnClick();
+    const QStringList lines = page->msgPanel()->memo()->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_FALSE(lines.at(0).isEmpty());
+    EXPECT_EQ(lines.at(0), lines.at(1));
 }
 
 } // namespace
