@@ -260,17 +260,23 @@ int SimAgent::handle(netsnmp_mib_handler_s *handler, netsnmp_handler_registratio
                      netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests)
 {
     auto *self = static_cast<SimAgent *>(handler->myvoid);
-    self->m_live.refresh(Clock::now());
-    switch (info->mode) {
-    case MODE_GET:
-        self->answerGet(info, requests);
-        break;
-    case MODE_GETNEXT:
-        self->answerGetNext(registration, info, requests);
-        break;
-    default:
-        self->answerSet(info, requests);
-        break;
+    // Nothing may unwind through the library's C frames.
+    try {
+        self->m_live.refresh(Clock::now());
+        switch (info->mode) {
+        case MODE_GET:
+            self->answerGet(info, requests);
+            break;
+        case MODE_GETNEXT:
+            self->answerGetNext(registration, info, requests);
+            break;
+        default:
+            self->answerSet(info, requests);
+            break;
+        }
+    } catch (const std::exception &e) {
+        snmp_log(LOG_ERR, "nx2400p-sim: %s\n", e.what());
+        netsnmp_request_set_error_all(requests, SNMP_ERR_GENERR);
     }
     return SNMP_ERR_NOERROR;
 }

@@ -3,6 +3,7 @@
 #include "sim/SimRange.h"
 
 #include <cstdio>
+#include <cstring>
 #include <stdexcept>
 
 SimObjectStore::SimObjectStore(const std::vector<const SimMibPart *> &parts) : m_parts(parts)
@@ -21,6 +22,12 @@ SimObjectStore::SimObjectStore(const std::vector<const SimMibPart *> &parts) : m
     for (const auto &table : m_tables)
         if (table->columns().empty())
             throw std::invalid_argument("table without columns: " + table->entry().toString());
+    // Every factory value must parse and fit (rows made later use them too).
+    const SimOid sampleRow(std::vector<SimOid::Arc>(8, 1));
+    for (const auto &[oid, info] : m_objects)
+        if (info.def->init && info.def->access != SimAccess::NotAccessible)
+            initialValue(*info.def, info.table ? sampleRow : SimOid(std::vector<SimOid::Arc>{0}),
+                         std::strchr(info.def->init, '{') == nullptr);
 }
 
 void SimObjectStore::index(const SimMibPart &part)
@@ -103,7 +110,7 @@ std::string SimObjectStore::expand(const char *init, const SimOid &suffix) const
     return text;
 }
 
-SimValue SimObjectStore::initialValue(const SimObjectDef &def, const SimOid &suffix) const
+SimValue SimObjectStore::initialValue(const SimObjectDef &def, const SimOid &suffix, bool checkRange) const
 {
     const auto tag = static_cast<SimValue::Tag>(def.tag);
     if (!def.init) {
@@ -127,6 +134,11 @@ SimValue SimObjectStore::initialValue(const SimObjectDef &def, const SimOid &suf
     std::string error = SimValue::fromRecord(tagText, text, &value);
     if (!error.empty())
         throw std::invalid_argument(std::string("bad factory value for ") + def.oid + ": " + error);
+    const bool octets = tag == SimValue::OctetString || tag == SimValue::Opaque;
+    const bool fits = octets ? SimRange::contains(def.range, static_cast<std::int64_t>(value.bytes().size()))
+                             : tag != SimValue::Integer || SimRange::contains(def.range, value.asInt());
+    if (checkRange && !fits)
+        throw std::invalid_argument(std::string("factory value outside the allowed values of ") + def.oid);
     return value;
 }
 
@@ -312,8 +324,16 @@ void SimObjectStore::createRow(const SimTable &table, const SimOid &suffix, cons
         auto g = given.find(number);
         if (g != given.end())
             value = g->second;
-        else if (!table.indexValueFor(number, suffix, &value))
-            value = initialValue(*def, suffix);
+        else if (!table.indexValueFor(number, suffix, &value)) {
+            try {
+                value = initialValue(*def, suffix);
+            } catch (const std::exception &) {
+                // A template that does not fit this row (an index beyond its range) gives the zero value.
+                SimObjectDef blank = *def;
+                blank.init = nullptr;
+                value = initialValue(blank, suffix);
+            }
+        }
         m_cells[table.entry().child(number).concat(suffix)] = SimCell{value, def};
     }
     ++m_generation;

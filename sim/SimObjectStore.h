@@ -65,7 +65,9 @@ public:
     // the index columns from the instance, then the factory value.
     void createRow(const SimTable &table, const SimOid &suffix, const std::map<unsigned, SimValue> &given);
     void deleteRow(const SimTable &table, const SimOid &suffix);
-    SimValue initialValue(const SimObjectDef &def, const SimOid &suffix) const;
+    // The factory value of a new instance; throws when the definition's value
+    // does not parse or (with checkRange) lies outside its allowed values.
+    SimValue initialValue(const SimObjectDef &def, const SimOid &suffix, bool checkRange = true) const;
 
     // Changes whenever instances are added or removed (not on value changes).
     unsigned generation() const { return m_generation; }
