@@ -10,29 +10,6 @@ namespace {
 constexpr int PortListColumns = 12;
 constexpr int PortListPorts = 28;
 
-// Tables with 64-bit counters cannot be read with SNMPv1: an SNMPv1 session
-// reads them with SNMPv2c while their dialog is open.
-class VersionRaise
-{
-public:
-    explicit VersionRaise(bool needed)
-        : m_raised(needed && defaultSecurity.version == QxSNMPSecurity::V1)
-    {
-        if (m_raised)
-            defaultSecurity.version = QxSNMPSecurity::V2c;
-    }
-    ~VersionRaise()
-    {
-        if (m_raised)
-            defaultSecurity.version = QxSNMPSecurity::V1;
-    }
-    VersionRaise(const VersionRaise &) = delete;
-    VersionRaise &operator=(const VersionRaise &) = delete;
-
-private:
-    bool m_raised;
-};
-
 } // namespace
 
 QString GenericCommand::caption(const CommandRecord &record, const QString &address)
@@ -40,13 +17,37 @@ QString GenericCommand::caption(const CommandRecord &record, const QString &addr
     return QString::fromLatin1(record.title) + QString::fromLatin1(record.joiner ? record.joiner : "") + address;
 }
 
+GenericCommand::GenericCommand(const CommandRecord &record, TMainForm &mainForm)
+    : m_record(record), m_mainForm(mainForm)
+{
+    // Tables with 64-bit counters cannot be read with SNMPv1: an SNMPv1 session
+    // reads them with SNMPv2c while their dialog is open. Requests copy the
+    // version when they are created, so only this dialog's request is affected.
+    if ((record.flags & CommandFlag::NeedsV2c) && defaultSecurity.version == QxSNMPSecurity::V1) {
+        defaultSecurity.version = QxSNMPSecurity::V2c;
+        m_raisedToV2c = true;
+    }
+}
+
+GenericCommand::~GenericCommand()
+{
+    if (m_raisedToV2c)
+        defaultSecurity.version = QxSNMPSecurity::V1;
+}
+
 void GenericCommand::run()
 {
+    std::unique_ptr<TConfigForm> form = build();
+    form->exec();
+}
+
+std::unique_ptr<TConfigForm> GenericCommand::build()
+{
     m_mainForm.setCommandTitle(QString::fromLatin1(m_record.title));
-    TConfigForm form(&m_mainForm);
+    auto owned = std::make_unique<TConfigForm>(&m_mainForm);
+    TConfigForm &form = *owned;
     form.setWindowTitle(caption(m_record, m_mainForm.launchTexts().address));
 
-    const VersionRaise v2c((m_record.flags & CommandFlag::NeedsV2c) != 0);
     auto controller = std::make_unique<QxSNMPRequest2Edits>(&form);
     controller->varList() = QxSNMPVarList(m_record.items, m_record.kind, m_record.keyCount);
 
@@ -74,6 +75,5 @@ void GenericCommand::run()
         page->editsPanel()->setWarning(QString::fromLatin1(m_record.warning), QColor(255, 0, 0), 10);
     if (m_record.height > 0)
         form.resize(form.width(), m_record.height);
-
-    form.exec();
+    return owned;
 }

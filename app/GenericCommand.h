@@ -2,6 +2,9 @@
 
 #include "tables/CommandRecord.h"
 
+#include <memory>
+
+class TConfigForm;
 class TMainForm;
 
 // A command that opens the generic configuration dialog on its descriptor array:
@@ -9,10 +12,17 @@ class TMainForm;
 class GenericCommand
 {
 public:
-    GenericCommand(const CommandRecord &record, TMainForm &mainForm) : m_record(record), m_mainForm(mainForm) {}
+    GenericCommand(const CommandRecord &record, TMainForm &mainForm);
+    // Sets an SNMPv1 session back to SNMPv1 if the command raised it.
+    ~GenericCommand();
+    GenericCommand(const GenericCommand &) = delete;
+    GenericCommand &operator=(const GenericCommand &) = delete;
 
     // Builds the dialog, shows it modally and destroys it when it closes.
     void run();
+    // Builds the dialog with its page and adjustments, not yet shown. It must be
+    // destroyed before this command.
+    std::unique_ptr<TConfigForm> build();
 
     // The dialog caption: title, joiner and the device address.
     static QString caption(const CommandRecord &record, const QString &address);
@@ -20,4 +30,5 @@ public:
 private:
     const CommandRecord &m_record;
     TMainForm &m_mainForm;
+    bool m_raisedToV2c = false;
 };

@@ -1,0 +1,146 @@
+// Every generic command of the catalogue against the simulator: its dialog
+// opens with the caption the catalogue gives, the first read completes, and the
+// message panel reports it without an error.
+#include "common/TestAgents.h"
+
+#include "app/GenericCommand.h"
+#include "app/RegistryStore.h"
+#include "app/TMainForm.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/generic/Guiconfigform.h"
+#include "snmp/QxSNMPSession.h"
+#include "tables/CommandCatalogue.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct GenericCase
+{
+    QString path;
+    const CommandRecord *record;
+};
+
+std::vector<GenericCase> genericCommands()
+{
+    std::vector<GenericCase> cases;
+    for (const CommandGroup *group : CommandCatalogue::groups()) {
+        QStringList path{QString::fromLatin1(group->topMenu)};
+        for (const CommandRecord *r = group->records; r->caption; ++r) {
+            path.resize(std::min<qsizetype>(r->depth + 1, path.size()));
+            if (r->shape == CommandShape::Menu)
+                path.append(QString::fromLatin1(r->caption));
+            if (r->shape == CommandShape::Editor || r->shape == CommandShape::Table)
+                cases.push_back({(path + QStringList{QString::fromLatin1(r->caption)}).join(" > "), r});
+        }
+    }
+    return cases;
+}
+
+class CatalogueFixture : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_GT(simulatorPort(), 0);
+        dir = std::make_unique<QTemporaryDir>();
+        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir->path().toLocal8Bit() + "/\n");
+        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
+                                   + "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        registry = std::make_unique<RegistryStore>(dir->filePath("registry.ini"));
+        mainForm = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *registry,
+                                               nullptr, dir->path());
+    }
+    static void TearDownTestSuite()
+    {
+        mainForm.reset();
+        registry.reset();
+        dir.reset();
+    }
+    static void write(const QString &name, const QByteArray &content)
+    {
+        QFile f(dir->filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> dir;
+    static inline std::unique_ptr<RegistryStore> registry;
+    static inline std::unique_ptr<TMainForm> mainForm;
+};
+
+class CatalogueCommandsTest : public CatalogueFixture, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(CatalogueCommandsTest, OpensReadsAndReportsOk)
+{
+    static const std::vector<GenericCase> cases = genericCommands();
+    ASSERT_LT(size_t(GetParam()), cases.size());
+    const GenericCase &c = cases[size_t(GetParam())];
+    SCOPED_TRACE(c.path.toStdString());
+
+    GenericCommand command(*c.record, *mainForm);
+    std::unique_ptr<TConfigForm> form = command.build();
+    EXPECT_EQ(form->windowTitle(), GenericCommand::caption(*c.record, "127.0.0.1"));
+    EXPECT_TRUE(form->windowTitle().endsWith("127.0.0.1"));
+    form->show();
+
+    QPlainTextEdit *memo = form->panel()->msgPanel()->memo();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000
+           && (memo->toPlainText().isEmpty() || (form->controller() && form->controller()->busy())))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const QString status = memo->toPlainText();
+    EXPECT_TRUE(status.startsWith("Get: Ok")) << status.toStdString();
+    form->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGenericCommand, CatalogueCommandsTest,
+                         ::testing::Range(0, int(genericCommands().size())));
+
+TEST(CatalogueSizesTest, MatchTheMenuCounts)
+{
+    int counts[8] = {};
+    int hiddenCommands = 0;
+    for (const CommandGroup *group : CommandCatalogue::groups()) {
+        for (const CommandRecord *r = group->records; r->caption; ++r) {
+            ++counts[int(r->shape)];
+            if (r->hidden && r->shape != CommandShape::Menu && r->shape != CommandShape::Separator
+                && r->shape != CommandShape::Nothing)
+                ++hiddenCommands;
+        }
+    }
+    EXPECT_EQ(counts[int(CommandShape::Editor)], 61);
+    EXPECT_EQ(counts[int(CommandShape::Table)], 116);
+    EXPECT_EQ(counts[int(CommandShape::Dedicated)], 63);
+    EXPECT_EQ(counts[int(CommandShape::Viewer)], 22);
+    EXPECT_EQ(counts[int(CommandShape::Action)], 3);
+}
+
+TEST_F(CatalogueFixture, IfXTableRaisesSnmpV1ToV2cOnlyWhileOpen)
+{
+    ASSERT_EQ(defaultSecurity.version, QxSNMPSecurity::V1);
+    const CommandRecord *ifx = nullptr;
+    for (const GenericCase &c : genericCommands()) {
+        if (c.path == "Basic Configuration > IF-MIB > IfX Table")
+            ifx = c.record;
+    }
+    ASSERT_NE(ifx, nullptr);
+    {
+        GenericCommand command(*ifx, *mainForm);
+        EXPECT_EQ(defaultSecurity.version, QxSNMPSecurity::V2c);
+        std::unique_ptr<TConfigForm> form = command.build();
+        EXPECT_EQ(form->controller()->request().security.version, QxSNMPSecurity::V2c);
+        form.reset();
+    }
+    EXPECT_EQ(defaultSecurity.version, QxSNMPSecurity::V1);
+}
+
+} // namespace
