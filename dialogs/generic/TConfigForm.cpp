@@ -6,7 +6,6 @@
 #include "dialogs/generic/TSNMPListViewPanel.h"
 #include "snmp/QxSNMPException.h"
 
-#include <QTreeWidget>
 #include <QTimer>
 #include <algorithm>
 #include <exception>

@@ -6,7 +6,6 @@
 #include "dialogs/generic/TPortListForm.h"
 #include "snmp/QxSNMPException.h"
 
-#include <QTreeWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>

@@ -4,7 +4,6 @@
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TCtrlBtnPanel.h"
 
-#include <QTreeWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>

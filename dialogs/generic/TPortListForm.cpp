@@ -3,7 +3,6 @@
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TSNMPPanel.h"
 
-#include <QTreeWidget>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>

@@ -4,7 +4,6 @@
 #include "dialogs/generic/TCtrlBtnPanel.h"
 #include "dialogs/generic/TEditsPanel.h"
 
-#include <QTreeWidget>
 #include <QPushButton>
 
 TSNMPEditorPanel::TSNMPEditorPanel(QWidget *parent, QxSNMPRequest2Edits *controller)

@@ -8,7 +8,6 @@
 #include "dialogs/generic/TPanelUsageError.h"
 #include "snmp/QxSNMPException.h"
 
-#include <QTreeWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>

@@ -5,7 +5,6 @@
 #include "dialogs/generic/TMsgPanel.h"
 #include "snmp/QxSNMPException.h"
 
-#include <QTreeWidget>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
