@@ -39,7 +39,7 @@ struct SimTableDef
     const char *entry; // the table entry OID
     // Index components in order, blank separated, each "COLUMN:KIND"; COLUMN 0
     // marks an index taken from another table. KIND: i integer, a IpAddress,
-    // m MAC address (6 octets), s length-prefixed string, S implied string,
+    // m MAC address (6 octets), 6 IPv6 address (16 octets), s length-prefixed string, S implied string,
     // o length-prefixed OID, O implied OID.
     const char *index;
     // Factory rows: comma-separated instance patterns whose arcs are numbers or

@@ -11,7 +11,7 @@ SimTable::SimTable(const SimTableDef &def) : m_def(&def), m_entry(SimOid::of(def
     while (parts >> part) {
         std::size_t colon = part.find(':');
         if (colon == std::string::npos || colon + 2 != part.size()
-            || std::string("iamsSoO").find(part.back()) == std::string::npos)
+            || std::string("iamsSoO6").find(part.back()) == std::string::npos)
             throw std::invalid_argument("bad index part \"" + part + "\" of table " + def.entry);
         m_index.push_back({static_cast<unsigned>(std::stoul(part.substr(0, colon))), part.back()});
     }
@@ -50,7 +50,8 @@ bool SimTable::decodeIndex(const SimOid &suffix, std::vector<SimValue> *values) 
             result.push_back(SimValue::octets(SimValue::IpAddress, bytes));
             break;
         case 'm':
-            if (!octets(6, &bytes))
+        case '6':
+            if (!octets(part.kind == 'm' ? 6 : 16, &bytes))
                 return false;
             result.push_back(SimValue::octets(SimValue::OctetString, bytes));
             break;
