@@ -45,6 +45,7 @@ inline constexpr SimAccess RW = SimAccess::ReadWrite;
 inline constexpr SimRowControl NONE = SimRowControl::None;
 inline constexpr SimRowControl ROWSTATUS = SimRowControl::RowStatus;
 inline constexpr SimRowControl FILTER = SimRowControl::FilterStatus;
+inline constexpr SimRowControl ADDDELETE = SimRowControl::AddDelete;
 // Frequent value sets.
 inline constexpr const char *TRUTH = "1,2";      // true(1), false(2)
 inline constexpr const char *ENABLE12 = "1,2";   // enabled(1), disabled(2)

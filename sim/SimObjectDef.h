@@ -32,6 +32,7 @@ enum class SimRowControl : std::uint8_t {
     None,         // fixed rows; a write to a missing row is refused
     RowStatus,    // createAndGo(4) creates the row, destroy(6) deletes it
     FilterStatus, // static filters: permanent(3)/deleteOnReset(4)/deleteOnTimeout(5) create, invalid(2) deletes
+    AddDelete,    // membership rows: add(1) creates, delete(2) deletes
 };
 
 struct SimTableDef

@@ -57,6 +57,8 @@ int SimSetTransaction::add(const SimOid &oid, const SimValue &value)
                 return WrongValue; // notReady cannot be set; createAndWait is not offered
             if (tdef.control == SimRowControl::FilterStatus && (status < 2 || status > 5))
                 return WrongValue;
+            if (tdef.control == SimRowControl::AddDelete && status != 1 && status != 2)
+                return WrongValue;
         }
     }
     m_bindings.push_back({oid, value});
@@ -81,6 +83,8 @@ bool SimSetTransaction::creates(const SimTable &table, std::int64_t status) cons
         return status == 4;
     if (table.def().control == SimRowControl::FilterStatus)
         return status >= 3 && status <= 5;
+    if (table.def().control == SimRowControl::AddDelete)
+        return status == 1;
     return false;
 }
 
@@ -88,7 +92,7 @@ bool SimSetTransaction::deletes(const SimTable &table, std::int64_t status) cons
 {
     if (table.def().control == SimRowControl::RowStatus)
         return status == 6;
-    if (table.def().control == SimRowControl::FilterStatus)
+    if (table.def().control == SimRowControl::FilterStatus || table.def().control == SimRowControl::AddDelete)
         return status == 2;
     return false;
 }

@@ -119,3 +119,14 @@ TEST_F(SimSet, StaticFiltersUsePermanentAndInvalid)
                    multicastFilter + ".5.1.1.0.94.0.0.1.0", "i", "3"}).exitCode, 0);
     EXPECT_TRUE(walk(multicastFilter).contains(QStringLiteral(".1.3.6.1.2.1.17.7.1.3.2.1.4.1.1.0.94.0.0.1.0 = Hex-STRING: 00")));
 }
+
+TEST_F(SimSet, MembershipRowsUseAddAndDelete)
+{
+    // Server group "radius" (6 characters), server 10.1.1.9, protocol radius (4).
+    const QString row = QStringLiteral("1.3.6.1.4.1.32473.12.5.12.1.4.6.114.97.100.105.117.115.10.1.1.9.4");
+    ASSERT_EQ(set({row, "i", "1"}).exitCode, 0);
+    EXPECT_EQ(value(row), QStringLiteral("1"));
+    ASSERT_EQ(set({row, "i", "2"}).exitCode, 0);
+    EXPECT_TRUE(value(row).contains(QStringLiteral("No Such Instance")));
+    EXPECT_TRUE(set({row, "i", "3"}).err.contains(QStringLiteral("wrongValue")));
+}
