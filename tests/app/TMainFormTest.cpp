@@ -1,6 +1,7 @@
 #include "common/TestAgents.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
+#include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
 
 #include <QAbstractButton>
@@ -173,6 +174,75 @@ TEST_F(TMainFormTest, UnreachableSwitchReportsInTheStatusBarAndOpensAnyway)
     TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
     EXPECT_EQ(form.statusText(), "(SNMPClass) SNMP request timed out!");
     EXPECT_EQ(form.windowTitle(), "127.0.0.1");
+}
+
+} // namespace
+
+#include "app/RebootCommand.h"
+#include "snmp/PrivateSimulator.h"
+#include "snmp/QxSNMPRequest.h"
+#include "tables/MainWindowObjects.h"
+
+namespace {
+
+void writeRmonState(quint16 port, const char *state)
+{
+    QxSNMPRequest request;
+    request.device.port = port;
+    request.varList() = QxSNMPVarList(MainWindowObjects::rmonState, SVT_SV, 0);
+    request.varList().item(0).valueText = QString::fromLatin1(state);
+    request.writeRow();
+}
+
+TEST_F(TMainFormTest, RmonViewersAreGreyedWhileTheSwitchHasRmonDisabled)
+{
+    PrivateSimulator sim;
+    ASSERT_TRUE(sim.running());
+    write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port())
+                               + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
+    writeRmonState(sim.port(), "disabled");
+    form.show();
+    for (const char *item : {"RMON > Statistics", "RMON > History", "RMON > Alarm/Event"})
+        EXPECT_FALSE(form.menus().actionByPath(item)->isEnabled()) << item;
+    EXPECT_TRUE(form.menus().actionByPath("RMON > RMON Control")->isEnabled());
+
+    // What closing "RMON Control" does after the user enabled RMON there.
+    writeRmonState(sim.port(), "enabled");
+    form.updateRmonMenu();
+    for (const char *item : {"RMON > Statistics", "RMON > History", "RMON > Alarm/Event"})
+        EXPECT_TRUE(form.menus().actionByPath(item)->isEnabled()) << item;
+}
+
+TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
+{
+    PrivateSimulator sim;
+    ASSERT_TRUE(sim.running());
+    defaultDevice.port = sim.port();
+    BoxAnswerer answerer(QMessageBox::No);
+    EXPECT_FALSE(RebootCommand::run(nullptr));
+    EXPECT_EQ(answerer.text, "Are you sure to reboot the device?");
+    EXPECT_EQ(answerer.caption, "Reboot");
+    // The switch still answers at once: it was not told to restart.
+    QxSNMPRequest probe;
+    probe.varList() = QxSNMPVarList(MainWindowObjects::rmonState, SVT_SV, 0);
+    probe.timeout = 50;
+    EXPECT_NO_THROW(probe.readRow(true));
+}
+
+TEST_F(TMainFormTest, RebootAnsweredYesWritesAndSwallowsTheSilence)
+{
+    PrivateSimulator sim;
+    ASSERT_TRUE(sim.running());
+    defaultDevice.port = sim.port();
+    BoxAnswerer answerer(QMessageBox::Yes);
+    EXPECT_TRUE(RebootCommand::run(nullptr));
+    // The restarting switch is silent for a while.
+    QxSNMPRequest probe;
+    probe.varList() = QxSNMPVarList(MainWindowObjects::rmonState, SVT_SV, 0);
+    probe.timeout = 30;
+    probe.retries = 0;
+    EXPECT_THROW(probe.readRow(true), QxSNMPException);
 }
 
 } // namespace
