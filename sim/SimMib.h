@@ -16,6 +16,7 @@ const SimMibPart &snmpFramework();
 const SimMibPart &vendor();
 const SimMibPart &security();
 const SimMibPart &layer2();
+const SimMibPart &accessControl();
 const SimMibPart &control();
 std::vector<const SimMibPart *> allParts();
 

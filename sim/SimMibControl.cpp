@@ -40,7 +40,7 @@ const SimMibPart &SimMib::control()
 
 std::vector<const SimMibPart *> SimMib::allParts()
 {
-    return {&standard(), &bridge(), &lldp(), &snmpFramework(), &vendor(), &security(), &layer2(), &control()};
+    return {&standard(), &bridge(), &lldp(), &snmpFramework(), &vendor(), &security(), &layer2(), &accessControl(), &control()};
 }
 
 const SimAdminRule SimMib::adminRules[] = {

@@ -39,7 +39,8 @@ struct SimTableDef
 {
     const char *entry; // the table entry OID
     // Index components in order, blank separated, each "COLUMN:KIND"; COLUMN 0
-    // marks an index taken from another table. KIND: i integer, a IpAddress,
+    // marks an index taken from another table, whose allowed values may follow
+    // as "0:KIND:RANGE" (a column of this table brings its own). KIND: i integer, a IpAddress,
     // m MAC address (6 octets), 6 IPv6 address (16 octets), s length-prefixed string, S implied string,
     // o length-prefixed OID, O implied OID.
     const char *index;

@@ -48,8 +48,24 @@ int SimSetTransaction::add(const SimOid &oid, const SimValue &value)
         && !SimRange::contains(def.range, static_cast<std::int64_t>(value.asUnsigned())))
         return WrongValue;
     if (info->table) {
-        if (!info->table->decodeIndex(suffix, nullptr))
+        std::vector<SimValue> index;
+        if (!info->table->decodeIndex(suffix, &index))
             return NoCreation;
+        // An index outside its column's allowed values names a row that can never exist.
+        for (std::size_t k = 0; k < index.size(); ++k) {
+            const SimTable::IndexPart &indexPart = info->table->index()[k];
+            auto column = info->table->columns().find(indexPart.column);
+            const char *range = column != info->table->columns().end() ? column->second->range
+                                : indexPart.range.empty()              ? nullptr
+                                                                       : indexPart.range.c_str();
+            const SimValue &part = index[k];
+            const bool fits = SimValue::isNumeric(part.tag())
+                                  ? SimRange::contains(range, static_cast<std::int64_t>(part.asUnsigned()))
+                                  : part.tag() != SimValue::OctetString
+                                        || SimRange::contains(range, static_cast<std::int64_t>(part.bytes().size()));
+            if (!fits)
+                return NoCreation;
+        }
         const SimTableDef &tdef = info->table->def();
         if (info->column == tdef.statusColumn) {
             const std::int64_t status = value.asInt();

@@ -10,10 +10,12 @@ SimTable::SimTable(const SimTableDef &def) : m_def(&def), m_entry(SimOid::of(def
     std::string part;
     while (parts >> part) {
         std::size_t colon = part.find(':');
-        if (colon == std::string::npos || colon + 2 != part.size()
-            || std::string("iamsSoO6").find(part.back()) == std::string::npos)
+        std::size_t rangeColon = colon == std::string::npos ? colon : part.find(':', colon + 1);
+        const std::string kind = part.substr(colon + 1, rangeColon == std::string::npos ? std::string::npos : rangeColon - colon - 1);
+        if (colon == std::string::npos || kind.size() != 1 || std::string("iamsSoO6").find(kind[0]) == std::string::npos)
             throw std::invalid_argument("bad index part \"" + part + "\" of table " + def.entry);
-        m_index.push_back({static_cast<unsigned>(std::stoul(part.substr(0, colon))), part.back()});
+        m_index.push_back({static_cast<unsigned>(std::stoul(part.substr(0, colon))), kind[0],
+                           rangeColon == std::string::npos ? std::string() : part.substr(rangeColon + 1)});
     }
     if (m_index.empty())
         throw std::invalid_argument(std::string("table without index: ") + def.entry);

@@ -4,6 +4,7 @@
 #include "sim/SimValue.h"
 
 #include <map>
+#include <string>
 #include <vector>
 
 // What the store knows about one table: its columns, how its instance suffix
@@ -14,7 +15,8 @@ public:
     struct IndexPart
     {
         unsigned column; // 0: an index borrowed from another table
-        char kind;       // i, a, m, s, S, o (see SimTableDef)
+        char kind;       // i, a, m, s, S, o, O, 6 (see SimTableDef)
+        std::string range; // allowed values (numbers) or sizes (strings) of a borrowed index
     };
 
     explicit SimTable(const SimTableDef &def);

@@ -118,3 +118,17 @@ TEST(SimStore, ChecksOfSingleBindings)
     // A MAC index needs six arcs.
     EXPECT_EQ(t.add(SimOid::of("1.3.6.1.2.1.17.7.1.3.1.1.4.1.0.1.2.0"), SimValue::integer(3)), SimSetTransaction::NoCreation);
 }
+
+TEST(SimStore, IndexesOutsideTheirColumnsNameNoRow)
+{
+    SimObjectStore store = factory();
+    SimSetTransaction t(store);
+    // CPU filter profiles are 1..3, access IDs 0..5.
+    EXPECT_EQ(t.add(SimOid::of("E.12.9.5.1.1.9.3.5"), SimValue::integer(4)), 0);
+    EXPECT_EQ(t.add(SimOid::of("E.12.9.5.1.1.9.4.5"), SimValue::integer(4)), SimSetTransaction::NoCreation);
+    EXPECT_EQ(t.add(SimOid::of("E.12.9.5.1.1.9.3.6"), SimValue::integer(4)), SimSetTransaction::NoCreation);
+    // VLAN IDs 1..4094, an index the static VLAN table borrows.
+    EXPECT_EQ(t.add(SimOid::of("1.3.6.1.2.1.17.7.1.4.3.1.5.4094"), SimValue::integer(4)), 0);
+    EXPECT_EQ(t.add(SimOid::of("1.3.6.1.2.1.17.7.1.4.3.1.5.4095"), SimValue::integer(4)), SimSetTransaction::NoCreation);
+    EXPECT_EQ(t.add(SimOid::of("1.3.6.1.2.1.17.7.1.4.3.1.5.0"), SimValue::integer(4)), SimSetTransaction::NoCreation);
+}
