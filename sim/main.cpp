@@ -60,10 +60,11 @@ int main(int argc, char **argv)
             std::stringstream text;
             text << in.rdbuf();
             // The control subtree keeps its defaults unless the file says otherwise.
-            std::string controls;
+            const SimOid controlRoot = SimOid::of(SimControl::root);
+            std::vector<std::pair<SimOid, SimValue>> controls;
             for (const auto &[oid, cell] : store.cells())
-                if (oid.startsWith(SimOid::of(SimControl::root)))
-                    controls += oid.toString() + "|" + cell.value.toRecord() + "\n";
+                if (oid.startsWith(controlRoot))
+                    controls.emplace_back(oid, cell.value);
             std::vector<std::string> errors = store.loadRecords(text.str(), options.stateFile, true);
             if (!errors.empty()) {
                 for (const std::string &line : errors)
@@ -71,14 +72,9 @@ int main(int argc, char **argv)
                 std::cerr << "nx2400p-sim: state file refused\n";
                 return 2;
             }
-            std::string missing;
-            std::istringstream lines(controls);
-            for (std::string line; std::getline(lines, line);) {
-                SimOid oid;
-                if (SimOid::parse(line.substr(0, line.find('|')), &oid) && !store.find(oid))
-                    missing += line + "\n";
-            }
-            store.loadRecords(missing, "defaults", false);
+            for (const auto &[oid, value] : controls)
+                if (!store.find(oid))
+                    store.put(oid, value);
         }
         store.put(SimOid::of(SimControl::dropPercent), SimValue::integer(options.dropPercent));
         store.put(SimOid::of(SimControl::delayMs), SimValue::integer(options.delayMs));
