@@ -146,3 +146,22 @@ TEST(SimAccess, ErrorStatusesPerVersion)
     EXPECT_TRUE(set(QStringLiteral("-v2c"), QStringLiteral("1.3.6.1.2.1.2.2.1.7.3"), QStringLiteral("i"), QStringLiteral("7")).contains(QStringLiteral("wrongValue")));
     EXPECT_TRUE(set(QStringLiteral("-v1"), QStringLiteral("1.3.6.1.2.1.2.2.1.7.3"), QStringLiteral("i"), QStringLiteral("7")).contains(QStringLiteral("badValue")));
 }
+
+TEST(SimAccess, WholeTreeWalksInOrder)
+{
+    // snmpbulkwalk stops with an error on any answer that does not advance.
+    CliResult all = runSnmp(QStringLiteral("snmpbulkwalk"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
+                                                             QStringLiteral("-Cr25"), QStringLiteral("-On"), sharedTarget(),
+                                                             QStringLiteral(".1")});
+    ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
+    EXPECT_GT(all.out.count(QLatin1Char('\n')), 5000);
+    // The vendor's objects, the engine scalars of the SNMPv3 framework and the USM users are all there.
+    EXPECT_TRUE(all.out.contains(QStringLiteral(".1.3.6.1.4.1.32473.11.63.7.2.1.1.5.0 = Hex-STRING:")));
+    EXPECT_TRUE(all.out.contains(QStringLiteral(".1.3.6.1.4.1.32473.12.24.1.4.0 = INTEGER: 1")));
+    EXPECT_TRUE(all.out.contains(QStringLiteral(".1.3.6.1.6.3.10.2.1.1.0 = Hex-STRING:")));
+    EXPECT_TRUE(all.out.contains(QStringLiteral(".1.3.6.1.6.3.15.1.2.2.1.3.")));
+    CliResult v1 = runSnmp(QStringLiteral("snmpwalk"), {QStringLiteral("-v1"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
+                                                        QStringLiteral("-On"), sharedTarget(), QStringLiteral("1.3.6.1.4.1.32473")});
+    ASSERT_EQ(v1.exitCode, 0) << v1.err.toStdString();
+    EXPECT_GT(v1.out.count(QLatin1Char('\n')), 1000);
+}
