@@ -45,10 +45,9 @@ void TConfigForm::adoptPanel(TSNMPPanel *panel)
 {
     m_panel = panel;
     panel->setMessages(m_messages);
+    // Fitting grows the dialog to the page (within 800 x 550) and lets the page
+    // fill it, so the dialog is never smaller than the page it shows.
     panel->fitInto(this);
-    // The fitted panel fills the dialog; a dialog still smaller than it grows.
-    if (width() < panel->width() || height() < panel->height())
-        resize(std::max(width(), panel->width()), std::max(height(), panel->height()));
 }
 
 TSNMPEditorPanel *TConfigForm::CreateEditorPanel(std::unique_ptr<QxSNMPRequest2Edits> controller)

@@ -281,6 +281,8 @@ TEST(TConfigFormPanels, LargePagesAreCappedAt800By550)
     items.push_back({});
     TConfigForm form(nullptr);
     TSNMPEditorPanel *page = form.CreateEditorPanel(controllerFor(&form, items.data()));
+    EXPECT_GT(page->neededSize().height(), 550);
+    EXPECT_LE(form.height(), 550);
     page->setValueWidth(600);
     EXPECT_GT(page->neededSize().width(), 800);
     EXPECT_GT(page->neededSize().height(), 550);
