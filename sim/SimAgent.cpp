@@ -294,7 +294,10 @@ void SimAgent::answerGet(netsnmp_agent_request_info_s *info, netsnmp_request_inf
         }
         const SimCell *cell = m_store.find(name);
         if (!cell) {
-            netsnmp_set_request_error(info, request, m_store.objectFor(name) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+            // An index column is no object one may read; a missing row of a readable one is a missing instance.
+            const SimObjectInfo *object = m_store.objectFor(name);
+            const bool readable = object && object->def->access != SimAccess::NotAccessible;
+            netsnmp_set_request_error(info, request, readable ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
             continue;
         }
         setVarbind(vb, cell->value);
