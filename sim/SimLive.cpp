@@ -239,11 +239,18 @@ std::vector<SimLive::Action> SimLive::afterCommit(const std::vector<SimSetTransa
             case SimAction::ClearCounters:
                 clearCounters();
                 break;
-            case SimAction::ClearTable: {
+            case SimAction::ClearTable:
+            case SimAction::ResetValues: {
                 std::istringstream targets(trigger.target);
                 std::string target;
-                while (std::getline(targets, target, ','))
-                    m_store.eraseBelow(SimOid::of(target));
+                while (std::getline(targets, target, ',')) {
+                    const SimOid oid = SimOid::of(target);
+                    SimOid suffix;
+                    if (trigger.action == SimAction::ClearTable)
+                        m_store.eraseBelow(oid);
+                    else if (const SimObjectInfo *info = m_store.objectFor(oid, &suffix))
+                        m_store.put(oid, m_store.initialValue(*info->def, suffix, false));
+                }
                 break;
             }
             default:

@@ -67,7 +67,8 @@ enum class SimAction : std::uint8_t {
     Reboot,        // silent for a while, then sysUpTime restarts
     FactoryReboot, // as Reboot, back to the factory state
     ClearCounters, // every growing counter back to zero
-    ClearTable,    // remove every instance below `target`
+    ClearTable,    // remove every instance below the `target` prefixes
+    ResetValues,   // the `target` instances back to their factory values
     Silence,       // silent for the written number of seconds
     ClearFaults,   // every fault injection back to its default
 };

@@ -165,3 +165,17 @@ TEST(SimLive, EnabledPingTestFillsItsResults)
     ASSERT_EQ(set(sim, {control + ".23" + row, "i", "6"}).exitCode, 0);
     EXPECT_TRUE(getValue(sim.target(), results + ".8" + row).contains(QStringLiteral("No Such Instance")));
 }
+
+TEST(SimLive, GuestVlanDeleteRestoresItsFactoryValues)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    const QString name = QStringLiteral("1.3.6.1.4.1.32473.12.30.1.1.0");
+    const QString ports = QStringLiteral("1.3.6.1.4.1.32473.12.30.1.2.0");
+    ASSERT_EQ(set(sim, {name, "s", "guests", ports, "x", "C000000000000000"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), name), QStringLiteral("\"guests\""));
+    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.4.1.32473.12.30.1.3.0"), "i", "2"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), name), QStringLiteral("\"\""));
+    EXPECT_EQ(getOctets(sim.target(), ports), QByteArray(8, 0));
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.12.30.1.3.0")), QStringLiteral("1"));
+}
