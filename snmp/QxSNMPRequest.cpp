@@ -319,13 +319,10 @@ void QxSNMPRequest::applySelection(const QString &selectionList, const QStringLi
     }
 }
 
-void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &valueSource)
+void QxSNMPRequest::prepareWrite(const QxSNMPVarList &before, const QString &selectionList,
+                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings)
 {
-    if (!m_alive)
-        return;
-    const QxSNMPVarList before = m_list;
-    QList<QxSNMPBinding> bindings;
-    QxSNMPTarget target;
+    // Whatever fails while the write is put together leaves the list as it was.
     try {
         applySelection(selectionList, valueSource);
         for (int i = 0; i < m_list.count(); ++i)
@@ -336,6 +333,16 @@ void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &va
         m_list = before;
         throw;
     }
+}
+
+void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &valueSource)
+{
+    if (!m_alive)
+        return;
+    const QxSNMPVarList before = m_list;
+    QList<QxSNMPBinding> bindings;
+    QxSNMPTarget target;
+    prepareWrite(before, selectionList, valueSource, target, bindings);
     const QxSNMPReply reply = QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings);
     m_list = before;
     if (reply.status != 0)
@@ -350,16 +357,7 @@ void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, c
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    try {
-        applySelection(selectionList, valueSource);
-        for (int i = 0; i < m_list.count(); ++i)
-            computeDerived(i, false);
-        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
-        bindings = buildPdu(Write);
-    } catch (...) {
-        m_list = before;
-        throw;
-    }
+    prepareWrite(before, selectionList, valueSource, target, bindings);
     m_list = before;
     std::shared_ptr<Liveness> token = m_liveness;
     const int status = QxSNMPTransport::send(target, QxSNMPTransport::Set, bindings,

@@ -14,6 +14,7 @@
 #include <memory>
 
 struct QxSNMPReply;
+struct QxSNMPTarget;
 
 // Turns a variable list into SNMP exchanges with the agent: scalar groups and
 // single rows are one GET, tables are walked one GET-NEXT per row, writes are
@@ -93,6 +94,8 @@ private:
     ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
     ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
     void applySelection(const QString &selectionList, const QStringList &valueSource);
+    void prepareWrite(const QxSNMPVarList &before, const QString &selectionList, const QStringList &valueSource,
+                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings);
     void completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
                        const CompletionHandler &handler, void *userObject);
 
