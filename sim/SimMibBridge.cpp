@@ -10,7 +10,7 @@ const SimObjectDef objects[] = {
     // dot1dBase
     {"1.3.6.1.2.1.17.1.1", STR, RO, "0x001E58A70000", nullptr, 0},
     {"1.3.6.1.2.1.17.1.2", INT, RO, "28", nullptr, 0},
-    {"1.3.6.1.2.1.17.1.3", INT, RO, "2", "1..4", 0},
+    {"1.3.6.1.2.1.17.1.3", INT, RO, "2", "1,2,3,4", 0},
     {"1.3.6.1.2.1.17.1.4.1.1", INT, RO, "{1}", nullptr, 0},
     {"1.3.6.1.2.1.17.1.4.1.2", INT, RO, "{1}", nullptr, 0},
     {"1.3.6.1.2.1.17.1.4.1.3", OID, RO, "0.0", nullptr, 0},
@@ -54,7 +54,7 @@ const SimObjectDef objects[] = {
 
     // P-BRIDGE: dot1dExtBase, port capabilities, priorities
     {"1.3.6.1.2.1.17.6.1.1.1", STR, RO, "0x58", nullptr, 0},
-    {"1.3.6.1.2.1.17.6.1.1.2", INT, RW, "1", TRUTH, 0},
+    {"1.3.6.1.2.1.17.6.1.1.2", INT, RW, "1", "1,2", 0},
     {"1.3.6.1.2.1.17.6.1.1.3", INT, RW, "2", "1,2", 0},
     {"1.3.6.1.2.1.17.6.1.1.4.1.1", STR, RO, "0xC0", nullptr, 0},
     {"1.3.6.1.2.1.17.6.1.2.1.1.1", INT, RW, "0", "0..7", 0},
@@ -76,7 +76,7 @@ const SimObjectDef objects[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.2", C32, RO, "0", nullptr, 0},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", STR, NA, nullptr, "6", 0},
     {"1.3.6.1.2.1.17.7.1.2.2.1.2", INT, RO, "0", nullptr, 0},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", INT, RO, "3", "1..5", 0},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", INT, RO, "3", "1,2,3,4,5", 0},
     // static unicast and multicast filters (status: other 1, invalid 2, permanent 3, deleteOnReset 4, deleteOnTimeout 5)
     {"1.3.6.1.2.1.17.7.1.3.1.1.1", STR, NA, nullptr, "6", 0},
     {"1.3.6.1.2.1.17.7.1.3.1.1.2", INT, NA, nullptr, "0..65535", 0},

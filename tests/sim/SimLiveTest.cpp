@@ -53,10 +53,10 @@ TEST(SimLive, LedStringFollowsPortAdminState)
     EXPECT_EQ(static_cast<unsigned char>(led[6]), 0x80); // port 2 untouched
     EXPECT_EQ(getValue(sim.target(), ifOperStatus + ".1"), QStringLiteral("2"));
     // The vendor's port control table carries the same admin state.
-    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.100")), QStringLiteral("2"));
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.1")), QStringLiteral("2"));
 
     // Enabling it through the vendor table brings the link back.
-    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.100"), "i", "3"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.1"), "i", "3"}).exitCode, 0);
     EXPECT_EQ(getValue(sim.target(), ifOperStatus + ".1"), QStringLiteral("1"));
     EXPECT_EQ(getValue(sim.target(), ifAdminStatus + ".1"), QStringLiteral("1"));
     EXPECT_EQ(static_cast<unsigned char>(getOctets(sim.target(), ledStatus)[4]), 0x80);

@@ -27,8 +27,8 @@ TEST(SimStore, FactoryStateIsCompleteAndItsRecordsReadBack)
     EXPECT_EQ(egress->value.bytes(), std::string("\xFF\xFF\xFF\xF0\0\0\0\0", 8));
     EXPECT_EQ(store.next(SimOid::of("E.11.63.7.2.4.3"))->first.startsWith(SimOid::of("E.11.63.7.2.4.3")), false);
     // Port control rows: copper for every port, fibre for the combo ports.
-    EXPECT_NE(store.find(SimOid::of("E.11.63.7.2.2.2.1.2.26.101")), nullptr);
-    EXPECT_EQ(store.find(SimOid::of("E.11.63.7.2.2.2.1.2.27.101")), nullptr);
+    EXPECT_NE(store.find(SimOid::of("E.11.63.7.2.2.2.1.2.26.2")), nullptr);
+    EXPECT_EQ(store.find(SimOid::of("E.11.63.7.2.2.2.1.2.27.2")), nullptr);
 
     SimObjectStore copy(SimMib::allParts());
     EXPECT_TRUE(copy.loadRecords(store.records(), "saved", true).empty());
