@@ -2,6 +2,7 @@
 // the agent did), and the behaviour rules that tie objects together.
 #include "sim/SimMib.h"
 
+#include "sim/SimCatalogue.h"
 #include "sim/SimControl.h"
 
 using namespace SimMib::notation;
@@ -40,7 +41,9 @@ const SimMibPart &SimMib::control()
 
 std::vector<const SimMibPart *> SimMib::allParts()
 {
-    return {&standard(), &bridge(), &lldp(), &snmpFramework(), &vendor(), &security(), &layer2(), &accessControl(), &control()};
+    // The module's command catalogue completes the hand-made parts (SimCatalogue.h).
+    return SimCatalogue::complete(
+        {&standard(), &bridge(), &lldp(), &snmpFramework(), &vendor(), &security(), &layer2(), &accessControl(), &control()});
 }
 
 const SimAdminRule SimMib::adminRules[] = {
