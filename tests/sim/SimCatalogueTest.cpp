@@ -74,3 +74,16 @@ TEST(SimCatalogue, TablesWithARowStatusColumnAcceptCreateAndGo)
         EXPECT_EQ(info->table->def().control, SimRowControl::RowStatus);
     });
 }
+
+// Without the vendor's hand-made parts the catalogue alone must bring a store
+// that starts, loads its factory state and serves every object it names.
+TEST(SimCatalogue, DerivedDefinitionsAloneFormAValidStore)
+{
+    const std::vector<const SimMibPart *> parts = SimCatalogue::complete({&SimMib::standard(), &SimMib::control()});
+    if (std::getenv("NX_SIM_CATALOGUE_NOTES"))
+        for (const std::string &note : SimCatalogue::notes({&SimMib::standard(), &SimMib::control()}))
+            std::cout << note << "\n";
+    std::unique_ptr<SimObjectStore> store;
+    ASSERT_NO_THROW(store = std::make_unique<SimObjectStore>(parts));
+    ASSERT_NO_THROW(store->loadFactory());
+}
