@@ -9,6 +9,7 @@ namespace {
 
 const char ifOperStatus[] = "1.3.6.1.2.1.2.2.1.8";
 const char ifSpeed[] = "1.3.6.1.2.1.2.2.1.5";
+const char ifLastChange[] = "1.3.6.1.2.1.2.2.1.9";
 const char vlanStaticEntry[] = "1.3.6.1.2.1.17.7.1.4.3.1";
 const char vlanCurrentTable[] = "1.3.6.1.2.1.17.7.1.4.2";
 const char vlanCurrentEntry[] = "1.3.6.1.2.1.17.7.1.4.2.1";
@@ -49,6 +50,7 @@ void SimLive::start(Clock::time_point now)
     const SimOid oper = SimOid::of(ifOperStatus);
     for (unsigned port = 1; port <= portCount; ++port)
         m_cable[port] = intAt(oper.child(port), 2) == 1;
+    m_linksKnown = false;
     updateLinks();
     updateVlanCurrent();
     refresh(now);
@@ -86,9 +88,16 @@ bool SimLive::portLinked(unsigned port) const
 void SimLive::updateLinks()
 {
     unsigned inUse = 0;
+    const SimOid lastChange = SimOid::of(ifLastChange);
+    const SimCell *upTime = m_store.find(m_sysUpTime);
     for (unsigned port = 1; port <= portCount; ++port) {
         const bool linked = portLinked(port);
         inUse += linked;
+        // ifLastChange records when a port's link last went up or down.
+        if (m_linksKnown && linked != m_linked[port] && upTime)
+            if (SimCell *cell = m_store.find(lastChange.child(port)))
+                cell->value = upTime->value;
+        m_linked[port] = linked;
         for (std::size_t i = 0; i < SimMib::linkRuleCount; ++i) {
             const SimAdminRule &rule = SimMib::linkRules[i];
             const SimOid instance = SimOid::of(rule.column).child(port);
@@ -96,6 +105,7 @@ void SimLive::updateLinks()
                 cell->value = SimValue::integer(linked ? rule.upValue : rule.downValue);
         }
     }
+    m_linksKnown = true;
     if (SimCell *cell = m_store.find(m_portsInUse))
         cell->value = SimValue::integer(inUse);
     updateLedString();

@@ -61,6 +61,8 @@ private:
     Clock::time_point m_start;
     Clock::time_point m_grown;
     std::array<bool, portCount + 1> m_cable{};
+    std::array<bool, portCount + 1> m_linked{};
+    bool m_linksKnown = false;
     std::vector<Counter> m_counters;
     unsigned m_countersGeneration = ~0u;
     SimOid m_sysUpTime;

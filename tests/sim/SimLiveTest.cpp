@@ -52,6 +52,10 @@ TEST(SimLive, LedStringFollowsPortAdminState)
     EXPECT_EQ(static_cast<unsigned char>(led[5]), 0x00);
     EXPECT_EQ(static_cast<unsigned char>(led[6]), 0x80); // port 2 untouched
     EXPECT_EQ(getValue(sim.target(), ifOperStatus + ".1"), QStringLiteral("2"));
+    EXPECT_GT(runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
+                                                  QStringLiteral("-Oqvt"), sim.target(), QStringLiteral("1.3.6.1.2.1.2.2.1.9.1")})
+                  .out.trimmed().toLongLong(),
+              0);
     // The vendor's port control table carries the same admin state.
     EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.1")), QStringLiteral("2"));
 
