@@ -27,6 +27,24 @@ std::vector<std::string> split(const std::string &text, char separator)
     }
 }
 
+// Names and secrets go into the agent's configuration lines, whose words are
+// separated by blanks and whose quoted phrases end at a quote.
+bool plainWord(const std::string &text)
+{
+    for (char c : text)
+        if (c == '"' || c == '\'' || c == '#' || static_cast<unsigned char>(c) <= ' ')
+            return false;
+    return !text.empty();
+}
+
+bool plainPhrase(const std::string &text)
+{
+    for (char c : text)
+        if (c == '"' || static_cast<unsigned char>(c) < ' ')
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::string SimOptions::usage()
@@ -54,8 +72,8 @@ std::string SimOptions::parseUser(const std::string &text, User *user)
     u.name = parts[0];
     u.auth = parts[1];
     u.authPass = parts[2];
-    if (u.name.empty())
-        return "--user needs a user name";
+    if (!plainWord(u.name))
+        return "--user: the user name must be one word without quotes";
     if (u.auth != "none" && u.auth != "MD5" && u.auth != "SHA")
         return "--user: AUTH must be none, MD5 or SHA, got \"" + u.auth + "\"";
     if (u.auth != "none" && u.authPass.size() < 8)
@@ -70,6 +88,8 @@ std::string SimOptions::parseUser(const std::string &text, User *user)
         if (u.privPass.size() < 8)
             return "--user: the privacy pass phrase must have at least 8 characters";
     }
+    if (!plainPhrase(u.authPass) || !plainPhrase(u.privPass))
+        return "--user: pass phrases must not contain quotes";
     *user = u;
     return {};
 }
@@ -122,7 +142,7 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
             return "unknown option: " + arg;
         }
     }
-    if (roCommunity.empty() || rwCommunity.empty())
-        return "communities must not be empty";
+    if (!plainWord(roCommunity) || !plainWord(rwCommunity))
+        return "communities must be one word without quotes";
     return {};
 }

@@ -51,6 +51,8 @@ TEST(SimCommandLine, BadOptionsAreRefused)
                                          QStringList{QStringLiteral("--drop"), QStringLiteral("101")},
                                          QStringList{QStringLiteral("--user"), QStringLiteral("x:MD4:longenough")},
                                          QStringList{QStringLiteral("--user"), QStringLiteral("x:MD5:short")},
+                                         QStringList{QStringLiteral("--ro-community"), QStringLiteral("a b")},
+                                         QStringList{QStringLiteral("--user"), QStringLiteral("x:MD5:pass\"word1")},
                                          QStringList{QStringLiteral("--listen")}}) {
         ProgramRun run = runProgram(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
