@@ -260,7 +260,7 @@ private:
                 sample += (k ? "." : "") + sampleArcs(kind, k == 0, k == 0 && portLike(key.caption));
             }
             if (keyCount == 0) {
-                notes.push_back("skipped the table " + table.text + " of " + origin + ": no key");
+                notes.push_back("left the table " + table.text + " of " + origin + " as it is: the catalogue names no key");
                 continue;
             }
             if (statusOid && statusOid->size() == entry.size() + 1 && statusOid->startsWith(entry)) {
@@ -427,17 +427,25 @@ void Overlay::build(const std::vector<const SimMibPart *> &input)
         const WantedObject &want = reader.objects.at(oid);
         if (auto it = defined.find(oid); it != defined.end()) {
             const SimObjectDef &def = input[it->second.part]->objects[it->second.index];
-            if (!conflicts(def, want))
+            // The module writes what its descriptor calls writable (Add sends every ticked column).
+            const bool opens = want.access == SimAccess::ReadWrite && def.access == SimAccess::ReadOnly;
+            if (!conflicts(def, want) && !opens)
                 continue;
             SimObjectDef patch = def;
-            patch.tag = want.tag;
-            patch.range = nullptr;
-            patch.growth = SimValue::isNumeric(static_cast<SimValue::Tag>(want.tag)) ? def.growth : 0;
-            if (!parses(want.tag, def.init))
-                patch.init = keep(want.init);
+            if (opens) {
+                patch.access = SimAccess::ReadWrite;
+                notes.push_back("made " + want.text + " writable for " + want.origin);
+            }
+            if (conflicts(def, want)) {
+                patch.tag = want.tag;
+                patch.range = nullptr;
+                patch.growth = SimValue::isNumeric(static_cast<SimValue::Tag>(want.tag)) ? def.growth : 0;
+                if (!parses(want.tag, def.init))
+                    patch.init = keep(want.init);
+                notes.push_back("retyped " + want.text + " from " + std::to_string(def.tag) + " to "
+                                + std::to_string(want.tag) + " for " + want.origin);
+            }
             patched[it->second.part][oid] = patch;
-            notes.push_back("retyped " + want.text + " from " + std::to_string(def.tag) + " to "
-                            + std::to_string(want.tag) + " for " + want.origin);
             continue;
         }
         if (nests(oid)) {

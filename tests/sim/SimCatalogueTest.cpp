@@ -6,6 +6,7 @@
 #include "sim/SimSetTransaction.h"
 #include "tables/CommandCatalogue.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -75,6 +76,91 @@ TEST(SimCatalogue, TablesWithARowStatusColumnAcceptCreateAndGo)
     });
 }
 
+namespace {
+
+// A part as the simulator once had it: the time source typed as a string with a
+// factory line of that type, and the AAC server group table without its RowStatus
+// and most of its columns.
+const SimObjectDef kStaleObjects[] = {
+    {"E.12.10.1", SimValue::OctetString, SimAccess::ReadOnly, "2008/12/12 08:00:00", nullptr, 0},
+    {"E.12.5.9.1.2", SimValue::IpAddress, SimAccess::ReadWrite, "10.1.1.1", nullptr, 0},
+    {"E.12.5.9.1.3", SimValue::Integer, SimAccess::ReadOnly, "4", "1..4", 0},
+};
+const SimTableDef kStaleTables[] = {
+    {"E.12.5.9.1", "1:S", "", 0, SimRowControl::None},
+};
+const SimMibPart kStale{"stale", kStaleObjects, std::size(kStaleObjects), kStaleTables, std::size(kStaleTables),
+                        "E.12.10.1.0|4|2008/12/12 08:00:00\n"};
+
+// The instance of a row of `table` with one plausible value per index part.
+SimOid sampleRow(const SimTable &table)
+{
+    std::vector<SimOid::Arc> arcs;
+    for (const SimTable::IndexPart &part : table.index()) {
+        switch (part.kind) {
+        case 'i': arcs.push_back(7); break;
+        case 'a': arcs.insert(arcs.end(), {10, 9, 9, 9}); break;
+        case 'm': arcs.insert(arcs.end(), {0, 17, 34, 51, 68, 85}); break;
+        case '6': arcs.insert(arcs.end(), 16, 1); break;
+        case 's': arcs.insert(arcs.end(), {2, 110, 120}); break;
+        case 'S': arcs.insert(arcs.end(), {110, 120}); break;
+        case 'o': arcs.insert(arcs.end(), {3, 1, 3, 6}); break;
+        default: arcs.insert(arcs.end(), {1, 3, 6}); break;
+        }
+    }
+    return SimOid(std::move(arcs));
+}
+
+int setStatus(SimObjectStore &store, const SimTable &table, const SimOid &row, int status)
+{
+    SimSetTransaction t(store);
+    const SimOid oid = table.entry().child(table.def().statusColumn).concat(row);
+    if (int error = t.add(oid, SimValue::integer(status)))
+        return error;
+    if (int error = t.check(oid))
+        return error;
+    t.apply();
+    return 0;
+}
+
+} // namespace
+
+TEST(SimCatalogue, TheCatalogueTypeWinsAndMissingColumnsAndRowStatusAreAdded)
+{
+    const std::vector<const SimMibPart *> input{&kStale, &SimMib::control()};
+    SimObjectStore store(SimCatalogue::complete(input));
+    store.loadFactory();
+    // "Current Time Source" is an enumeration in the catalogue.
+    const SimCell *source = store.find(SimOid::of("E.12.10.1.0"));
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(source->value.tag(), SimValue::Integer);
+    const std::vector<std::string> notes = SimCatalogue::notes(input);
+    auto noted = [&](const std::string &start) {
+        return std::any_of(notes.begin(), notes.end(), [&](const std::string &n) { return n.rfind(start, 0) == 0; });
+    };
+    EXPECT_TRUE(noted("retyped E.12.10.1 from 4 to 2"));
+    EXPECT_TRUE(noted("dropped the factory instance"));
+    EXPECT_TRUE(noted("gave the table E.12.5.9.1 its RowStatus column"));
+
+    // The group table: 17 columns and a RowStatus column that creates and destroys.
+    const SimTable *groups = store.tableAt(SimOid::of("E.12.5.9.1"));
+    ASSERT_NE(groups, nullptr);
+    EXPECT_EQ(groups->columns().size(), 18u);
+    EXPECT_EQ(groups->def().statusColumn, 18u);
+    const SimOid row = sampleRow(*groups);
+    EXPECT_EQ(setStatus(store, *groups, row, 4), 0);
+    ASSERT_TRUE(store.rowExists(*groups, row));
+    // Hand-made columns keep their factory values (one is opened for writing, as the
+    // module writes it); the derived ones take the option's first value.
+    EXPECT_EQ(store.find(groups->entry().child(2).concat(row))->value.bytes(), std::string("\x0A\x01\x01\x01", 4));
+    EXPECT_EQ(store.find(groups->entry().child(3).concat(row))->value.asInt(), 4);
+    EXPECT_EQ(store.find(groups->entry().child(5).concat(row))->value.asInt(), 1);
+    EXPECT_TRUE(noted("made E.12.5.9.1.3 writable"));
+    EXPECT_EQ(store.find(groups->entry().child(18).concat(row))->value.asInt(), 1);
+    EXPECT_EQ(setStatus(store, *groups, row, 6), 0);
+    EXPECT_FALSE(store.rowExists(*groups, row));
+}
+
 // Without the vendor's hand-made parts the catalogue alone must bring a store
 // that starts, loads its factory state and serves every object it names.
 TEST(SimCatalogue, DerivedDefinitionsAloneFormAValidStore)
@@ -86,4 +172,22 @@ TEST(SimCatalogue, DerivedDefinitionsAloneFormAValidStore)
     std::unique_ptr<SimObjectStore> store;
     ASSERT_NO_THROW(store = std::make_unique<SimObjectStore>(parts));
     ASSERT_NO_THROW(store->loadFactory());
+
+    // Port tables hold a row per port; RowStatus tables start empty and take rows.
+    EXPECT_NE(store->find(SimOid::of("1.0.8802.1.1.1.1.1.2.1.2.28")), nullptr);
+    EXPECT_EQ(store->find(SimOid::of("1.0.8802.1.1.1.1.1.2.1.2.29")), nullptr);
+    int rowStatusTables = 0;
+    for (const auto &table : store->tables()) {
+        if (table->def().control != SimRowControl::RowStatus)
+            continue;
+        SCOPED_TRACE(table->entry().toString());
+        ++rowStatusTables;
+        const SimOid row = sampleRow(*table);
+        EXPECT_FALSE(store->rowExists(*table, row));
+        EXPECT_EQ(setStatus(*store, *table, row, 4), 0);
+        EXPECT_TRUE(store->rowExists(*table, row));
+        EXPECT_EQ(setStatus(*store, *table, row, 6), 0);
+        EXPECT_FALSE(store->rowExists(*table, row));
+    }
+    EXPECT_GE(rowStatusTables, 10);
 }
