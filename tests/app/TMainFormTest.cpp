@@ -216,6 +216,7 @@ TEST_F(TMainFormTest, RmonViewersAreGreyedWhileTheSwitchHasRmonDisabled)
 
 TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
 {
+    initializeSession(dir.path());
     PrivateSimulator sim;
     ASSERT_TRUE(sim.running());
     defaultDevice.port = sim.port();
@@ -232,6 +233,7 @@ TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
 
 TEST_F(TMainFormTest, RebootAnsweredYesWritesAndSwallowsTheSilence)
 {
+    initializeSession(dir.path());
     PrivateSimulator sim;
     ASSERT_TRUE(sim.running());
     defaultDevice.port = sim.port();
