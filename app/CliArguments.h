@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of nx2400p-cli:
+//   [launch parameters] [--port N] [--timeout CS] [--retries N] ACTION ...
+// Launch parameters are the module's own switches (/I, /R, /W, /v, ...) and go
+// through the module's start-up unchanged; the options override what they give.
+struct CliArguments
+{
+    enum class Action { List, Show, Set, Add, Delete, Leds, Help };
+    enum class Format { Text, Csv, Json };
+
+    QStringList launchParameters;
+    std::optional<int> port;
+    std::optional<int> timeout; // hundredths of a second
+    std::optional<int> retries;
+
+    Action action = Action::Help;
+    QString command;
+    Format format = Format::Text;
+    std::optional<QString> row; // a table row's instance
+    QStringList assignments;    // CAPTION=VALUE, in the order given
+    bool watch = false;
+
+    // Raises CliError for anything it cannot make sense of.
+    static CliArguments parse(const QStringList &arguments);
+    static QString usage();
+};

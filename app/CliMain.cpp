@@ -1,0 +1,133 @@
+// nx2400p-cli: the module's command catalogue on the command line, for scripts
+// and for checking a switch without a screen. It starts up as the module does
+// (session, registry, catalogues, launch parameters and settings file) and
+// then reads or writes one command's variables.
+#include "app/CliArguments.h"
+#include "app/CliCommandFinder.h"
+#include "app/CliCommandRunner.h"
+#include "app/CliError.h"
+#include "app/IntegerText.h"
+#include "app/ModuleStartup.h"
+#include "app/RegistryStore.h"
+#include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPSession.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+constexpr int FailureStatus = 1;
+constexpr unsigned long LedWatchPeriodMs = 3000;
+
+void write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+QString listing(const CliCommandFinder &finder)
+{
+    QString out;
+    for (const CliCommandFinder::Command &c : finder.commands())
+        out += CliCommandFinder::shapeLetter(c.record->shape) + QLatin1Char('\t')
+               + (c.hidden ? QStringLiteral("hidden") : QStringLiteral("-")) + QLatin1Char('\t') + c.path
+               + QLatin1Char('\n');
+    return out;
+}
+
+int run(const CliArguments &args)
+{
+    const CliCommandFinder finder;
+    switch (args.action) {
+    case CliArguments::Action::Help:
+        write(stdout, CliArguments::usage());
+        return 0;
+    case CliArguments::Action::List:
+        write(stdout, listing(finder));
+        return 0;
+    default:
+        break;
+    }
+
+    // Name the command before any exchange, so a mistyped name costs no time-out.
+    const CliCommandFinder::Command *command = nullptr;
+    if (args.action != CliArguments::Action::Leds)
+        command = &finder.find(args.command);
+
+    if (args.launchParameters.isEmpty())
+        throw CliError(QStringLiteral("No parameter input"));
+    const RegistryStore registry(RegistryStore::defaultLocation());
+    ModuleStartup::run(args.launchParameters, registry);
+    if (args.port)
+        defaultDevice.port = quint16(*args.port);
+    if (args.timeout)
+        defaultTimeout = *args.timeout;
+
+    const CliCommandRunner runner(args.timeout, args.retries);
+    switch (args.action) {
+    case CliArguments::Action::Show:
+        write(stdout, runner.show(*command, args.format));
+        break;
+    case CliArguments::Action::Set:
+        runner.set(*command, args.row, args.assignments);
+        break;
+    case CliArguments::Action::Add:
+        write(stdout, runner.add(*command, args.assignments) + QLatin1Char('\n'));
+        break;
+    case CliArguments::Action::Delete:
+        runner.remove(*command, *args.row);
+        break;
+    case CliArguments::Action::Leds:
+        write(stdout, runner.leds());
+        while (args.watch) {
+            QThread::msleep(LedWatchPeriodMs);
+            write(stdout, QLatin1Char('\n') + QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n'));
+            // A failed poll is reported and polling goes on, as on the front panel.
+            try {
+                write(stdout, runner.leds());
+            } catch (const QxSNMPException &e) {
+                write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Qt Core only: the client runs where there is no display.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("nx2400p-cli"));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty()) {
+        write(stderr, CliArguments::usage());
+        return CliError::UsageStatus;
+    }
+    try {
+        return run(CliArguments::parse(arguments));
+    } catch (const CliError &e) {
+        write(stderr, e.text() + QLatin1Char('\n'));
+        return e.status();
+    } catch (const QxSNMPException &e) {
+        write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
+        return FailureStatus;
+    } catch (const IntegerText::Error &e) {
+        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
+        return CliError::UsageStatus;
+    } catch (const std::exception &e) {
+        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
+        return FailureStatus;
+    } catch (...) {
+        write(stderr, QStringLiteral("Unexpected failure\n"));
+        return FailureStatus;
+    }
+}

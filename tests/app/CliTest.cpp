@@ -1,0 +1,361 @@
+// nx2400p-cli run as a program: against the shared simulator and snmpd for
+// reads, a private simulator for writes, and a port where nothing answers for
+// what must not reach an agent.
+#include "common/TestAgents.h"
+#include "snmp/PrivateSimulator.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!QFile::exists(program()))
+            GTEST_SKIP() << "nx2400p-cli is not built";
+    }
+
+    static QString program() { return QStringLiteral(NX_BIN_DIR "/nx2400p-cli"); }
+
+    // Runs the client in a folder of its own (the boot counter goes there) with
+    // a registry that names no folders.
+    Outcome cli(const QStringList &arguments, int waitMs = 60000)
+    {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("NX2400P_REGISTRY", dir.filePath("registry.ini"));
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start(program(), arguments);
+        Outcome o;
+        if (!p.waitForFinished(waitMs)) {
+            p.kill();
+            p.waitForFinished();
+            ADD_FAILURE() << "nx2400p-cli did not finish: " << arguments.join(' ').toStdString();
+            return o;
+        }
+        o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+        o.out = QString::fromUtf8(p.readAllStandardOutput());
+        o.err = QString::fromUtf8(p.readAllStandardError());
+        return o;
+    }
+
+    Outcome at(int port, QStringList arguments)
+    {
+        arguments.prepend(QString::number(port));
+        arguments.prepend("--port");
+        arguments.prepend("/I127.0.0.1");
+        return cli(arguments);
+    }
+
+    static QJsonArray jsonOf(const Outcome &o)
+    {
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(o.out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << o.out.toStdString();
+        return doc.array();
+    }
+
+    // RFC 4180: fields split at commas, quoted fields with doubled quotes, CRLF lines.
+    static QList<QStringList> csvOf(const QString &text)
+    {
+        QList<QStringList> rows;
+        QStringList row;
+        QString field;
+        bool quoted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (quoted) {
+                if (c == '"' && i + 1 < text.size() && text.at(i + 1) == '"') {
+                    field += '"';
+                    ++i;
+                } else if (c == '"') {
+                    quoted = false;
+                } else {
+                    field += c;
+                }
+            } else if (c == '"') {
+                quoted = true;
+            } else if (c == ',') {
+                row.append(field);
+                field.clear();
+            } else if (c == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n') {
+                row.append(field);
+                rows.append(row);
+                row.clear();
+                field.clear();
+                ++i;
+            } else {
+                field += c;
+            }
+        }
+        EXPECT_TRUE(field.isEmpty() && row.isEmpty()) << "the last line lacks CRLF";
+        return rows;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CliTest, ListNamesEveryCommandWithItsShapeInMenuOrder)
+{
+    const Outcome o = cli({"list"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QStringList lines = o.out.split('\n', Qt::SkipEmptyParts);
+    // The catalogue's 266 items less "IPv6 Mask Information", whose command does nothing.
+    ASSERT_EQ(lines.size(), 265);
+    QMap<QString, int> shapes;
+    int hidden = 0;
+    for (const QString &line : lines) {
+        const QStringList f = line.split('\t');
+        ASSERT_EQ(f.size(), 3) << line.toStdString();
+        ++shapes[f[0]];
+        hidden += f[1] == "hidden" ? 1 : 0;
+        EXPECT_TRUE(f[1] == "hidden" || f[1] == "-");
+    }
+    EXPECT_EQ(shapes.value("E"), 61);
+    EXPECT_EQ(shapes.value("T"), 116);
+    EXPECT_EQ(shapes.value("D"), 63);
+    EXPECT_EQ(shapes.value("V"), 22);
+    EXPECT_EQ(shapes.value("S"), 3);
+    EXPECT_EQ(hidden, 15);
+    EXPECT_EQ(lines.first(), "E\t-\tBasic Configuration > Agent Management > Basic Information");
+    EXPECT_TRUE(lines.contains("T\t-\tBasic Configuration > Agent Management > Trust Host > Trust Host Table"));
+    EXPECT_TRUE(lines.last().startsWith("S\t-\tHelp > "));
+}
+
+TEST_F(CliTest, CommandNamesMustBeUniqueAndMistakesEndCleanly)
+{
+    Outcome o = cli({"/I127.0.0.1", "show", "Target Address Table"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.out.isEmpty());
+    EXPECT_EQ(o.err.count("Target Address Table\n"), 2) << o.err.toStdString();
+    EXPECT_TRUE(o.err.contains("SNMP V3 > ")) << o.err.toStdString();
+
+    o = cli({"/I127.0.0.1", "show", "No Such Table"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.err.contains("No command is named")) << o.err.toStdString();
+
+    // A dedicated dialog's command has no generic variable list to read.
+    o = cli({"/I127.0.0.1", "show", "About"});
+    EXPECT_EQ(o.status, 2);
+
+    for (const QStringList &bad : QList<QStringList>{{"frobnicate"},
+                                                      {"show"},
+                                                      {"--port", "x", "list"},
+                                                      {"/I127.0.0.1", "set", "Trust Host Table"},
+                                                      {"/I127.0.0.1", "delete", "Trust Host Table"},
+                                                      {"/I127.0.0.1", "set", "Device Control", "#99=1"},
+                                                      {"/I127.0.0.1", "set", "Device Control", "Nope=1"},
+                                                      {"/I127.0.0.1", "list", "extra"},
+                                                      {"/I127.0.0.1", "leds", "--csv"}}) {
+        o = cli(bad);
+        EXPECT_EQ(o.status, 2) << bad.join(' ').toStdString() << ": " << o.err.toStdString();
+        EXPECT_FALSE(o.err.isEmpty());
+    }
+}
+
+TEST_F(CliTest, ATimeOutGivesTheProgramCodeAndCatalogueText)
+{
+    const int silent = 1; // nothing listens on UDP port 1 of the loopback
+    const Outcome o = at(silent, {"--timeout", "20", "--retries", "0", "show", "Device Control"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.out.isEmpty());
+    EXPECT_EQ(o.err, "-405 (SNMPClass) SNMP request timed out!\n");
+}
+
+TEST_F(CliTest, ShowsAScalarGroupAsCaptionLines)
+{
+    if (simulatorPort() == 0)
+        GTEST_SKIP() << "no simulator";
+    const Outcome o = at(simulatorPort(), {"show", "Layer 2 Management > Device Control"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QStringList lines = o.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 18);
+    EXPECT_TRUE(lines[0].startsWith("System Reboot: ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[8] == "RMON State: disabled" || lines[8] == "RMON State: enabled") << lines[8].toStdString();
+    EXPECT_TRUE(lines[1].contains(QRegularExpression("^System IP: \\d+\\.\\d+\\.\\d+\\.\\d+$")));
+
+    // The same read as one JSON object and as CSV.
+    const QJsonArray json = jsonOf(at(simulatorPort(), {"show", "Device Control", "--json"}));
+    ASSERT_EQ(json.size(), 1);
+    EXPECT_EQ(json[0].toObject().value("RMON State").toString(), lines[8].section(": ", 1));
+    const QList<QStringList> csv = csvOf(at(simulatorPort(), {"show", "Device Control", "--csv"}).out);
+    ASSERT_EQ(csv.size(), 2);
+    EXPECT_EQ(csv[0][8], "RMON State");
+    EXPECT_EQ(csv[1][8], lines[8].section(": ", 1));
+}
+
+TEST_F(CliTest, ShowsATableWithStringKeysFromSnmpd)
+{
+    if (snmpdPort() == 0)
+        GTEST_SKIP() << "no snmpd";
+    const Outcome o = at(snmpdPort(), {"/v1", "show", "User-based Security Model > User Table", "--json"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QJsonArray rows = jsonOf(o);
+    QStringList users;
+    for (const QJsonValue &row : rows) {
+        const QJsonObject r = row.toObject();
+        users.append(r.value("User Name").toString());
+        // The instance is the engine ID's and the name's sub-identifiers.
+        EXPECT_TRUE(r.value("instance").toString().endsWith("." + QString::number(r.value("User Name").toString().size()) + "."
+                                                              + [&] {
+                                                                    QStringList s;
+                                                                    for (QChar c : r.value("User Name").toString())
+                                                                        s.append(QString::number(c.unicode()));
+                                                                    return s.join('.');
+                                                                }()))
+            << r.value("instance").toString().toStdString();
+    }
+    EXPECT_TRUE(users.contains(TestAgents::md5User)) << users.join(',').toStdString();
+    EXPECT_TRUE(users.contains(TestAgents::shaUser));
+
+    // The aligned table: a header, then one line per row with the columns lined up.
+    const Outcome text = at(snmpdPort(), {"show", "SNMP V3 > User-based Security Model > User Table"});
+    ASSERT_EQ(text.status, 0) << text.err.toStdString();
+    const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), rows.size() + 1);
+    const qsizetype nameColumn = lines[0].indexOf("User Name");
+    ASSERT_GT(nameColumn, 0);
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].mid(nameColumn).section(' ', 0, 0), users[i - 1]) << lines[i].toStdString();
+}
+
+TEST_F(CliTest, AnEmptyTablePrintsItsHeaderOnly)
+{
+    if (snmpdPort() == 0)
+        GTEST_SKIP() << "no snmpd";
+    // snmpd has none of the vendor's tables.
+    Outcome o = at(snmpdPort(), {"show", "Trust Host Table"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out, "Index  IP Address  Subnet Mask  Row Status\n");
+    o = at(snmpdPort(), {"show", "Trust Host Table", "--json"});
+    EXPECT_EQ(jsonOf(o).size(), 0);
+    o = at(snmpdPort(), {"show", "Trust Host Table", "--csv"});
+    EXPECT_EQ(o.out, "Index,IP Address,Subnet Mask,Row Status\r\n");
+}
+
+TEST_F(CliTest, CsvAndJsonOfATableAgree)
+{
+    if (simulatorPort() == 0)
+        GTEST_SKIP() << "no simulator";
+    const QJsonArray json = jsonOf(at(simulatorPort(), {"show", "MIB Capabilities", "--json"}));
+    const QList<QStringList> csv = csvOf(at(simulatorPort(), {"show", "MIB Capabilities", "--csv"}).out);
+    ASSERT_GT(json.size(), 1);
+    ASSERT_EQ(csv.size(), json.size() + 1);
+    const QStringList header = csv[0];
+    for (qsizetype r = 0; r < json.size(); ++r) {
+        const QJsonObject row = json[r].toObject();
+        EXPECT_FALSE(row.value("instance").toString().isEmpty());
+        for (qsizetype c = 0; c < header.size(); ++c)
+            EXPECT_EQ(row.value(header[c]).toString(), csv[r + 1][c]);
+    }
+}
+
+TEST_F(CliTest, LedsListSystemLedsThenPorts)
+{
+    if (simulatorPort() == 0)
+        GTEST_SKIP() << "no simulator";
+    const Outcome o = at(simulatorPort(), {"leds"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QStringList lines = o.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 32);
+    EXPECT_TRUE(lines[0].startsWith("Power\t"));
+    EXPECT_TRUE(lines[3].startsWith("PoE\t"));
+    EXPECT_TRUE(lines[4].startsWith("Port 1\t"));
+    EXPECT_TRUE(lines[31].startsWith("Port 28\t"));
+    for (const QString &line : lines)
+        EXPECT_TRUE(line.contains(QRegularExpression("\t(black|green|blue|red|orange)\t(steady|blinking)$")))
+            << line.toStdString();
+}
+
+class CliWriteTest : public CliTest
+{
+protected:
+    void SetUp() override
+    {
+        CliTest::SetUp();
+        if (IsSkipped())
+            return;
+        if (!sim.running())
+            GTEST_SKIP() << "the simulator is not built";
+    }
+    Outcome on(const QStringList &arguments) { return at(sim.port(), QStringList{"/Wkdrwopl"} + arguments); }
+
+    PrivateSimulator sim;
+};
+
+TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)
+{
+    Outcome o = on({"set", "Device Control", "MAC Notify Interval=7", "#10=enabled"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    QJsonObject now = jsonOf(on({"show", "Device Control", "--json"}))[0].toObject();
+    EXPECT_EQ(now.value("MAC Notify Interval").toString(), "7");
+    EXPECT_EQ(now.value("MAC Notify State").toString(), "enabled");
+
+    // Refused by the row's format "%i{n1x4094l4}": the catalogue's range text,
+    // and nothing reaches an agent (none listens where this one is sent).
+    o = at(1, {"--timeout", "20", "--retries", "0", "set", "Device Control", "Management VLAN ID=5000"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.startsWith("-8 ")) << o.err.toStdString();
+    EXPECT_TRUE(o.err.contains("4094")) << o.err.toStdString();
+    o = on({"set", "Device Control", "MAC Notify History Size=0"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.contains("500")) << o.err.toStdString();
+    o = on({"set", "Device Control", "MAC Notify State=sometimes"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.contains("disabled, enabled")) << o.err.toStdString();
+    o = on({"set", "Device Control", "MAC Notify Interval="});
+    EXPECT_EQ(o.err, "Some items are empty!\n");
+    now = jsonOf(on({"show", "Device Control", "--json"}))[0].toObject();
+    EXPECT_EQ(now.value("MAC Notify Interval").toString(), "7");
+    EXPECT_EQ(now.value("MAC Notify State").toString(), "enabled");
+}
+
+TEST_F(CliWriteTest, AddThenDeleteARow)
+{
+    const int before = jsonOf(on({"show", "Trust Host Table", "--json"})).size();
+    Outcome o = on({"add", "Trust Host Table", "Index=9", "IP Address=10.90.90.99", "Subnet Mask=255.255.255.0"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out, "9\n");
+    QJsonArray rows = jsonOf(on({"show", "Trust Host Table", "--json"}));
+    ASSERT_EQ(rows.size(), before + 1);
+    bool found = false;
+    for (const QJsonValue &r : rows) {
+        if (r.toObject().value("instance").toString() == "9") {
+            found = true;
+            EXPECT_EQ(r.toObject().value("IP Address").toString(), "10.90.90.99");
+        }
+    }
+    EXPECT_TRUE(found);
+
+    // Rows of this table are only added and deleted; the status is not the user's to give.
+    EXPECT_EQ(on({"set", "Trust Host Table", "--row", "9", "IP Address=10.1.1.1"}).status, 2);
+    EXPECT_EQ(on({"add", "Trust Host Table", "Index=8", "Row Status=active"}).status, 2);
+    EXPECT_EQ(on({"add", "Trust Host Table", "IP Address=10.1.1.1"}).status, 2);
+    EXPECT_EQ(on({"delete", "Trust Host Table", "--row", "9.1"}).status, 2);
+
+    o = on({"delete", "Trust Host Table", "--row", "9"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(jsonOf(on({"show", "Trust Host Table", "--json"})).size(), before);
+}
+
+} // namespace
