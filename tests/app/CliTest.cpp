@@ -33,18 +33,24 @@ protected:
 
     static QString program() { return QStringLiteral(NX_BIN_DIR "/nx2400p-cli"); }
 
+    // No display, and a registry that names no folders.
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("NX2400P_REGISTRY", dir.filePath("registry.ini"));
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        return env;
+    }
+
     // Runs the client in a folder of its own (the boot counter goes there) with
     // a registry that names no folders.
     Outcome cli(const QStringList &arguments, int waitMs = 60000)
     {
         QProcess p;
         p.setWorkingDirectory(dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("NX2400P_REGISTRY", dir.filePath("registry.ini"));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(environment());
         p.start(program(), arguments);
         Outcome o;
         if (!p.waitForFinished(waitMs)) {
@@ -270,6 +276,27 @@ TEST_F(CliTest, CsvAndJsonOfATableAgree)
     }
 }
 
+TEST_F(CliTest, AWalkCountsItsRowsOnATerminalOnly)
+{
+    if (simulatorPort() == 0 || !QFile::exists("/usr/bin/script"))
+        GTEST_SKIP() << "no simulator or no script(1)";
+    // Piped: no progress line on standard error.
+    const Outcome piped = at(simulatorPort(), {"show", "MIB Capabilities"});
+    ASSERT_EQ(piped.status, 0);
+    EXPECT_TRUE(piped.err.isEmpty()) << piped.err.toStdString();
+    // On a terminal: the count rewritten in place, wiped before the table.
+    const QString line = program() + " /I127.0.0.1 --port " + QString::number(simulatorPort()) + " show 'MIB Capabilities'";
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.setProcessEnvironment(environment());
+    p.start("/usr/bin/script", {"-qec", line, "/dev/null"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString all = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(all.contains("\rReading rows: 1")) << all.toStdString();
+    EXPECT_TRUE(all.contains("\r\x1b[K")) << all.toStdString();
+    EXPECT_TRUE(all.contains("MIB Index")) << all.toStdString();
+}
+
 TEST_F(CliTest, LedsListSystemLedsThenPorts)
 {
     if (simulatorPort() == 0)
@@ -328,6 +355,22 @@ TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)
     now = jsonOf(on({"show", "Device Control", "--json"}))[0].toObject();
     EXPECT_EQ(now.value("MAC Notify Interval").toString(), "7");
     EXPECT_EQ(now.value("MAC Notify State").toString(), "enabled");
+}
+
+TEST_F(CliWriteTest, SetWritesOneRowOfATable)
+{
+    Outcome o = on({"set", "QinQ Port Table", "--row", "2", "QinQ Port Role=nni"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QJsonArray rows = jsonOf(on({"show", "QinQ Port Table", "--json"}));
+    ASSERT_GT(rows.size(), 2);
+    EXPECT_EQ(rows[0].toObject().value("QinQ Port Role").toString(), "uni");
+    EXPECT_EQ(rows[1].toObject().value("instance").toString(), "2");
+    EXPECT_EQ(rows[1].toObject().value("QinQ Port Role").toString(), "nni");
+    EXPECT_EQ(rows[2].toObject().value("QinQ Port Role").toString(), "uni");
+    // The key is not the user's to change, and a table write needs its row.
+    EXPECT_EQ(on({"set", "QinQ Port Table", "--row", "2", "QinQ Port Index=5"}).status, 2);
+    EXPECT_EQ(on({"set", "QinQ Port Table", "QinQ Port Role=nni"}).status, 2);
+    EXPECT_EQ(on({"set", "QinQ Port Table", "--row", "2.7", "QinQ Port Role=nni"}).status, 2);
 }
 
 TEST_F(CliWriteTest, AddThenDeleteARow)
