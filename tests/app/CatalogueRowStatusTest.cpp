@@ -27,8 +27,11 @@
 #include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::waitUntil;
 
 struct Command
 {
@@ -58,15 +61,6 @@ const CommandRecord *commandAt(const QString &path)
         if (c.path == path)
             return c.record;
     return nullptr;
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
 }
 
 // A main window whose launch values and settings file name a private simulator.

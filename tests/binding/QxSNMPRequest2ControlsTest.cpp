@@ -19,8 +19,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::waitUntil;
 
 constexpr QxSNMPVarItem kSystem[] = {
     {"1.3.6.1.2.1.1.1", "Description", QxSyntax::displaystr, QxAccess::readonly},
@@ -55,15 +58,6 @@ constexpr QxSNMPVarItem kGroups[] = {
     {"1.3.6.1.6.3.16.1.2.1.5", "Status", QxSyntax::integer, QxAccess::writeonly, &kRowStatus},
     {},
 };
-
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // Records its hooks; rowRead may be told to raise.
 class Probe : public QxSNMPRequest2Controls

@@ -16,8 +16,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::codeOf;
 
 constexpr QxOptionPair kAdminPairs[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 constexpr QxOptionPair kStatePairs[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
@@ -51,16 +54,6 @@ constexpr QxSNMPVarItem kTable[] = {
     {"1.3.6.1.4.1.32473.2.1.5", "Description", QxSyntax::displaystr, QxAccess::readwrite},
     {},
 };
-
-int codeOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const QxSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 QString bitListTo(int count)
 {

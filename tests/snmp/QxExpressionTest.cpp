@@ -5,18 +5,11 @@
 #include "snmp/QxSNMPRequest.h"
 
 #include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 namespace {
 
-int codeOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const QxSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
+using TestSupport::codeOf;
 
 TEST(QxExpressionArithmetic, OperatorsAssociateLeftToRight)
 {

@@ -3,20 +3,13 @@
 #include "snmp/QxSNMPSyntax.h"
 
 #include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 using namespace QxSyntax;
 
 namespace {
 
-int codeOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const QxSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
+using TestSupport::codeOf;
 
 QByteArray hex(const char *h)
 {

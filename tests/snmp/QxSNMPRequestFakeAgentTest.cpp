@@ -8,8 +8,12 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::codeOf;
+using TestSupport::waitUntil;
 
 using fake::Oid;
 using fake::Varbind;
@@ -26,24 +30,6 @@ constexpr QxSNMPVarItem kTable[] = {
 const Oid kColumn2 = fake::parseOid("1.3.6.1.3.77.1.1.2");
 const Oid kColumn3 = fake::parseOid("1.3.6.1.3.77.1.1.3");
 
-int codeOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const QxSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 class RequestOnFakeAgent : public ::testing::Test
 {

@@ -10,8 +10,12 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::codeOf;
+using TestSupport::waitUntil;
 
 constexpr QxSNMPVarItem kSystem[] = {
     {"1.3.6.1.2.1.1.1", "Description", QxSyntax::displaystr, QxAccess::readonly},
@@ -42,24 +46,6 @@ constexpr QxSNMPVarItem kControl[] = {
     {},
 };
 
-int codeOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const QxSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 class RequestOnSimulator : public ::testing::Test
 {

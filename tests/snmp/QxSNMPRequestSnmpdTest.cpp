@@ -9,8 +9,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::codeOf;
+using TestSupport::waitUntil;
 
 constexpr QxSNMPVarItem kSystem[] = {
     {"1.3.6.1.2.1.1.1", "Description", QxSyntax::displaystr, QxAccess::readonly},
@@ -45,24 +49,6 @@ constexpr QxSNMPVarItem kEmptyTable[] = {
     {},
 };
 
-int codeOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const QxSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 class RequestOnSnmpd : public ::testing::Test
 {

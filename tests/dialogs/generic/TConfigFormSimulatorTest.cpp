@@ -25,8 +25,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include "common/TestSupport.h"
 
 namespace {
+
+using TestSupport::waitUntil;
 
 const QString kVendor = QStringLiteral("1.3.6.1.4.1.32473");
 
@@ -69,15 +72,6 @@ constexpr QxSNMPVarItem kInterfaces[] = {
     {"1.3.6.1.2.1.2.2.1.3", "Type", QxSyntax::integer, QxAccess::readonly},
     {},
 };
-
-bool waitUntil(const std::function<bool()> &done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // Records what each write would send: the writable non-key variables with
 // their texts, at the moment the controller starts the write.
