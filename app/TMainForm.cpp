@@ -4,6 +4,7 @@
 #include "app/ModuleStartup.h"
 #include "app/RegistryStore.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "device/TPanelNX2400PForm.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
 #include "tables/CommandCatalogue.h"
@@ -48,7 +49,14 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
         bindHiddenStates();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The panel's close sequence first: it stops its polls and waits for
+    // their replies while the window is still whole.
+    if (m_frontPanel)
+        m_frontPanel->close();
+    m_frontPanel.reset();
+}
 
 void TMainForm::bindHiddenStates()
 {
@@ -110,7 +118,26 @@ void TMainForm::showEvent(QShowEvent *event)
     if (m_activated || m_startupEnded)
         return;
     m_activated = true;
+    embedFrontPanel();
     updateRmonMenu();
+}
+
+void TMainForm::embedFrontPanel()
+{
+    m_frontPanel = std::make_unique<TPanelNX2400PForm>(this, StatusPanel, 0);
+    ScrollBox1->setWidgetResizable(false);
+    ScrollBox1->setWidget(m_frontPanel.get());
+    m_frontPanel->move(0, 0);
+    // Client area: the panel plus 3 pixels each way, and the status bar below.
+    const int clientWidth = m_frontPanel->width() + 3;
+    const int clientHeight = m_frontPanel->height() + statusBar()->sizeHint().height() + 3;
+    ScrollBox1->setMinimumSize(m_frontPanel->width() + 3, m_frontPanel->height() + 3);
+    const int menuHeight = menuBar()->heightForWidth(clientWidth) > 0 ? menuBar()->heightForWidth(clientWidth)
+                                                                      : menuBar()->sizeHint().height();
+    // The window frame lies outside these sizes, so the window is always wider
+    // than the panel by more than the frame needs.
+    setFixedSize(clientWidth, clientHeight + menuHeight);
+    m_frontPanel->show();
 }
 
 void TMainForm::runCommand(const CommandRecord &record)

@@ -12,6 +12,7 @@ class QMenu;
 class QScrollArea;
 class QxSNMPRequest2Edits;
 class RegistryStore;
+class TPanelNX2400PForm;
 
 // The module's only top-level window: the switch's front panel in a scroll box,
 // a one-panel status bar and the command menu. Its construction runs the whole
@@ -49,6 +50,8 @@ public:
     void refreshStpVersion();
     QString rmonStateText() const;
     QString stpVersionText() const;
+    // The embedded front panel, once the window has been shown.
+    TPanelNX2400PForm *frontPanel() const { return m_frontPanel.get(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -57,6 +60,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void embedFrontPanel();
     void bindHiddenStates();
     void refreshHidden(QxSNMPRequest2Edits *controller);
     void runCommand(const CommandRecord &record);
@@ -70,6 +74,9 @@ private:
     std::unique_ptr<CommandDispatcher> m_dispatcher;
     std::unique_ptr<QxSNMPRequest2Edits> m_rmonStateRequest;
     std::unique_ptr<QxSNMPRequest2Edits> m_stpVersionRequest;
+    // Destroyed before the window's children, so that its close sequence can
+    // still wait for its outstanding requests.
+    std::unique_ptr<TPanelNX2400PForm> m_frontPanel;
 
     QMenu *VACM1 = nullptr; // "SNMP V3"
     QScrollArea *ScrollBox1 = nullptr;

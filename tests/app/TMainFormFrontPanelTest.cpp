@@ -1,0 +1,77 @@
+// The main window's first activation embeds the live front panel.
+#include "common/TestAgents.h"
+#include "app/RegistryStore.h"
+#include "app/TMainForm.h"
+#include "binding/QxSNMPRequest2Leds.h"
+#include "device/TPanelNX2400PForm.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool waitUntil(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+class MainFormFrontPanel : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    RegistryStore registry{dir.filePath("registry.ini")};
+
+    void SetUp() override
+    {
+        ASSERT_GT(simulatorPort(), 0);
+        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.path().toLocal8Bit() + "/\n");
+        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
+                                   + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    }
+
+    void write(const QString &name, const QByteArray &content)
+    {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+};
+
+TEST_F(MainFormFrontPanel, FirstActivationEmbedsThePanelAndFitsTheWindowAroundIt)
+{
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
+    EXPECT_EQ(form.frontPanel(), nullptr);
+    form.show();
+    TPanelNX2400PForm *panel = form.frontPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(form.scrollBox()->widget(), panel);
+    EXPECT_EQ(panel->pos(), QPoint(0, 0));
+    EXPECT_EQ(panel->unit(), 0);
+    EXPECT_TRUE(panel->isVisible());
+    ASSERT_TRUE(waitUntil([&] { return form.scrollBox()->size() == QSize(765, 103); }, 2000));
+    EXPECT_EQ(form.statusBar()->geometry().top(), form.scrollBox()->geometry().bottom() + 1);
+    EXPECT_EQ(form.rmonStateText(), "enabled");
+
+    // The LED polls report in the status bar's panel and light the LEDs.
+    ASSERT_TRUE(waitUntil([&] { return form.statusText().contains("Led Status"); }, 15000));
+    EXPECT_TRUE(form.statusText().startsWith("Get: Ok Request: Led Status. Receive at ")) << form.statusText().toStdString();
+    EXPECT_EQ(panel->ledRequest()->led(0).color, 0x00FF00); // power
+
+    // A later activation embeds nothing new.
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.frontPanel(), panel);
+}
+
+} // namespace
