@@ -91,11 +91,18 @@ QList<CliAssignments::Assignment> CliAssignments::parse(const CommandRecord &rec
             throw CliError(QStringLiteral("%1 is named twice").arg(caption));
         named.insert(i);
         const bool key = table && i < list.keyCount();
-        if (i == record.rowStatusColumn && table)
-            throw CliError(QStringLiteral("%1 is written by add and delete only").arg(caption));
+        const bool status = table && i == record.rowStatusColumn;
+        // The add dialog locks the status row to the add status.
+        if (status && purpose == Purpose::Add)
+            throw CliError(QStringLiteral("%1 is written by add itself").arg(caption));
         if (!list.isWritable(i) || (key && purpose == Purpose::Edit))
             throw CliError(QStringLiteral("%1 cannot be changed").arg(caption));
-        result.append({i, checkedValue(record, list, i, word.mid(eq + 1))});
+        const QString value = checkedValue(record, list, i, word.mid(eq + 1));
+        // The edit dialog's status list lacks the add and delete statuses.
+        if (status && (value == QLatin1String(AddStatusText) || value == QLatin1String(DeleteStatusText)))
+            throw CliError(QStringLiteral("%1: \"%2\" is for add and delete only").arg(caption, value),
+                           CliError::RefusedStatus);
+        result.append({i, value});
     }
     if (purpose == Purpose::Add) {
         // The new row's index is formed from every key column.

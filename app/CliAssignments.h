@@ -23,6 +23,10 @@ public:
 
     enum class Purpose { Edit, Add };
 
+    // What add and delete write into a table's RowStatus column.
+    static constexpr const char *AddStatusText = "createAndGo";
+    static constexpr const char *DeleteStatusText = "destroy";
+
     // Raises CliError for a word the page could not take, QxSNMPException for a
     // value its constraint refuses.
     static QList<Assignment> parse(const CommandRecord &record, const QxSNMPVarList &list,

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr const char *AddStatus = "createAndGo";
-constexpr const char *DeleteStatus = "destroy";
-
 // The front panel's LED status string, read as the panel reads it.
 constexpr QxSNMPVarItem LedStatus[] = {
     {"EnterpriseBase.11.63.7.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", QxSyntax::displaystr, QxAccess::readonly},
@@ -174,7 +171,7 @@ QString CliCommandRunner::add(const CliCommandFinder::Command &command, const QS
         }
     }
     positions.append(record.rowStatusColumn);
-    texts.append(QString::fromLatin1(AddStatus));
+    texts.append(QString::fromLatin1(CliAssignments::AddStatusText));
     const QString instance = request->encodeRowIndex();
     request->writeRow(selection(positions), texts);
     return instance;
@@ -185,7 +182,7 @@ void CliCommandRunner::remove(const CliCommandFinder::Command &command, const QS
     const CommandRecord &record = tableWithRowStatus(command, "Delete");
     std::unique_ptr<QxSNMPRequest> request = requestFor(record);
     selectRow(*request, row);
-    request->writeRow(QString::number(record.rowStatusColumn), {QString::fromLatin1(DeleteStatus)});
+    request->writeRow(QString::number(record.rowStatusColumn), {QString::fromLatin1(CliAssignments::DeleteStatusText)});
 }
 
 QString CliCommandRunner::leds() const

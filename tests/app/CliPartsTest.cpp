@@ -129,4 +129,31 @@ TEST(CliParts, CommandsAndVariablesAreFoundByTrimmedNames)
     }
 }
 
+TEST(CliParts, TheStatusRowTakesWhatTheEditDialogOffers)
+{
+    const CliCommandFinder finder;
+    const CliCommandFinder::Command &target = finder.find("SNMP Target MIB > Target Address Table");
+    const CommandRecord &r = *target.record;
+    const QxSNMPVarList list(r.items, r.kind, r.keyCount);
+    using P = CliAssignments::Purpose;
+    const auto edited = CliAssignments::parse(r, list, {"Row Status=2"}, P::Edit);
+    ASSERT_EQ(edited.size(), 1);
+    EXPECT_EQ(edited[0].position, 8);
+    EXPECT_EQ(edited[0].value, "notInService");
+    for (const QString &word : {QString("Row Status=destroy"), QString("#8=createAndGo")}) {
+        try {
+            CliAssignments::parse(r, list, {word}, P::Edit);
+            ADD_FAILURE() << word.toStdString();
+        } catch (const CliError &e) {
+            EXPECT_EQ(e.status(), CliError::RefusedStatus);
+        }
+    }
+    EXPECT_THROW(CliAssignments::parse(r, list, {"Row Status=active", "Address Name=x"}, P::Add), CliError);
+    EXPECT_THROW(CliAssignments::parse(r, list, {"Address Name=x"}, P::Edit), CliError);
+    EXPECT_THROW(CliAssignments::parse(r, list, {"Address Timeout=1", "Address Timeout=2"}, P::Edit), CliError);
+    EXPECT_EQ(CliAssignments::parse(r, list, {"Address Name=x", "Address Retry Count=3"}, P::Add).size(), 2);
+    // "%i{n0x255l3}" on the retry count.
+    EXPECT_THROW(CliAssignments::parse(r, list, {"Address Retry Count=256"}, P::Edit), QxSNMPException);
+}
+
 } // namespace
