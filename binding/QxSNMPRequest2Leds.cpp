@@ -1,6 +1,5 @@
 #include "binding/QxSNMPRequest2Leds.h"
 
-#include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxNumList.h"
 #include "snmp/QxOctetCodec.h"
 #include "snmp/QxOptionList.h"
@@ -102,6 +101,10 @@ void QxSNMPRequest2Leds::pollTick()
     } catch (const QxSNMPException &e) {
         reset();
         showStatus(e.text());
+    } catch (const std::exception &e) {
+        // Nothing may leave a timer's handler.
+        reset();
+        showStatus(QString::fromLocal8Bit(e.what()));
     }
 }
 

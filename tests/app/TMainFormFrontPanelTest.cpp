@@ -6,6 +6,7 @@
 #include "device/TPanelNX2400PForm.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -67,6 +68,10 @@ TEST_F(MainFormFrontPanel, FirstActivationEmbedsThePanelAndFitsTheWindowAroundIt
     ASSERT_TRUE(waitUntil([&] { return form.statusText().contains("Led Status"); }, 15000));
     EXPECT_TRUE(form.statusText().startsWith("Get: Ok Request: Led Status. Receive at ")) << form.statusText().toStdString();
     EXPECT_EQ(panel->ledRequest()->led(0).color, 0x00FF00); // power
+    // The whole window, for review beside the panel's own picture.
+    const QString artifacts = QStringLiteral(NX_BIN_DIR "/../artifacts");
+    QDir().mkpath(artifacts);
+    form.grab().save(artifacts + "/main-window.png");
 
     // A later activation embeds nothing new.
     form.hide();
