@@ -1,5 +1,6 @@
 // The main window's first activation embeds the live front panel.
 #include "common/TestAgents.h"
+#include "common/TestSupport.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Leds.h"
@@ -7,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QScrollArea>
@@ -18,14 +18,7 @@
 
 namespace {
 
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
+using TestSupport::waitUntil;
 
 class MainFormFrontPanel : public ::testing::Test
 {

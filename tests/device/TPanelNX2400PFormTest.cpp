@@ -2,6 +2,7 @@
 // positions, PoE mode, port selection, the rendered artwork, and the live LEDs
 // against a simulator of the test's own.
 #include "common/TestAgents.h"
+#include "common/TestSupport.h"
 #include "snmp/PrivateSimulator.h"
 
 #include "binding/QxLedShape.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,20 +32,13 @@
 
 namespace {
 
+using TestSupport::waitUntil;
+
 using Maps = TPanelLedColorMaps;
 
 QColor qc(int c)
 {
     return QxSNMPLedColorMapList::toQColor(c);
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
 }
 
 // A status string: the four system bytes, then (state, colour) for ports 1-28.
