@@ -8,14 +8,10 @@
 #include "snmp/QxOctetCodec.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
+#include "tables/FrontPanelObjects.h"
 
 namespace {
 
-// The front panel's LED status string, read as the panel reads it.
-constexpr QxSNMPVarItem LedStatus[] = {
-    {"EnterpriseBase.11.63.7.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", QxSyntax::displaystr, QxAccess::readonly},
-    {},
-};
 constexpr int LedTimeout = 300;
 
 QStringList visibleCaptions(const QxSNMPVarList &list)
@@ -188,7 +184,7 @@ void CliCommandRunner::remove(const CliCommandFinder::Command &command, const QS
 QString CliCommandRunner::leds() const
 {
     QxSNMPRequest request;
-    request.varList() = QxSNMPVarList(LedStatus, MVT_SV, 0);
+    request.varList() = QxSNMPVarList(FrontPanelObjects::ledStatus, MVT_SV, 0);
     request.varList().setInstanceSuffix(QStringLiteral("0"));
     request.varList().setListName(QStringLiteral(" Led Status"));
     // The panel gives its poll three seconds.

@@ -1,5 +1,7 @@
 #include "app/CliLedDecoder.h"
 
+#include "device/TPanelLedColorMaps.h"
+
 #include <array>
 
 namespace {
@@ -7,15 +9,7 @@ namespace {
 constexpr int HeaderBytes = 4;
 constexpr int Ports = 28;
 constexpr int ComboFirst = 25;
-constexpr unsigned ValueMask = 0x07;
-constexpr unsigned BlinkMask = 0x80;
-constexpr unsigned NoData = 1;
-
-using ColourMap = std::array<const char *, 8>;
-// Masked values 6 and 7 are listed by no map: black.
-constexpr ColourMap SystemLedColorMap{"black", "black", "green", "green", "blue", "red", "black", "black"};
-constexpr ColourMap PortLedColorMap{"orange", "orange", "green", "green", "green", "red", "black", "black"};
-constexpr ColourMap ComboPortLedColorMap{"black", "orange", "orange", "green", "green", "red", "black", "black"};
+constexpr quint8 NoData = 1;
 
 struct SystemLed
 {
@@ -30,30 +24,52 @@ quint8 at(const QByteArray &bytes, int i)
     return quint8(bytes.at(i));
 }
 
+QString colourName(int colour)
+{
+    using M = TPanelLedColorMaps;
+    switch (colour) {
+    case M::Green:
+        return QStringLiteral("green");
+    case M::Blue:
+        return QStringLiteral("blue");
+    case M::Red:
+        return QStringLiteral("red");
+    case M::Orange:
+        return QStringLiteral("orange");
+    case M::Black:
+        return QStringLiteral("black");
+    default:
+        return QStringLiteral("#%1").arg(colour, 6, 16, QLatin1Char('0'));
+    }
+}
+
+CliLedDecoder::Led lit(const QString &name, const QxSNMPLedColorMapList &map, quint8 state, quint8 colour)
+{
+    return {name, colourName(map.colorOf(colour & map.valueMask())), (state & map.blinkMask()) != 0};
+}
+
 } // namespace
 
 QList<CliLedDecoder::Led> CliLedDecoder::decode(const QByteArray &status)
 {
     QList<Led> leds;
+    const QxSNMPLedColorMapList &system = TPanelLedColorMaps::system();
     for (const SystemLed &s : SystemLeds) {
-        Led led{QString::fromLatin1(s.name), QStringLiteral("black"), false};
-        if (s.byte < status.size()) {
-            const quint8 b = at(status, s.byte);
-            led.colour = QString::fromLatin1(SystemLedColorMap[b & ValueMask]);
-            led.blinking = (b & BlinkMask) != 0;
-        }
-        leds.append(led);
+        const QString name = QString::fromLatin1(s.name);
+        if (s.byte < status.size())
+            leds.append(lit(name, system, at(status, s.byte), at(status, s.byte)));
+        else
+            leds.append({name, colourName(system.noDataColor()), false});
     }
     for (int port = 1; port <= Ports; ++port) {
-        Led led{QStringLiteral("Port %1").arg(port), QStringLiteral("black"), false};
+        const QxSNMPLedColorMapList &map = port >= ComboFirst ? TPanelLedColorMaps::comboPort() : TPanelLedColorMaps::port();
+        const QString name = QStringLiteral("Port %1").arg(port);
         const int state = HeaderBytes + 2 * (port - 1);
         // A pair cut off by the end of the string has no colour byte to read: no data.
-        if (state + 1 < status.size() && at(status, state) != NoData) {
-            const ColourMap &map = port >= ComboFirst ? ComboPortLedColorMap : PortLedColorMap;
-            led.colour = QString::fromLatin1(map[at(status, state + 1) & ValueMask]);
-            led.blinking = (at(status, state) & BlinkMask) != 0;
-        }
-        leds.append(led);
+        if (state + 1 < status.size() && at(status, state) != NoData)
+            leds.append(lit(name, map, at(status, state), at(status, state + 1)));
+        else
+            leds.append({name, colourName(map.noDataColor()), false});
     }
     return leds;
 }

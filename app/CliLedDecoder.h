@@ -7,9 +7,10 @@
 // Decodes the switch's front-panel LED status string (swL2DevInfoFrontPanelLedStatus)
 // for the command-line client: a header of four single-byte system LEDs (bytes
 // 0-3: Act, PoE, Power, Console), then one byte pair (state, colour) per port
-// 1-28. State 1 means no data (black, steady); bit 0x80 of a state makes the LED
-// blink; the low three bits of a colour byte pick the colour from the LED's map.
-// An LED whose bytes lie beyond the end of the string is black and steady.
+// 1-28. State 1 means no data; the blink bit of a state makes the LED blink; the
+// colour byte picks the colour from the LED's map. The maps are the front
+// panel's own (TPanelLedColorMaps). An LED whose bytes lie beyond the end of the
+// string shows its map's no-data colour, steady.
 class CliLedDecoder
 {
 public:
