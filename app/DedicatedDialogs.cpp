@@ -1,5 +1,10 @@
 #include "app/DedicatedDialogs.h"
 
+#include "dialogs/switching/TVLanCurrentTableForm.h"
+#include "dialogs/switching/TVLanGeneralInfoForm.h"
+#include "dialogs/switching/TVLanPortInfomationForm.h"
+#include "dialogs/switching/TVlanStaticForm.h"
+
 #include <QDialog>
 #include <utility>
 
@@ -19,6 +24,10 @@ struct Entry
 
 // Each dedicated dialog class registers here when it is written.
 const Entry kDialogs[] = {
+    {"TVLanGeneralInfoForm", make<TVLanGeneralInfoForm>},
+    {"TVLanPortInfomationForm", make<TVLanPortInfomationForm>},
+    {"TVlanStaticForm", make<TVlanStaticForm>},
+    {"TVLanCurrentTableForm", make<TVLanCurrentTableForm>},
     {nullptr, nullptr},
 };
 

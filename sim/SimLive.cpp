@@ -14,6 +14,7 @@ const char vlanStaticEntry[] = "1.3.6.1.2.1.17.7.1.4.3.1";
 const char vlanCurrentTable[] = "1.3.6.1.2.1.17.7.1.4.2";
 const char vlanCurrentEntry[] = "1.3.6.1.2.1.17.7.1.4.2.1";
 const char numVlans[] = "1.3.6.1.2.1.17.7.1.1.4.0";
+const char numDeletes[] = "1.3.6.1.2.1.17.7.1.4.1.0";
 const char tpFdbEntry[] = "1.3.6.1.2.1.17.7.1.2.2.1";
 const char fdbDynamicCount[] = "1.3.6.1.2.1.17.7.1.2.1.1.2.1";
 const char pingCtlEntry[] = "1.3.6.1.2.1.80.1.2.1";
@@ -195,6 +196,17 @@ void SimLive::updateVlanCurrent()
     const SimOid statusColumn = staticEntry.child(5);
     if (!current || !m_store.find(SimOid::of(numVlans)))
         return;
+    // The VLANs in use until now, with the time each was created: a VLAN that
+    // stays keeps its time, one that has gone counts as a deletion.
+    const SimOid creationColumn = current->entry().child(7);
+    std::map<SimOid::Arc, SimValue> before;
+    for (auto *it = m_store.next(creationColumn); it && it->first.startsWith(creationColumn);
+         it = m_store.next(it->first)) {
+        const SimOid row = it->first.suffix(creationColumn.size());
+        if (row.size() == 2)
+            before.emplace(row[1], it->second.value);
+    }
+    const SimCell *upTime = m_store.find(m_sysUpTime);
     m_store.eraseBelow(SimOid::of(vlanCurrentTable));
     unsigned count = 0;
     for (auto *it = m_store.next(statusColumn); it && it->first.startsWith(statusColumn); it = m_store.next(it->first)) {
@@ -207,10 +219,23 @@ void SimLive::updateVlanCurrent()
             values[4] = egress->value;
         if (const SimCell *untagged = m_store.find(staticEntry.child(4).concat(vid)))
             values[5] = untagged->value;
+        if (auto kept = before.find(vid[0]); kept != before.end()) {
+            values[7] = kept->second;
+            before.erase(kept);
+        } else if (m_vlansKnown && upTime) {
+            values[7] = upTime->value;
+        }
         SimOid row(std::vector<SimOid::Arc>{0, vid[0]});
         m_store.createRow(*current, row, values);
     }
     m_store.put(SimOid::of(numVlans), SimValue::unsignedOf(SimValue::Gauge32, count));
+    // The first update only takes over what was loaded; later ones count the
+    // VLANs that went away.
+    if (m_vlansKnown && !before.empty())
+        if (SimCell *deletes = m_store.find(SimOid::of(numDeletes)))
+            deletes->value = SimValue::unsignedOf(SimValue::Counter32,
+                                                  static_cast<std::uint64_t>(deletes->value.asInt()) + before.size());
+    m_vlansKnown = true;
 }
 
 std::vector<SimLive::Action> SimLive::afterCommit(const std::vector<SimSetTransaction::Binding> &bindings)

@@ -10,7 +10,8 @@
 
 // Keeps the values that change by themselves: sysUpTime ticks, counters grow
 // on ports with link, link and LED state follow the ports' admin state, the
-// VLAN current table follows the static table. Also carries out the triggers.
+// VLAN current table follows the static table (creation times, deletions).
+// Also carries out the triggers.
 class SimLive
 {
 public:
@@ -63,6 +64,7 @@ private:
     std::array<bool, portCount + 1> m_cable{};
     std::array<bool, portCount + 1> m_linked{};
     bool m_linksKnown = false;
+    bool m_vlansKnown = false;
     std::vector<Counter> m_counters;
     unsigned m_countersGeneration = ~0u;
     SimOid m_sysUpTime;
