@@ -111,16 +111,18 @@ struct Answers
     }
 };
 
+// Each test writes, so each has a simulator of its own: tests run side by side
+// and must not see each other's rows and values.
 class DialogOnSimulator : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (simulatorPort() == 0)
-            GTEST_SKIP() << "the shared simulator is not running";
+        if (!sim.running())
+            GTEST_SKIP() << "the simulator is not built";
         initializeSession(counterDir.path());
         defaultDevice.address = TestAgents::host;
-        defaultDevice.port = quint16(simulatorPort());
+        defaultDevice.port = sim.port();
         defaultSecurity = QxSNMPSecurity();
         defaultSecurity.version = QxSNMPSecurity::V2c;
     }
@@ -173,6 +175,7 @@ protected:
     }
 
     QTemporaryDir counterDir;
+    PrivateSimulator sim;
     Answers answers;
     QList<int> reads;
 };
@@ -278,7 +281,7 @@ protected:
     }
     void TearDown() override
     {
-        if (simulatorPort() != 0)
+        if (sim.running())
             removeRow();
     }
     static void removeRow() { write(kVendor + ".12.1.2.10.1.1.3", kRow, "6"); }
