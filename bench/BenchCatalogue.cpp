@@ -1,0 +1,118 @@
+// Every generic command of the catalogue (editor and table pages) opened once
+// from the main window on the simulator, offscreen, until its first read has
+// ended: the time from building the dialog to the read's report, in total and
+// for the slowest command. The last line gives the total.
+//
+//   bench_catalogue [--sim PATH] [--top N]
+
+#include "bench/BenchSupport.h"
+
+#include "app/GenericCommand.h"
+#include "app/TMainForm.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/generic/Guiconfigform.h"
+#include "snmp/QxSNMPException.h"
+#include "tables/CommandCatalogue.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace BenchSupport;
+
+namespace {
+
+struct Command
+{
+    QString path;
+    const CommandRecord *record = nullptr;
+    qint64 ms = 0;
+    QString status;
+};
+
+// The catalogue's editor and table commands with their menu paths.
+std::vector<Command> genericCommands()
+{
+    std::vector<Command> commands;
+    for (const CommandGroup *group : CommandCatalogue::groups()) {
+        QStringList path{QString::fromLatin1(group->topMenu)};
+        for (const CommandRecord *r = group->records; r->caption; ++r) {
+            path.resize(std::min<qsizetype>(r->depth + 1, path.size()));
+            if (r->shape == CommandShape::Menu)
+                path.append(QString::fromLatin1(r->caption));
+            if (r->shape == CommandShape::Editor || r->shape == CommandShape::Table)
+                commands.push_back({(path + QStringList{QString::fromLatin1(r->caption)}).join(" > "), r});
+        }
+    }
+    return commands;
+}
+
+// Opens the command's dialog and waits for its first read's report.
+void openAndRefresh(Command &command, TMainForm &mainForm)
+{
+    QElapsedTimer clock;
+    clock.start();
+    GenericCommand generic(*command.record, mainForm);
+    std::unique_ptr<TConfigForm> form = generic.build();
+    form->show();
+    QPlainTextEdit *memo = form->panel()->msgPanel()->memo();
+    waitUntil([&] { return !memo->toPlainText().isEmpty() && !(form->controller() && form->controller()->busy()); },
+              30000);
+    command.ms = clock.elapsed();
+    command.status = memo->toPlainText().section('\n', 0, 0);
+    form->close();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    useOffscreenUnlessSet();
+    QApplication app(argc, argv);
+    qputenv("MIBS", "");
+    const QStringList args = app.arguments();
+    const int top = intOption(args, "--top", 5);
+
+    Simulator sim;
+    if (!sim.start(simulatorPath(args)))
+        return 2;
+    MainWindowOnSimulator window(sim);
+    std::vector<Command> commands = genericCommands();
+    int failed = 0;
+    QElapsedTimer total;
+    try {
+        TMainForm &mainForm = window.open();
+        total.start();
+        for (Command &command : commands) {
+            openAndRefresh(command, mainForm);
+            if (!command.status.startsWith("Get: Ok")) {
+                ++failed;
+                std::printf("not read: %s: %s\n", qPrintable(command.path), qPrintable(command.status));
+            }
+        }
+    } catch (const QxSNMPException &e) {
+        std::fprintf(stderr, "bench_catalogue: %d %s\n", e.code(), qPrintable(e.text()));
+        return 1;
+    }
+    const double totalMs = double(total.elapsed());
+
+    std::vector<const Command *> bySpeed;
+    for (const Command &c : commands)
+        bySpeed.push_back(&c);
+    std::sort(bySpeed.begin(), bySpeed.end(), [](const Command *a, const Command *b) { return a->ms > b->ms; });
+    std::printf("slowest commands:\n");
+    for (int i = 0; i < top && i < int(bySpeed.size()); ++i)
+        std::printf("  %6lld ms  %s\n", bySpeed[size_t(i)]->ms, qPrintable(bySpeed[size_t(i)]->path));
+    std::printf("%zu generic commands opened and read, %d without \"Get: Ok\"\n", commands.size(), failed);
+    if (!commands.empty()) {
+        printFigure("mean per command", totalMs / double(commands.size()), "ms");
+        std::printf("%-40s %10lld ms  %s\n", "slowest command", bySpeed.front()->ms,
+                    qPrintable(bySpeed.front()->path));
+    }
+    printFigure("total, every generic command once", totalMs, "ms");
+    return failed ? 1 : 0;
+}

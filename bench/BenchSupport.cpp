@@ -1,0 +1,278 @@
+#include "bench/BenchSupport.h"
+
+#include "app/RegistryStore.h"
+#include "app/TMainForm.h"
+#include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPRequest.h"
+#include "snmp/QxSNMPSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace BenchSupport {
+
+namespace {
+
+constexpr QxSNMPVarItem kUpTime[] = {{"1.3.6.1.2.1.1.3", "Up Time", QxSyntax::timeticks, QxAccess::readonly}, {}};
+
+bool agentAnswers()
+{
+    QxSNMPRequest probe;
+    probe.varList() = QxSNMPVarList(kUpTime, SVT_SV, 0);
+    probe.timeout = 20;
+    probe.retries = 0;
+    try {
+        probe.readRow(true);
+        return true;
+    } catch (const QxSNMPException &) {
+        return false;
+    }
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    return f.write(content) == content.size();
+}
+
+double statusKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble();
+    return 0;
+}
+
+} // namespace
+
+const QxSNMPVarItem fdbTable[] = {
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "FDB ID", QxSyntax::uinteger, QxAccess::notaccess},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "MAC Address", QxSyntax::macaddress, QxAccess::notaccess},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", QxSyntax::integer, QxAccess::readonly},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", QxSyntax::integer, QxAccess::readonly},
+    {},
+};
+
+Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount)
+{
+    Walk walk;
+    QxSNMPRequest request;
+    request.varList() = QxSNMPVarList(items, MVT_FMV, keyCount);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        for (bool more = request.readRow(true); more; more = request.readRow(false))
+            ++walk.rows;
+    } catch (const QxSNMPException &e) {
+        walk.errorCode = e.code();
+    }
+    walk.ms = clock.elapsed();
+    return walk;
+}
+
+Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount)
+{
+    Walk walk;
+    QxSNMPRequest request;
+    request.varList() = QxSNMPVarList(items, MVT_FMV, keyCount);
+    QEventLoop loop;
+    std::function<void(void *, const QxSNMPError &, QxSNMPVarList &)> handler =
+        [&](void *, const QxSNMPError &e, QxSNMPVarList &) {
+            if (e.code != 0 || e.endOfData) {
+                walk.errorCode = e.code;
+                loop.quit();
+                return;
+            }
+            ++walk.rows;
+            request.readRowAsync(handler, nullptr, false);
+        };
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        request.readRowAsync(handler, nullptr, true);
+        loop.exec();
+    } catch (const QxSNMPException &e) {
+        walk.errorCode = e.code();
+    }
+    walk.ms = clock.elapsed();
+    return walk;
+}
+
+QByteArray runTool(const QString &name, const QStringList &arguments, qint64 &ms)
+{
+    QProcess tool;
+    tool.setProgram(QStandardPaths::findExecutable(name));
+    tool.setArguments(arguments);
+    QElapsedTimer clock;
+    clock.start();
+    tool.start();
+    tool.waitForFinished(600000);
+    ms = clock.elapsed();
+    return tool.readAllStandardOutput();
+}
+
+void printWalk(const char *what, const Walk &walk)
+{
+    std::printf("%-32s %6d rows in %7.3f s: %9.1f rows/s\n", what, walk.rows, double(walk.ms) / 1000.0, walk.rate());
+    if (walk.errorCode != 0)
+        std::printf("  (ended with code %d)\n", walk.errorCode);
+}
+
+void useOffscreenUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+quint16 freeUdpPort()
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a);
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &len);
+    ::close(fd);
+    return ntohs(a.sin_port);
+}
+
+QString option(const QStringList &args, const QString &name, const QString &fallback)
+{
+    const qsizetype at = args.indexOf(name);
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback;
+}
+
+int intOption(const QStringList &args, const QString &name, int fallback, int minimum)
+{
+    bool ok = false;
+    const int value = option(args, name).toInt(&ok);
+    return qMax(minimum, ok ? value : fallback);
+}
+
+QString simulatorPath(const QStringList &args)
+{
+    return option(args, "--sim", QDir(QCoreApplication::applicationDirPath()).filePath("nx2400p-sim"));
+}
+
+bool waitUntil(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+double residentMiB()
+{
+    return statusKiB("VmRSS:") / 1024.0;
+}
+
+double peakResidentMiB()
+{
+    return statusKiB("VmHWM:") / 1024.0;
+}
+
+qint64 monotonicNs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+Simulator::~Simulator()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+}
+
+bool Simulator::start(const QString &program, const QStringList &extraArguments)
+{
+    if (!QFile::exists(program)) {
+        std::fprintf(stderr, "simulator not found: %s\n", qPrintable(program));
+        return false;
+    }
+    m_port = freeUdpPort();
+    m_process.setProgram(program);
+    m_process.setArguments(QStringList{"--listen", address()} + extraArguments);
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start();
+    if (!m_process.waitForStarted(5000)) {
+        std::fprintf(stderr, "the simulator did not start\n");
+        return false;
+    }
+    initializeSession(m_dir.path());
+    defaultDevice.port = m_port;
+    defaultSecurity.version = QxSNMPSecurity::V2c;
+    // A large forwarding database takes the simulator a moment to fill.
+    for (int i = 0; i < 200; ++i) {
+        if (agentAnswers())
+            return true;
+        QThread::msleep(50);
+    }
+    std::fprintf(stderr, "the simulator does not answer on port %u\n", m_port);
+    return false;
+}
+
+MainWindowOnSimulator::MainWindowOnSimulator(const Simulator &simulator)
+    : MainWindowOnSimulator(simulator.dir().path(), simulator.port())
+{
+}
+
+MainWindowOnSimulator::MainWindowOnSimulator(const QString &dir, quint16 port)
+    : m_dir(dir)
+{
+    writeFile(dir + "/registry.ini",
+              "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.toLocal8Bit() + "/\n");
+    writeFile(dir + "/127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(port)
+                                          + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\n"
+                                            "PrivProtocol=0\n");
+    m_registry = std::make_unique<RegistryStore>(dir + "/registry.ini");
+}
+
+MainWindowOnSimulator::~MainWindowOnSimulator() = default;
+
+TMainForm &MainWindowOnSimulator::open()
+{
+    m_form = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *m_registry, nullptr, m_dir);
+    return *m_form;
+}
+
+void printFigure(const char *label, double value, const char *unit)
+{
+    std::printf("%-40s %10.3f %s\n", label, value, unit);
+}
+
+} // namespace BenchSupport

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "snmp/QxSNMPVarList.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class RegistryStore;
+class TMainForm;
+
+// What the benchmarks share: their own switch simulator on a free loopback
+// port, the session pointed at it, the main window opened on it the way the
+// host suite would (registry file and device settings file), and the figures'
+// print format.
+namespace BenchSupport {
+
+// Benchmarks run offscreen unless QT_QPA_PLATFORM says otherwise; call before
+// the application object is made.
+void useOffscreenUnlessSet();
+
+// A free UDP port on the loopback interface (free when asked; the simulator
+// takes it right after).
+quint16 freeUdpPort();
+
+// The value after `option` on the command line, or `fallback`.
+QString option(const QStringList &args, const QString &name, const QString &fallback = QString());
+// A whole-number option; values below `minimum` are raised to it.
+int intOption(const QStringList &args, const QString &name, int fallback, int minimum = 1);
+
+// The simulator next to the benchmark's binary, or --sim PATH.
+QString simulatorPath(const QStringList &args);
+
+// Lets the event loop run until done() holds or ms have passed.
+bool waitUntil(const std::function<bool()> &done, int ms);
+
+// Resident memory of this process now and at its peak, in MiB.
+double residentMiB();
+double peakResidentMiB();
+// CLOCK_MONOTONIC in nanoseconds: one clock for a parent and its children.
+qint64 monotonicNs();
+// CPU time (user + system) this process has used, in seconds.
+double cpuSeconds();
+
+// One nx2400p-sim child on its own loopback port. The session is initialised
+// for it (SNMPv2c, the test communities) once it answers.
+class Simulator
+{
+public:
+    Simulator() = default;
+    ~Simulator();
+    Simulator(const Simulator &) = delete;
+    Simulator &operator=(const Simulator &) = delete;
+
+    // Starts the simulator with the extra arguments and waits until it answers
+    // a read. Prints why to stderr and returns false when it does not.
+    bool start(const QString &program, const QStringList &extraArguments = {});
+    quint16 port() const { return m_port; }
+    QString address() const { return QStringLiteral("udp:127.0.0.1:%1").arg(m_port); }
+    // Scratch folder for the session's files, registry and settings files.
+    const QTemporaryDir &dir() const { return m_dir; }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+// The registry file and the device settings file that point the main window
+// at the simulator (SNMPv2c), and the window built from launch parameters.
+class MainWindowOnSimulator
+{
+public:
+    explicit MainWindowOnSimulator(const Simulator &simulator);
+    // The files in `dir` for a simulator on `port` (a child process's view).
+    MainWindowOnSimulator(const QString &dir, quint16 port);
+    ~MainWindowOnSimulator();
+    // Raises what the window's start-up raises.
+    TMainForm &open();
+    TMainForm *form() const { return m_form.get(); }
+
+private:
+    QString m_dir;
+    std::unique_ptr<RegistryStore> m_registry;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+// The simulator's forwarding database (dot1qTpFdbTable, two index keys).
+extern const QxSNMPVarItem fdbTable[];
+// The prefix of its Port column, numerically.
+inline constexpr char fdbPortColumn[] = "1.3.6.1.2.1.17.7.1.2.2.1.2";
+
+struct Walk
+{
+    int rows = 0;
+    qint64 ms = 0;
+    int errorCode = 0; // what ended the walk, 0 for its end
+    double rate() const { return ms > 0 ? rows * 1000.0 / double(ms) : 0.0; }
+};
+// The table walked row by row with readRow (blocking).
+Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount);
+// The same with readRowAsync, one row after the other through the event pump.
+Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount);
+
+// Runs a net-snmp tool (found on PATH) to its end; its standard output, and the
+// wall time it took.
+QByteArray runTool(const QString &name, const QStringList &arguments, qint64 &ms);
+
+// "what   rows in s: rows/s".
+void printWalk(const char *what, const Walk &walk);
+// "label   figure unit" in one column layout.
+void printFigure(const char *label, double value, const char *unit);
+
+} // namespace BenchSupport
