@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <type_traits>
 #include <vector>
 
 // A list of numbers parsed from delimited text ("1,2,10"). Each element starts at
@@ -30,7 +31,7 @@ public:
             } else if (c == QLatin1Char('.')) {
                 fraction = true;
             } else if (c.unicode() >= '0' && c.unicode() <= '9' && !fraction) {
-                m_items[element] = T(m_items[element] * T(10) + T(c.unicode() - '0'));
+                m_items[element] = appendDigit(m_items[element], c.unicode() - '0');
             }
         }
     }
@@ -48,6 +49,18 @@ public:
     QChar delimiter() const { return m_delimiter; }
 
 private:
+    // An overlong number wraps like its unsigned counterpart instead of overflowing
+    // a signed type (undefined behaviour).
+    static T appendDigit(T value, int digit)
+    {
+        if constexpr (std::is_integral_v<T>) {
+            using U = std::make_unsigned_t<T>;
+            return T(U(U(value) * U(10) + U(digit)));
+        } else {
+            return T(value * T(10) + T(digit));
+        }
+    }
+
     QChar m_delimiter;
     std::vector<T> m_items;
 };

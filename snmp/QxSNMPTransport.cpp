@@ -405,20 +405,29 @@ struct Pending
     quint16 port = 0;
     QString agentKey;
     int reportStatus = 0;
+    bool delivered = false;
 };
 
-void deliver(Pending *pending, QxSNMPReply &reply)
+// `final`: the library has dropped the request and will not call back again.
+// After a security error it may still hold the request (a later report or the
+// time-out of a retry calls back with the same data), so that exchange's record
+// outlives its delivery instead of being used after it was freed.
+void deliver(Pending *pending, QxSNMPReply &reply, bool final)
 {
-    reply.agentAddress = pending->address;
-    reply.agentPort = pending->port;
-    if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId && globalSession())
-        globalSession()->forgetEngineId(pending->agentKey);
-    try {
-        pending->handler(reply);
-    } catch (...) {
-        // A completion handler's failure must not unwind through the library.
+    if (!pending->delivered) {
+        pending->delivered = true;
+        reply.agentAddress = pending->address;
+        reply.agentPort = pending->port;
+        if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId && globalSession())
+            globalSession()->forgetEngineId(pending->agentKey);
+        try {
+            pending->handler(reply);
+        } catch (...) {
+            // A completion handler's failure must not unwind through the library.
+        }
     }
-    delete pending;
+    if (final)
+        delete pending;
 }
 
 int onReply(int operation, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
@@ -443,14 +452,15 @@ int onReply(int operation, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic
         break;
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
         reply.status = pending->reportStatus != 0 ? pending->reportStatus : 1401;
-        break;
+        deliver(pending, reply, false);
+        return 1;
     case NETSNMP_CALLBACK_OP_DISCONNECT:
         reply.status = QxNetSnmpStatus::SessionClosed;
         break;
     default:
         return 1;
     }
-    deliver(pending, reply);
+    deliver(pending, reply, true);
     return 1;
 }
 
