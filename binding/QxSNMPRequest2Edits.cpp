@@ -618,7 +618,27 @@ void QxSNMPRequest2Edits::addListRow()
     QStringList texts;
     for (int i : m_columnVariables)
         texts << (i < list.count() ? list.item(i).valueText : QString());
-    m_listView->addTopLevelItem(new QTreeWidgetItem(texts));
+    auto row = std::make_unique<QTreeWidgetItem>(texts);
+    if (!asynchronous()) {
+        m_listView->addTopLevelItem(row.release());
+        return;
+    }
+    // An asynchronous walk always ends in afterRead or readFailed, which show
+    // what is still pending.
+    m_pendingRows.push_back(std::move(row));
+}
+
+void QxSNMPRequest2Edits::showPendingRows()
+{
+    m_sinceRowsShown.restart();
+    if (m_pendingRows.empty() || !m_listView)
+        return;
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(qsizetype(m_pendingRows.size()));
+    for (auto &row : m_pendingRows)
+        rows << row.release();
+    m_pendingRows.clear();
+    m_listView->addTopLevelItems(rows);
 }
 
 void QxSNMPRequest2Edits::copySelectedRow()
@@ -670,6 +690,8 @@ void QxSNMPRequest2Edits::beforeRead()
     if (!m_listView)
         return;
     buildColumns();
+    m_pendingRows.clear();
+    m_sinceRowsShown.invalidate();
     m_listView->clear();
 }
 
@@ -680,8 +702,13 @@ void QxSNMPRequest2Edits::rowRead()
         return;
     }
     addListRow();
-    // Rows appear while the walk goes on. Input waits for the next reply, so
-    // nothing the user does can close the window under this row's completion.
+    // Rows appear while the walk goes on, a few times a second. Input waits for
+    // the next reply, so nothing the user does can close the window under this
+    // row's completion.
+    constexpr int ShowRowsEveryMs = 25;
+    if (m_sinceRowsShown.isValid() && m_sinceRowsShown.elapsed() < ShowRowsEveryMs)
+        return;
+    showPendingRows();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -701,8 +728,15 @@ void QxSNMPRequest2Edits::collectValues()
     collectValues(AllVariables);
 }
 
+void QxSNMPRequest2Edits::readFailed(const QxSNMPError &error)
+{
+    showPendingRows();
+    QxSNMPRequest2Controls::readFailed(error);
+}
+
 void QxSNMPRequest2Edits::afterRead()
 {
+    showPendingRows();
     if (m_listView && m_enableOnSelect && varList().itemType() == MVT_FMV)
         enableControls(false);
 }

@@ -3,6 +3,7 @@
 #include "binding/QxEditConstraint.h"
 #include "binding/QxSNMPRequest2Controls.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
@@ -81,6 +82,7 @@ public:
     // key of the last row read); then every bound control.
     void collectValues() override;
     void afterRead() override;
+    void readFailed(const QxSNMPError &error) override;
     virtual void listViewSelectItem(QTreeWidgetItem *item, bool selected);
 
 signals:
@@ -118,11 +120,17 @@ private:
 
     void buildColumns();
     void addListRow();
+    void showPendingRows();
     void listSelectionChanged();
 
     std::unique_ptr<QxEditConstraint> m_constraint;
     std::vector<std::unique_ptr<Binding>> m_bindings;
     QPointer<QTreeWidget> m_listView;
+    // Rows of a running asynchronous walk that the list view has not been given
+    // yet: a view lays out all its rows whenever rows arrive, so they are handed
+    // over in batches rather than one by one.
+    std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;
+    QElapsedTimer m_sinceRowsShown;
     QList<QMetaObject::Connection> m_listConnections;
     bool m_enableOnSelect = true;
     // Variable position of each list-view column, fixed when the columns were
