@@ -13,6 +13,7 @@
 #include "tables/VlanMenu.h"
 
 #include <gtest/gtest.h>
+#include "common/PlacedRecords.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -26,55 +27,17 @@ namespace {
 const CommandGroup *const kGroups[] = {&basicConfigurationMenuGroup, &rmonMenuGroup, &bridgeMenuGroup,
                                        &vlanMenuGroup, &snmpV3MenuGroup};
 
-// One record with where it sits: the captions of the menus above it and whether
-// the record or any menu above it is hidden.
-struct Placed
-{
-    const CommandGroup *group;
-    const CommandRecord *record;
-    QStringList path; // top menu, submenus, the record's caption
-    bool effectivelyHidden;
-};
-
-std::vector<Placed> placeAll()
-{
-    std::vector<Placed> out;
-    for (const CommandGroup *group : kGroups) {
-        std::vector<const CommandRecord *> menus; // open menus by depth
-        for (const CommandRecord *r = group->records; r->caption; ++r) {
-            menus.resize(size_t(r->depth));
-            QStringList path{QString::fromLatin1(group->topMenu)};
-            bool hidden = r->hidden;
-            for (const CommandRecord *m : menus) {
-                path << QString::fromLatin1(m->caption);
-                hidden = hidden || m->hidden;
-            }
-            path << QString::fromLatin1(r->caption);
-            out.push_back({group, r, path, hidden});
-            if (r->shape == CommandShape::Menu)
-                menus.push_back(r);
-        }
-    }
-    return out;
-}
+using PlacedRecords::Placed;
 
 const std::vector<Placed> &all()
 {
-    static const std::vector<Placed> placed = placeAll();
+    static const std::vector<Placed> placed = PlacedRecords::place(kGroups);
     return placed;
 }
 
 const CommandRecord *find(const QStringList &path)
 {
-    const CommandRecord *found = nullptr;
-    for (const Placed &p : all()) {
-        if (p.path == path) {
-            EXPECT_EQ(found, nullptr) << "two records at " << path.join(" > ").toStdString();
-            found = p.record;
-        }
-    }
-    EXPECT_NE(found, nullptr) << "no record at " << path.join(" > ").toStdString();
-    return found;
+    return PlacedRecords::find(all(), path);
 }
 
 bool isCommand(CommandShape s)

@@ -18,6 +18,7 @@
 #include "tables/VlanMenu.h"
 
 #include <gtest/gtest.h>
+#include "common/PlacedRecords.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -31,58 +32,18 @@ namespace {
 const CommandGroup *const kSecondHalf[] = {&SecurityManagementGroup, &Layer2ManagementGroup, &Layer3ManagementGroup,
                                            &SingleIpGroup, &HelpGroup};
 
-struct Placed
-{
-    const CommandRecord *record;
-    QStringList path; // top menu, submenus, the record's caption
-    bool effectivelyHidden;
-};
-
-std::vector<Placed> place(const CommandGroup &group)
-{
-    std::vector<Placed> out;
-    std::vector<const CommandRecord *> menus; // open menus by depth
-    int n = 0;
-    for (const CommandRecord *r = group.records; r->caption && n < 1000; ++r, ++n) {
-        menus.resize(size_t(std::max(0, r->depth)));
-        QStringList path{QString::fromLatin1(group.topMenu)};
-        bool hidden = r->hidden;
-        for (const CommandRecord *m : menus) {
-            path << QString::fromLatin1(m ? m->caption : "?");
-            hidden = hidden || (m && m->hidden);
-        }
-        path << QString::fromLatin1(r->caption);
-        out.push_back({r, path, hidden});
-        if (r->shape == CommandShape::Menu)
-            menus.push_back(r);
-    }
-    return out;
-}
+using PlacedRecords::Placed;
+using PlacedRecords::place;
 
 const std::vector<Placed> &secondHalf()
 {
-    static const std::vector<Placed> placed = [] {
-        std::vector<Placed> all;
-        for (const CommandGroup *g : kSecondHalf) {
-            const auto part = place(*g);
-            all.insert(all.end(), part.begin(), part.end());
-        }
-        return all;
-    }();
+    static const std::vector<Placed> placed = PlacedRecords::place(kSecondHalf);
     return placed;
 }
 
 const CommandRecord *find(const QStringList &path)
 {
-    const CommandRecord *found = nullptr;
-    for (const Placed &p : secondHalf()) {
-        if (p.path == path) {
-            EXPECT_EQ(found, nullptr) << "two records at " << path.join(" > ").toStdString();
-            found = p.record;
-        }
-    }
-    EXPECT_NE(found, nullptr) << "no record at " << path.join(" > ").toStdString();
-    return found;
+    return PlacedRecords::find(secondHalf(), path);
 }
 
 bool isGeneric(const CommandRecord &r)
