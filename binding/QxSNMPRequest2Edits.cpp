@@ -11,6 +11,7 @@
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxValueCodec.h"
 
+#include <algorithm>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -692,6 +693,7 @@ void QxSNMPRequest2Edits::beforeRead()
     buildColumns();
     m_pendingRows.clear();
     m_sinceRowsShown.invalidate();
+    m_showRowsEveryMs = 25;
     m_listView->clear();
 }
 
@@ -705,11 +707,16 @@ void QxSNMPRequest2Edits::rowRead()
     // Rows appear while the walk goes on, a few times a second. Input waits for
     // the next reply, so nothing the user does can close the window under this
     // row's completion.
-    constexpr int ShowRowsEveryMs = 25;
-    if (m_sinceRowsShown.isValid() && m_sinceRowsShown.elapsed() < ShowRowsEveryMs)
+    if (m_sinceRowsShown.isValid() && m_sinceRowsShown.elapsed() < m_showRowsEveryMs)
         return;
+    QElapsedTimer cost;
+    cost.start();
     showPendingRows();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Showing rows takes at most a fifth of the walk, however long the list is.
+    constexpr qint64 MinimumShowEveryMs = 25;
+    constexpr qint64 MaximumShowEveryMs = 1000;
+    m_showRowsEveryMs = std::clamp(4 * cost.elapsed(), MinimumShowEveryMs, MaximumShowEveryMs);
 }
 
 void QxSNMPRequest2Edits::collectValues()

@@ -131,6 +131,9 @@ private:
     // over in batches rather than one by one.
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;
     QElapsedTimer m_sinceRowsShown;
+    // How long rows wait before they are shown: grows with what showing them
+    // costs, since the view lays out all its rows whenever rows are added.
+    qint64 m_showRowsEveryMs = 25;
     QList<QMetaObject::Connection> m_listConnections;
     bool m_enableOnSelect = true;
     // Variable position of each list-view column, fixed when the columns were

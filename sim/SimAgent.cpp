@@ -300,7 +300,7 @@ void SimAgent::answerGet(netsnmp_agent_request_info_s *info, netsnmp_request_inf
             netsnmp_set_request_error(info, request, readable ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
             continue;
         }
-        setVarbind(vb, cell->value);
+        setVarbind(vb, m_faults.replyValue(name, cell->value));
     }
 }
 
@@ -336,7 +336,7 @@ void SimAgent::answerGetNext(netsnmp_handler_registration_s *registration, netsn
         }
         std::vector<oid> arcs = toNetSnmp(answer);
         snmp_set_var_objid(vb, arcs.data(), arcs.size());
-        setVarbind(vb, next->second.value);
+        setVarbind(vb, m_faults.replyValue(next->first, next->second.value));
     }
 }
 

@@ -12,7 +12,10 @@ inline constexpr char saveCount[] = "1.3.6.1.3.2400.1.6.0";
 inline constexpr char rebootCount[] = "1.3.6.1.3.2400.1.7.0";
 inline constexpr char rebootSeconds[] = "1.3.6.1.3.2400.1.8.0";
 inline constexpr char errorEntry[] = "1.3.6.1.3.2400.1.10.1";
+inline constexpr char valueMode[] = "1.3.6.1.3.2400.1.11.0";
+inline constexpr char valuePrefix[] = "1.3.6.1.3.2400.1.12.0";
 
 enum NextMode { NextNormal = 1, NextRepeat = 2, NextBackwards = 3 };
+enum ValueMode { ValuesAsStored = 1, ValuesOfAnotherType = 2, ValuesOverlong = 3 };
 enum ErrorOps { ErrorsOnAll = 1, ErrorsOnReads = 2, ErrorsOnWrites = 3 };
 } // namespace SimControl

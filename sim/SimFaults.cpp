@@ -62,11 +62,47 @@ int SimFaults::nextMode(const SimOid &requested) const
     const std::int64_t mode = intAt(SimControl::nextMode, SimControl::NextNormal);
     if (mode == SimControl::NextNormal || requested.startsWith(m_root))
         return SimControl::NextNormal;
-    const SimCell *prefix = m_store.find(SimOid::of(SimControl::nextPrefix));
-    if (prefix && prefix->value.tag() == SimValue::ObjectId && prefix->value.oid() != SimOid::of("0.0")
-        && !requested.startsWith(prefix->value.oid()))
-        return SimControl::NextNormal;
-    return static_cast<int>(mode);
+    return covers(SimControl::nextPrefix, requested) ? static_cast<int>(mode) : int{SimControl::NextNormal};
+}
+
+bool SimFaults::covers(const char *prefixOid, const SimOid &instance) const
+{
+    const SimCell *prefix = m_store.find(SimOid::of(prefixOid));
+    return !(prefix && prefix->value.tag() == SimValue::ObjectId && prefix->value.oid() != SimOid::of("0.0")
+             && !instance.startsWith(prefix->value.oid()));
+}
+
+SimValue SimFaults::replyValue(const SimOid &instance, const SimValue &stored) const
+{
+    const std::int64_t mode = intAt(SimControl::valueMode, SimControl::ValuesAsStored);
+    if (mode == SimControl::ValuesAsStored || instance.startsWith(m_root) || !covers(SimControl::valuePrefix, instance))
+        return stored;
+    // Far beyond a DisplayString's 255 octets, yet small enough for one datagram
+    // with a few columns of a row.
+    constexpr std::size_t OverlongOctets = 4000;
+    if (mode == SimControl::ValuesOverlong) {
+        if (stored.tag() != SimValue::OctetString)
+            return stored;
+        std::string bytes = stored.bytes().empty() ? std::string("x") : stored.bytes();
+        while (bytes.size() < OverlongOctets)
+            bytes += bytes;
+        bytes.resize(OverlongOctets);
+        return SimValue::octets(SimValue::OctetString, std::move(bytes));
+    }
+    // Numbers come as text, texts and addresses as numbers, identifiers as addresses.
+    switch (stored.tag()) {
+    case SimValue::OctetString:
+    case SimValue::Opaque:
+        return SimValue::unsignedOf(SimValue::Gauge32, stored.bytes().size());
+    case SimValue::IpAddress:
+        return SimValue::integer(-1);
+    case SimValue::ObjectId:
+        return SimValue::octets(SimValue::IpAddress, std::string("\x7f\0\0\1", 4));
+    case SimValue::Null:
+        return SimValue::integer(0);
+    default:
+        return SimValue::octets(SimValue::OctetString, "not a number: " + stored.toRecord());
+    }
 }
 
 void SimFaults::clear()
@@ -76,5 +112,7 @@ void SimFaults::clear()
     m_store.put(SimOid::of(SimControl::nextMode), SimValue::integer(SimControl::NextNormal));
     m_store.put(SimOid::of(SimControl::nextPrefix), SimValue::objectId(SimOid::of("0.0")));
     m_store.eraseBelow(SimOid::of(SimControl::errorEntry));
+    m_store.put(SimOid::of(SimControl::valueMode), SimValue::integer(SimControl::ValuesAsStored));
+    m_store.put(SimOid::of(SimControl::valuePrefix), SimValue::objectId(SimOid::of("0.0")));
     m_silentUntil = Clock::time_point{};
 }

@@ -25,12 +25,17 @@ public:
     int errorFor(const SimOid &oid, bool write) const;
     // How a GET-NEXT from `requested` is to be answered (SimControl::NextMode).
     int nextMode(const SimOid &requested) const;
+    // The value to send for `instance` in a reply (SimControl::ValueMode): the
+    // stored one, one of another type, or an octet string far over its size.
+    SimValue replyValue(const SimOid &instance, const SimValue &stored) const;
 
     // Every fault back to its default: no drops, no delay, no errors, normal GET-NEXT.
     void clear();
 
 private:
     std::int64_t intAt(const char *oid, std::int64_t fallback) const;
+    // Whether the prefix object at `prefixOid` (0.0: everything) covers `instance`.
+    bool covers(const char *prefixOid, const SimOid &instance) const;
 
     SimObjectStore &m_store;
     std::mt19937 m_random;

@@ -25,6 +25,8 @@ const SimObjectDef objects[] = {
     {"1.3.6.1.3.2400.1.10.1.3", INT, RW, "5", "1..18", 0},    // error status to answer (5 genErr)
     {"1.3.6.1.3.2400.1.10.1.4", INT, RW, "1", "1..3", 0},     // requests: all 1, reads 2, writes 3
     {"1.3.6.1.3.2400.1.10.1.5", INT, RW, "1", ROWSTAT, 0},    // RowStatus
+    {"1.3.6.1.3.2400.1.11", INT, RW, "1", "1..3", 0},         // reply values: as stored 1, another type 2, overlong 3
+    {"1.3.6.1.3.2400.1.12", OID, RW, "0.0", nullptr, 0},      // ...for instances below this prefix (0.0: all)
 };
 
 const SimTableDef tables[] = {

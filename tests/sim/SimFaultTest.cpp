@@ -137,6 +137,37 @@ TEST(SimFaults, GetNextThatDoesNotAdvance)
     EXPECT_EQ(normal.out.count(QLatin1Char('\n')), 29);
 }
 
+TEST(SimFaults, ReplyValuesOfAnotherTypeOrOverlong)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.running());
+    const QString sysName = QStringLiteral("1.3.6.1.2.1.1.5.0");
+    const QString ifType = QStringLiteral("1.3.6.1.2.1.2.2.1.3.1");
+    auto get = [&](const QString &oid) {
+        return runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
+                                                   QStringLiteral("-On"), sim.target(), oid})
+            .out.trimmed();
+    };
+    // Only below the system group: ifTable keeps its types.
+    ASSERT_EQ(set(sim, {control + ".12.0", "o", "1.3.6.1.2.1.1", control + ".11.0", "i", "2"}).exitCode, 0);
+    EXPECT_EQ(get(sysName), QStringLiteral(".1.3.6.1.2.1.1.5.0 = Gauge32: 8"));
+    EXPECT_TRUE(get(ifType).contains(QStringLiteral("INTEGER"))) << get(ifType).toStdString();
+    ASSERT_EQ(set(sim, {control + ".12.0", "o", "0.0"}).exitCode, 0);
+    EXPECT_TRUE(get(ifType).contains(QStringLiteral("STRING: \"not a number"))) << get(ifType).toStdString();
+
+    ASSERT_EQ(set(sim, {control + ".11.0", "i", "3"}).exitCode, 0);
+    const QByteArray overlong = getOctets(sim.target(), sysName);
+    EXPECT_EQ(overlong.size(), 4000);
+    EXPECT_TRUE(overlong.startsWith("NX-2400PNX-2400P"));
+    // A GET-NEXT walk gets the same values.
+    CliResult walk = runSnmp(QStringLiteral("snmpwalk"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
+                                                          QStringLiteral("-On"), sim.target(), QStringLiteral("1.3.6.1.2.1.1.5")});
+    EXPECT_GT(walk.out.size(), 4000);
+
+    ASSERT_EQ(set(sim, {control + ".9.0", "i", "2"}).exitCode, 0);
+    EXPECT_EQ(getValue(sim.target(), sysName), QStringLiteral("\"NX-2400P\""));
+}
+
 TEST(SimFaults, SilentPeriod)
 {
     SimProcess sim;

@@ -54,12 +54,14 @@ SimProcess::SimProcess(const QStringList &extraArguments, bool expectAnswers)
         QElapsedTimer timer;
         timer.start();
         // The agent says when it listens; probing earlier only waits out a time-out.
+        // A large state (100000 FDB entries, a sanitizer build) takes seconds to load.
         QByteArray said;
-        while (timer.elapsed() < 5000 && !said.contains("listening") && m_process->state() == QProcess::Running) {
+        while (timer.elapsed() < 60000 && !said.contains("listening") && m_process->state() == QProcess::Running) {
             m_process->waitForReadyRead(100);
             said = m_process->peek(4096);
         }
-        while (timer.elapsed() < 15000 && m_process->state() == QProcess::Running) {
+        const qint64 probeUntil = timer.elapsed() + 15000;
+        while (timer.elapsed() < probeUntil && m_process->state() == QProcess::Running) {
             CliResult probe = runSnmp(QStringLiteral("snmpget"),
                                       {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
                                        QStringLiteral("-t"), QStringLiteral("1"), QStringLiteral("-r"),

@@ -28,7 +28,8 @@ public:
         m_process.start();
         if (!m_process.waitForStarted(5000))
             return;
-        for (int i = 0; i < 100; ++i) {
+        // Up to a minute: a large state in a sanitizer build takes that long to load.
+        for (int i = 0; i < 1200; ++i) {
             if (SnmpdAgent::portInUse(m_port)) {
                 m_running = true;
                 QThread::msleep(50);
