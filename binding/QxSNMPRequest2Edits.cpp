@@ -620,6 +620,9 @@ void QxSNMPRequest2Edits::addListRow()
     for (int i : m_columnVariables)
         texts << (i < list.count() ? list.item(i).valueText : QString());
     auto row = std::make_unique<QTreeWidgetItem>(texts);
+    // Rows of a report never have children: the view then skips asking for
+    // them each time it lays out its rows.
+    row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
     if (!asynchronous()) {
         m_listView->addTopLevelItem(row.release());
         return;

@@ -23,7 +23,15 @@ public:
     {
         if (QStandardPaths::findExecutable("snmpd", {"/usr/sbin", "/usr/local/sbin", "/sbin"}).isEmpty())
             return;
-        m_port = freeUdpPort();
+        // A port found free can be taken by another test before snmpd binds it.
+        for (int attempt = 0; attempt < 3 && !m_running; ++attempt)
+            start(freeUdpPort());
+    }
+
+private:
+    void start(quint16 port)
+    {
+        m_port = port;
         const QString conf = m_dir.filePath("snmpd.conf");
         QFile f(conf);
         if (!f.open(QIODevice::WriteOnly))
@@ -49,8 +57,8 @@ public:
         m_process.start();
         if (!m_process.waitForStarted(5000))
             return;
-        // Ready once its port is taken.
-        for (int i = 0; i < 100; ++i) {
+        // Ready once its port is taken; on a busy machine that can take a while.
+        for (int i = 0; i < 600 && m_process.state() == QProcess::Running; ++i) {
             if (portInUse(m_port)) {
                 m_running = true;
                 QThread::msleep(100);
@@ -58,8 +66,13 @@ public:
             }
             QThread::msleep(50);
         }
+        if (!m_running && m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(1000);
+        }
     }
 
+public:
     ~SnmpdAgent()
     {
         if (m_process.state() != QProcess::NotRunning) {
