@@ -34,6 +34,12 @@ void QxSNMPEventPump::stop()
         m_notifier->setEnabled(false);
 }
 
+void QxSNMPEventPump::wake()
+{
+    if (m_enabled && !m_timer.isActive())
+        m_timer.start();
+}
+
 void QxSNMPEventPump::pump()
 {
     if (m_running) {
@@ -51,6 +57,8 @@ void QxSNMPEventPump::pump()
     // Nothing is switched off around the library call in the common case: each
     // switch costs a round of the GUI event loop's bookkeeping, once per reply.
     m_session.processPendingEvents();
+    if (!m_session.hasPendingRequests())
+        m_timer.stop();
     if (m_notifierParked) {
         m_notifierParked = false;
         if (m_enabled && m_notifier)

@@ -8,7 +8,9 @@ class QxSNMPSession;
 
 // Lets the SNMP library deliver asynchronous replies on the GUI thread: a 20 ms
 // timer, and the session's socket becoming readable, both run the library's
-// pending-event processing. The pump never re-enters itself.
+// pending-event processing. The pump never re-enters itself. The timer ticks
+// only while exchanges are in flight (every send wakes it): an idle module
+// does not wake up fifty times a second for nothing.
 class QxSNMPEventPump : public QObject
 {
     Q_OBJECT
@@ -20,7 +22,11 @@ public:
 
     void start();
     void stop();
-    bool isActive() const { return m_timer.isActive(); }
+    bool isActive() const { return m_enabled; }
+    // Whether the timer ticks now, that is, exchanges are in flight.
+    bool ticking() const { return m_timer.isActive(); }
+    // A request was sent: time-outs and retransmissions need the timer.
+    void wake();
 
     // Runs one round of pending-event processing now (what a timer tick does).
     void pump();

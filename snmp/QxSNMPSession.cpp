@@ -137,6 +137,21 @@ void QxSNMPSession::processPendingEvents()
     snmp_sess_timeout(m_handle);
 }
 
+bool QxSNMPSession::hasPendingRequests() const
+{
+    if (!m_handle)
+        return false;
+    int descriptors = 0;
+    int block = 1;
+    timeval timeout{};
+    netsnmp_large_fd_set fdset;
+    netsnmp_large_fd_set_init(&fdset, FD_SETSIZE);
+    // The library clears block when it has a time-out to wait for: a request in flight.
+    snmp_sess_select_info2(m_handle, &descriptors, &fdset, &timeout, &block);
+    netsnmp_large_fd_set_cleanup(&fdset);
+    return block == 0;
+}
+
 void initializeSession(const QString &directory)
 {
     auto &session = sessionSlot();

@@ -33,6 +33,8 @@ public:
     // Reads every reply that has arrived, handles time-outs and retransmissions and
     // runs the completion callbacks. Called by the event pump only.
     void processPendingEvents();
+    // Whether the library still waits for a reply (or a retransmission is due).
+    bool hasPendingRequests() const;
 
     // SNMPv3: the engine ID discovered for each agent ("address:port"), and a
     // fingerprint of the credentials last registered for each engine and user,

@@ -3,6 +3,7 @@
 #include "snmp/QxHexText.h"
 #include "snmp/QxNetSnmpStatus.h"
 #include "snmp/QxOidText.h"
+#include "snmp/QxSNMPEventPump.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
 
@@ -570,5 +571,7 @@ int QxSNMPTransport::send(const QxSNMPTarget &target, Command command, const QLi
         delete pending;
         return lastError();
     }
+    if (QxSNMPEventPump *pump = SnmpEventProcessor())
+        pump->wake();
     return 0;
 }

@@ -1,12 +1,18 @@
+#include "common/TestSupport.h"
 #include "snmp/QxBootCounter.h"
 #include "snmp/QxSNMPEventPump.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,6 +126,49 @@ TEST(QxSNMPSessionTest, PumpSurvivesRepeatedTicksWithNothingPending)
     SnmpEventProcessor()->stop();
     EXPECT_FALSE(SnmpEventProcessor()->isActive());
     SnmpEventProcessor()->start();
+}
+
+// The pump's timer is needed for time-outs and retransmissions only: it stops
+// when nothing is in flight, and a send starts it again, so that a silent agent
+// still times out.
+TEST(QxSNMPSessionTest, PumpTicksOnlyWhileARequestIsInFlight)
+{
+    QTemporaryDir dir;
+    initializeSession(dir.path());
+    QxSNMPEventPump *pump = SnmpEventProcessor();
+    ASSERT_NE(pump, nullptr);
+    pump->pump();
+    EXPECT_FALSE(pump->ticking());
+    EXPECT_TRUE(pump->isActive());
+
+    // An agent that never answers: a socket of the test's own that nobody reads.
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length), 0);
+
+    QxSNMPRequest r;
+    r.device.address = "127.0.0.1";
+    r.device.port = ntohs(address.sin_port);
+    r.security.version = QxSNMPSecurity::V2c;
+    r.timeout = 10;
+    r.retries = 1;
+    r.varList().append("1.3.6.1.2.1.1.5", "Name", QxSyntax::displaystr, QxAccess::readonly);
+    r.varList().setItemType(SVT_SV);
+    for (int round = 0; round < 2; ++round) {
+        QxSNMPError reply;
+        bool done = false;
+        r.readRowAsync([&](void *, const QxSNMPError &e, QxSNMPVarList &) { reply = e, done = true; }, nullptr, true);
+        EXPECT_TRUE(pump->ticking()) << round;
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return done; }, 5000)) << round;
+        EXPECT_EQ(reply.message, "(SNMPClass) SNMP request timed out!");
+        EXPECT_FALSE(pump->ticking()) << round;
+    }
+    ::close(fd);
 }
 
 } // namespace
