@@ -240,7 +240,8 @@ void QxSNMPRequest::readRowAsync(CompletionHandler handler, void *userObject, bo
         return;
     const auto command = QxSNMPTransport::Command(readCommand());
     const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
-    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries,
+                                                            QxSNMPTransport::Discovery::OnSend);
     std::shared_ptr<Liveness> token = m_liveness;
     const int status = QxSNMPTransport::send(target, command, sent,
                                              [token, sent, handler, userObject](const QxSNMPReply &reply) {
@@ -320,14 +321,15 @@ void QxSNMPRequest::applySelection(const QString &selectionList, const QStringLi
 }
 
 void QxSNMPRequest::prepareWrite(const QxSNMPVarList &before, const QString &selectionList,
-                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings)
+                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings,
+                                 QxSNMPTransport::Discovery discovery)
 {
     // Whatever fails while the write is put together leaves the list as it was.
     try {
         applySelection(selectionList, valueSource);
         for (int i = 0; i < m_list.count(); ++i)
             computeDerived(i, false);
-        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries, discovery);
         bindings = buildPdu(Write);
     } catch (...) {
         m_list = before;
@@ -342,7 +344,7 @@ void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &va
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    prepareWrite(before, selectionList, valueSource, target, bindings);
+    prepareWrite(before, selectionList, valueSource, target, bindings, QxSNMPTransport::Discovery::Now);
     const QxSNMPReply reply = QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings);
     m_list = before;
     if (reply.status != 0)
@@ -357,7 +359,8 @@ void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, c
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    prepareWrite(before, selectionList, valueSource, target, bindings);
+    prepareWrite(before, selectionList, valueSource, target, bindings,
+                 QxSNMPTransport::Discovery::OnSend);
     m_list = before;
     std::shared_ptr<Liveness> token = m_liveness;
     const int status = QxSNMPTransport::send(target, QxSNMPTransport::Set, bindings,

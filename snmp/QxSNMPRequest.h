@@ -5,6 +5,7 @@
 #include "snmp/QxSNMPError.h"
 #include "snmp/QxSNMPScope.h"
 #include "snmp/QxSNMPSecurity.h"
+#include "snmp/QxSNMPTransport.h"
 #include "snmp/QxSNMPVarList.h"
 
 #include <QList>
@@ -95,7 +96,8 @@ private:
     ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
     void applySelection(const QString &selectionList, const QStringList &valueSource);
     void prepareWrite(const QxSNMPVarList &before, const QString &selectionList, const QStringList &valueSource,
-                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings);
+                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings,
+                      QxSNMPTransport::Discovery discovery);
     void completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
                        const CompletionHandler &handler, void *userObject);
 

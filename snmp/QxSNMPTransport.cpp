@@ -272,21 +272,10 @@ int lastError()
     return e == 0 ? QxNetSnmpStatus::OperationFailed : QxNetSnmpStatus::fromLibraryError(e);
 }
 
-// The agent's engine ID from the report that answers an unauthenticated probe.
-QByteArray discoverEngineId(const QxSNMPTarget &target)
+// The unauthenticated request an agent answers with a report that carries its
+// engine ID (the empty user is made known to the library once).
+netsnmp_pdu *probePdu(const QxSNMPTarget &target)
 {
-    void *h = handle();
-    netsnmp_session *ss = snmp_sess_session(h);
-    // The library keeps the ID it learns from a report in the session; it is
-    // taken from there and the session is left without one.
-    auto clearSessionEngine = [ss] {
-        SNMP_FREE(ss->securityEngineID);
-        ss->securityEngineIDLen = 0;
-        SNMP_FREE(ss->contextEngineID);
-        ss->contextEngineIDLen = 0;
-    };
-    clearSessionEngine();
-
     if (!usm_get_user(nullptr, 0, const_cast<char *>(""))) {
         struct usmUser *user = usm_create_user();
         user->name = strdup("");
@@ -308,6 +297,27 @@ QByteArray discoverEngineId(const QxSNMPTarget &target)
     pdu->contextNameLen = 0;
     setDestination(pdu, target);
     applyTimeouts(target);
+    return pdu;
+}
+
+// The library keeps an engine ID it learns from a report in the session; the
+// session must stay without one, each PDU names its own.
+void clearSessionEngine(netsnmp_session *ss)
+{
+    SNMP_FREE(ss->securityEngineID);
+    ss->securityEngineIDLen = 0;
+    SNMP_FREE(ss->contextEngineID);
+    ss->contextEngineIDLen = 0;
+}
+
+// The agent's engine ID from the report that answers an unauthenticated probe.
+QByteArray discoverEngineId(const QxSNMPTarget &target)
+{
+    void *h = handle();
+    netsnmp_session *ss = snmp_sess_session(h);
+    // The ID the library learns from the report is taken from the session.
+    clearSessionEngine(ss);
+    netsnmp_pdu *pdu = probePdu(target);
 
     netsnmp_pdu *response = nullptr;
     const int stat = snmp_sess_synch_response(h, pdu, &response);
@@ -317,7 +327,7 @@ QByteArray discoverEngineId(const QxSNMPTarget &target)
     QByteArray id;
     if (ss->securityEngineIDLen > 0)
         id = QByteArray(reinterpret_cast<const char *>(ss->securityEngineID), qsizetype(ss->securityEngineIDLen));
-    clearSessionEngine();
+    clearSessionEngine(ss);
     if (id.isEmpty()) {
         if (stat == STAT_TIMEOUT)
             QxSNMPException::raiseStatus(QxNetSnmpStatus::Timeout);
@@ -329,8 +339,8 @@ QByteArray discoverEngineId(const QxSNMPTarget &target)
 }
 
 // Registers the target's user for its engine; registering the same user with
-// the same credentials again changes nothing.
-void registerUser(const QxSNMPTarget &target)
+// the same credentials again changes nothing. Returns the library status.
+int tryRegisterUser(const QxSNMPTarget &target)
 {
     QxSNMPSession *session = globalSession();
     const QxSNMPSecurity &sec = target.security;
@@ -341,7 +351,7 @@ void registerUser(const QxSNMPTarget &target)
     if (session->userFingerprint(key) == fingerprint
         && usm_get_user(reinterpret_cast<const u_char *>(target.engineId.constData()), size_t(target.engineId.size()),
                         const_cast<char *>(name.constData())))
-        return;
+        return 0;
 
     if (struct usmUser *old = usm_get_user(reinterpret_cast<const u_char *>(target.engineId.constData()),
                                            size_t(target.engineId.size()), const_cast<char *>(name.constData()))) {
@@ -378,7 +388,7 @@ void registerUser(const QxSNMPTarget &target)
         if (generate_Ku(authProto, u_int(authProtoLen), reinterpret_cast<const u_char *>(pass.constData()),
                         size_t(pass.size()), s.securityAuthKey, &s.securityAuthKeyLen)
             != SNMPERR_SUCCESS)
-            QxSNMPException::raiseStatus(QxNetSnmpStatus::UsmAuthenticationError);
+            return QxNetSnmpStatus::UsmAuthenticationError;
     }
     if (sec.privProtocol == QxSNMPSecurity::PrivDES && hasAuth) {
         s.securityPrivProto = usmDESPrivProtocol;
@@ -388,14 +398,21 @@ void registerUser(const QxSNMPTarget &target)
         if (generate_Ku(authProto, u_int(authProtoLen), reinterpret_cast<const u_char *>(pass.constData()),
                         size_t(pass.size()), s.securityPrivKey, &s.securityPrivKeyLen)
             != SNMPERR_SUCCESS)
-            QxSNMPException::raiseStatus(QxNetSnmpStatus::UsmEncryptionError);
+            return QxNetSnmpStatus::UsmEncryptionError;
     } else {
         s.securityPrivProto = usmNoPrivProtocol;
         s.securityPrivProtoLen = USM_PRIV_PROTO_NOPRIV_LEN;
     }
     if (usm_create_user_from_session(&s) != SNMPERR_SUCCESS)
-        QxSNMPException::raiseStatus(1401);
+        return 1401;
     session->setUserFingerprint(key, fingerprint);
+    return 0;
+}
+
+void registerUser(const QxSNMPTarget &target)
+{
+    if (const int status = tryRegisterUser(target))
+        QxSNMPException::raiseStatus(status);
 }
 
 // One asynchronous exchange in flight, owned by the library until its callback.
@@ -465,6 +482,76 @@ int onReply(int operation, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic
     return 1;
 }
 
+// An asynchronous exchange waiting for its agent's engine ID: the probe's
+// record, owned by the library until its callback.
+struct Probe
+{
+    QxSNMPTarget target;
+    QxSNMPTransport::Command command;
+    QList<QxSNMPBinding> bindings;
+    QxSNMPTransport::ReplyHandler handler;
+    bool delivered = false;
+};
+
+void failProbe(Probe *probe, int status)
+{
+    if (probe->delivered)
+        return;
+    probe->delivered = true;
+    QxSNMPReply reply;
+    reply.status = status;
+    reply.agentAddress = probe->target.address;
+    reply.agentPort = probe->target.port;
+    try {
+        probe->handler(reply);
+    } catch (...) {
+        // A completion handler's failure must not unwind through the library.
+    }
+}
+
+// The report that answers the probe names the engine: the exchange itself is
+// sent now, and its reply reaches the handler as usual.
+int onProbeReply(int operation, netsnmp_session *ss, int, netsnmp_pdu *pdu, void *magic)
+{
+    auto *probe = static_cast<Probe *>(magic);
+    switch (operation) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE: {
+        QByteArray id;
+        if (ss->securityEngineIDLen > 0)
+            id = QByteArray(reinterpret_cast<const char *>(ss->securityEngineID), qsizetype(ss->securityEngineIDLen));
+        else if (pdu && pdu->securityEngineIDLen > 0)
+            id = QByteArray(reinterpret_cast<const char *>(pdu->securityEngineID), qsizetype(pdu->securityEngineIDLen));
+        clearSessionEngine(ss);
+        int status = QxNetSnmpStatus::UsmUnknownEngineId;
+        if (!id.isEmpty() && globalSession()) {
+            globalSession()->setEngineId(probe->target.agentKey(), id);
+            probe->target.engineId = id;
+            status = tryRegisterUser(probe->target);
+            if (status == 0) {
+                status = QxSNMPTransport::send(probe->target, probe->command, probe->bindings, probe->handler);
+                probe->delivered = status == 0;
+            }
+        }
+        failProbe(probe, status);
+        break;
+    }
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        failProbe(probe, QxNetSnmpStatus::Timeout);
+        break;
+    case NETSNMP_CALLBACK_OP_DISCONNECT:
+        failProbe(probe, QxNetSnmpStatus::SessionClosed);
+        break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        // The library may still call back for this request (see deliver()).
+        failProbe(probe, QxNetSnmpStatus::UsmUnknownEngineId);
+        return 1;
+    default:
+        return 1;
+    }
+    delete probe;
+    return 1;
+}
+
 } // namespace
 
 QString QxSNMPTarget::agentKey() const
@@ -511,7 +598,7 @@ bool QxSNMPTransport::resolve(const QString &address, quint32 &ipv4)
 }
 
 QxSNMPTarget QxSNMPTransport::makeTarget(const QxSNMPDevice &device, const QxSNMPSecurity &security,
-                                        const QxSNMPScope &scope, int timeout, int retries)
+                                        const QxSNMPScope &scope, int timeout, int retries, Discovery discovery)
 {
     QxSNMPTarget target;
     if (!resolve(device.address, target.ipv4))
@@ -528,6 +615,8 @@ QxSNMPTarget QxSNMPTransport::makeTarget(const QxSNMPDevice &device, const QxSNM
         const QString key = target.agentKey();
         target.engineId = session->engineId(key);
         if (target.engineId.isEmpty()) {
+            if (discovery == Discovery::OnSend)
+                return target;
             target.engineId = discoverEngineId(target);
             session->setEngineId(key, target.engineId);
         }
@@ -563,6 +652,18 @@ int QxSNMPTransport::send(const QxSNMPTarget &target, Command command, const QLi
                           ReplyHandler handler)
 {
     void *h = handle();
+    if (target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty()) {
+        netsnmp_pdu *probe = probePdu(target);
+        auto *record = new Probe{target, command, bindings, std::move(handler)};
+        if (snmp_sess_async_send(h, probe, onProbeReply, record) == 0) {
+            snmp_free_pdu(probe);
+            delete record;
+            return lastError();
+        }
+        if (QxSNMPEventPump *pump = SnmpEventProcessor())
+            pump->wake();
+        return 0;
+    }
     netsnmp_pdu *pdu = buildPdu(target, command, bindings);
     applyTimeouts(target);
     auto *pending = new Pending{std::move(handler), target.address, target.port, target.agentKey(), 0};

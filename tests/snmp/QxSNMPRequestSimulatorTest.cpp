@@ -193,4 +193,69 @@ TEST_F(RequestOnSimulator, SnmpV3AuthPrivShaDes)
     readWithUsm(sim.port(), "nxsha", QxSNMPSecurity::AuthSHA, "nxshaauth1", "nxshapriv1");
 }
 
+void useMd5User(QxSNMPRequest &r)
+{
+    r.security.version = QxSNMPSecurity::V3;
+    r.security.securityModel = 3;
+    r.security.securityLevel = QxSNMPSecurity::AuthPriv;
+    r.security.securityName = "nxmd5";
+    r.security.authProtocol = QxSNMPSecurity::AuthMD5;
+    r.security.privProtocol = QxSNMPSecurity::PrivDES;
+    r.security.authPassword = "nxmd5auth1";
+    r.security.privPassword = "nxmd5priv1";
+}
+
+// An asynchronous SNMPv3 exchange with an agent not met before finds its
+// engine by a probe of its own; later exchanges use the engine found.
+TEST_F(RequestOnSimulator, AsynchronousSnmpV3FindsTheEngineOnItsOwn)
+{
+    auto r = request(kSystem, SVT_SV);
+    useMd5User(*r);
+    const QString agent = QStringLiteral("%1:%2").arg(r->device.address).arg(sim.port());
+    ASSERT_TRUE(globalSession()->engineId(agent).isEmpty());
+    QxSNMPError reply;
+    bool done = false;
+    const auto handler = [&](void *, const QxSNMPError &e, QxSNMPVarList &) { reply = e, done = true; };
+    for (int round = 0; round < 2; ++round) {
+        done = false;
+        r->varList().item(2).valueText.clear();
+        r->readRowAsync(handler, nullptr, true);
+        ASSERT_TRUE(waitUntil([&] { return done; }, 5000)) << round;
+        EXPECT_EQ(reply.code, 0) << reply.message.toStdString();
+        EXPECT_EQ(r->varList().item(2).valueText, "NX-2400P");
+        EXPECT_FALSE(globalSession()->engineId(agent).isEmpty());
+    }
+    // A write finds the engine the same way after it is forgotten.
+    globalSession()->forgetEngineId(agent);
+    done = false;
+    r->writeRowAsync(handler, nullptr, "2", {"async v3"});
+    ASSERT_TRUE(waitUntil([&] { return done; }, 5000));
+    EXPECT_EQ(reply.code, 0) << reply.message.toStdString();
+    r->readRow(true);
+    EXPECT_EQ(r->varList().item(2).valueText, "async v3");
+}
+
+// Nothing blocks while the engine of an agent that never answers is sought:
+// the call returns, and the time-out arrives through the pump like any other.
+TEST_F(RequestOnSimulator, AsynchronousSnmpV3ToASilentAgentTimesOutLater)
+{
+    control("0", {"100"});
+    auto r = request(kSystem, SVT_SV);
+    useMd5User(*r);
+    r->timeout = 20;
+    QxSNMPError reply;
+    bool done = false;
+    EXPECT_EQ(codeOf([&] {
+                  r->readRowAsync([&](void *, const QxSNMPError &e, QxSNMPVarList &) { reply = e, done = true; },
+                                  nullptr, true);
+              }),
+              0);
+    EXPECT_FALSE(done);
+    ASSERT_TRUE(waitUntil([&] { return done; }, 5000));
+    EXPECT_EQ(reply.message, "(SNMPClass) SNMP request timed out!");
+    EXPECT_EQ(r->outstanding(), 0);
+    // A blocking read still raises the time-out.
+    EXPECT_EQ(codeOf([&] { r->readRow(true); }), -405);
+}
+
 } // namespace
