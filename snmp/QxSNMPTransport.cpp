@@ -490,6 +490,7 @@ struct Probe
     QxSNMPTransport::Command command;
     QList<QxSNMPBinding> bindings;
     QxSNMPTransport::ReplyHandler handler;
+    bool engineFound = false;
     bool delivered = false;
 };
 
@@ -509,42 +510,54 @@ void failProbe(Probe *probe, int status)
     }
 }
 
-// The report that answers the probe names the engine: the exchange itself is
-// sent now, and its reply reaches the handler as usual.
+// Takes the engine ID the probe's report names and sends the exchange itself;
+// its reply then reaches the handler as usual. True when the ID was found.
+bool continueAfterProbe(Probe *probe, netsnmp_session *ss, const netsnmp_pdu *pdu)
+{
+    QByteArray id;
+    if (ss->securityEngineIDLen > 0)
+        id = QByteArray(reinterpret_cast<const char *>(ss->securityEngineID), qsizetype(ss->securityEngineIDLen));
+    else if (pdu && pdu->securityEngineIDLen > 0)
+        id = QByteArray(reinterpret_cast<const char *>(pdu->securityEngineID), qsizetype(pdu->securityEngineIDLen));
+    clearSessionEngine(ss);
+    if (id.isEmpty() || !globalSession())
+        return false;
+    probe->engineFound = true;
+    globalSession()->setEngineId(probe->target.agentKey(), id);
+    probe->target.engineId = id;
+    if (probe->delivered)
+        return true; // its failure was reported already: nothing more is sent
+    int status = tryRegisterUser(probe->target);
+    if (status == 0)
+        status = QxSNMPTransport::send(probe->target, probe->command, probe->bindings, probe->handler);
+    if (status == 0)
+        probe->delivered = true; // the exchange's own reply will reach the handler
+    else
+        failProbe(probe, status);
+    return true;
+}
+
+// The report to a probe comes as a security error, then (or only) as the
+// message itself; whichever names the engine first goes on with the exchange.
 int onProbeReply(int operation, netsnmp_session *ss, int, netsnmp_pdu *pdu, void *magic)
 {
     auto *probe = static_cast<Probe *>(magic);
     switch (operation) {
-    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE: {
-        QByteArray id;
-        if (ss->securityEngineIDLen > 0)
-            id = QByteArray(reinterpret_cast<const char *>(ss->securityEngineID), qsizetype(ss->securityEngineIDLen));
-        else if (pdu && pdu->securityEngineIDLen > 0)
-            id = QByteArray(reinterpret_cast<const char *>(pdu->securityEngineID), qsizetype(pdu->securityEngineIDLen));
-        clearSessionEngine(ss);
-        int status = QxNetSnmpStatus::UsmUnknownEngineId;
-        if (!id.isEmpty() && globalSession()) {
-            globalSession()->setEngineId(probe->target.agentKey(), id);
-            probe->target.engineId = id;
-            status = tryRegisterUser(probe->target);
-            if (status == 0) {
-                status = QxSNMPTransport::send(probe->target, probe->command, probe->bindings, probe->handler);
-                probe->delivered = status == 0;
-            }
-        }
-        failProbe(probe, status);
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        if (probe->engineFound)
+            clearSessionEngine(ss); // learnt again from the same report
+        else if (!continueAfterProbe(probe, ss, pdu))
+            failProbe(probe, QxNetSnmpStatus::UsmUnknownEngineId);
+        if (operation == NETSNMP_CALLBACK_OP_SEC_ERROR)
+            return 1; // the library calls back again for this request: the record stays
         break;
-    }
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
         failProbe(probe, QxNetSnmpStatus::Timeout);
         break;
     case NETSNMP_CALLBACK_OP_DISCONNECT:
         failProbe(probe, QxNetSnmpStatus::SessionClosed);
         break;
-    case NETSNMP_CALLBACK_OP_SEC_ERROR:
-        // The library may still call back for this request (see deliver()).
-        failProbe(probe, QxNetSnmpStatus::UsmUnknownEngineId);
-        return 1;
     default:
         return 1;
     }
