@@ -7,7 +7,7 @@
 QxSNMPEventPump::QxSNMPEventPump(QxSNMPSession &session, QObject *parent) : QObject(parent), m_session(session)
 {
     m_timer.setInterval(IntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &QxSNMPEventPump::pump);
+    connect(&m_timer, &QTimer::timeout, this, &QxSNMPEventPump::tick);
     const int fd = m_session.socketDescriptor();
     if (fd >= 0) {
         m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
@@ -40,6 +40,14 @@ void QxSNMPEventPump::wake()
         m_timer.start();
 }
 
+void QxSNMPEventPump::tick()
+{
+    pump();
+    // Checked on the timer's own ticks only, not on every reply the socket brings.
+    if (!m_running && !m_session.hasPendingRequests())
+        m_timer.stop();
+}
+
 void QxSNMPEventPump::pump()
 {
     if (m_running) {
@@ -57,8 +65,6 @@ void QxSNMPEventPump::pump()
     // Nothing is switched off around the library call in the common case: each
     // switch costs a round of the GUI event loop's bookkeeping, once per reply.
     m_session.processPendingEvents();
-    if (!m_session.hasPendingRequests())
-        m_timer.stop();
     if (m_notifierParked) {
         m_notifierParked = false;
         if (m_enabled && m_notifier)

@@ -32,6 +32,9 @@ public:
     void pump();
 
 private:
+    // A timer tick: a pump round, and the timer stops when nothing is in flight.
+    void tick();
+
     QxSNMPSession &m_session;
     QTimer m_timer;
     QSocketNotifier *m_notifier = nullptr;

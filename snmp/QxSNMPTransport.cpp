@@ -17,6 +17,7 @@
 #include <netdb.h>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -565,6 +566,22 @@ int onProbeReply(int operation, netsnmp_session *ss, int, netsnmp_pdu *pdu, void
     return 1;
 }
 
+// Sends a PDU with the record its callback gets; once sent, the record belongs
+// to the library until the callback's last call. Returns the library status.
+template <typename Record>
+int handOver(void *h, netsnmp_pdu *pdu, netsnmp_callback callback, std::unique_ptr<Record> record)
+{
+    if (snmp_sess_async_send(h, pdu, callback, record.get()) == 0) {
+        snmp_free_pdu(pdu);
+        return lastError();
+    }
+    record.release();
+    // Time-outs and retransmissions need the pump's timer from now on.
+    if (QxSNMPEventPump *pump = SnmpEventProcessor())
+        pump->wake();
+    return 0;
+}
+
 } // namespace
 
 QString QxSNMPTarget::agentKey() const
@@ -665,27 +682,12 @@ int QxSNMPTransport::send(const QxSNMPTarget &target, Command command, const QLi
                           ReplyHandler handler)
 {
     void *h = handle();
-    if (target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty()) {
-        netsnmp_pdu *probe = probePdu(target);
-        auto *record = new Probe{target, command, bindings, std::move(handler)};
-        if (snmp_sess_async_send(h, probe, onProbeReply, record) == 0) {
-            snmp_free_pdu(probe);
-            delete record;
-            return lastError();
-        }
-        if (QxSNMPEventPump *pump = SnmpEventProcessor())
-            pump->wake();
-        return 0;
-    }
+    if (target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty())
+        return handOver(h, probePdu(target), onProbeReply,
+                        std::make_unique<Probe>(Probe{target, command, bindings, std::move(handler)}));
     netsnmp_pdu *pdu = buildPdu(target, command, bindings);
     applyTimeouts(target);
-    auto *pending = new Pending{std::move(handler), target.address, target.port, target.agentKey(), 0};
-    if (snmp_sess_async_send(h, pdu, onReply, pending) == 0) {
-        snmp_free_pdu(pdu);
-        delete pending;
-        return lastError();
-    }
-    if (QxSNMPEventPump *pump = SnmpEventProcessor())
-        pump->wake();
-    return 0;
+    return handOver(h, pdu, onReply,
+                    std::make_unique<Pending>(Pending{std::move(handler), target.address, target.port,
+                                                      target.agentKey(), 0}));
 }
