@@ -7,12 +7,12 @@
 
 #include "bench/BenchSupport.h"
 
+#include "app/CliCommandFinder.h"
 #include "app/GenericCommand.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/Guiconfigform.h"
 #include "snmp/QxSNMPException.h"
-#include "tables/CommandCatalogue.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,16 +38,10 @@ struct Command
 std::vector<Command> genericCommands()
 {
     std::vector<Command> commands;
-    for (const CommandGroup *group : CommandCatalogue::groups()) {
-        QStringList path{QString::fromLatin1(group->topMenu)};
-        for (const CommandRecord *r = group->records; r->caption; ++r) {
-            path.resize(std::min<qsizetype>(r->depth + 1, path.size()));
-            if (r->shape == CommandShape::Menu)
-                path.append(QString::fromLatin1(r->caption));
-            if (r->shape == CommandShape::Editor || r->shape == CommandShape::Table)
-                commands.push_back({(path + QStringList{QString::fromLatin1(r->caption)}).join(" > "), r});
-        }
-    }
+    const CliCommandFinder finder;
+    for (const CliCommandFinder::Command &c : finder.commands())
+        if (c.record->shape == CommandShape::Editor || c.record->shape == CommandShape::Table)
+            commands.push_back({c.path, c.record});
     return commands;
 }
 

@@ -4,6 +4,8 @@
 #include "common/TestAgents.h"
 
 #include "app/GenericCommand.h"
+#include "app/ModuleFolder.h"
+#include "common/PlacedRecords.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -29,16 +31,9 @@ struct GenericCase
 std::vector<GenericCase> genericCommands()
 {
     std::vector<GenericCase> cases;
-    for (const CommandGroup *group : CommandCatalogue::groups()) {
-        QStringList path{QString::fromLatin1(group->topMenu)};
-        for (const CommandRecord *r = group->records; r->caption; ++r) {
-            path.resize(std::min<qsizetype>(r->depth + 1, path.size()));
-            if (r->shape == CommandShape::Menu)
-                path.append(QString::fromLatin1(r->caption));
-            if (r->shape == CommandShape::Editor || r->shape == CommandShape::Table)
-                cases.push_back({(path + QStringList{QString::fromLatin1(r->caption)}).join(" > "), r});
-        }
-    }
+    for (const PlacedRecords::Placed &p : PlacedRecords::place(CommandCatalogue::groups()))
+        if (p.record->shape == CommandShape::Editor || p.record->shape == CommandShape::Table)
+            cases.push_back({p.path.join(" > "), p.record});
     return cases;
 }
 
@@ -49,9 +44,7 @@ protected:
     {
         ASSERT_GT(simulatorPort(), 0);
         dir = std::make_unique<QTemporaryDir>();
-        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir->path().toLocal8Bit() + "/\n");
-        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
-                                   + "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        ASSERT_TRUE(ModuleFolder::pointAt(dir->path(), simulatorPort(), 0));
         registry = std::make_unique<RegistryStore>(dir->filePath("registry.ini"));
         mainForm = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *registry,
                                                nullptr, dir->path());
@@ -61,12 +54,6 @@ protected:
         mainForm.reset();
         registry.reset();
         dir.reset();
-    }
-    static void write(const QString &name, const QByteArray &content)
-    {
-        QFile f(dir->filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
     }
 
     static inline std::unique_ptr<QTemporaryDir> dir;

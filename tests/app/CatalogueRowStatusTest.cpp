@@ -4,6 +4,8 @@
 #include "snmp/PrivateSimulator.h"
 
 #include "app/GenericCommand.h"
+#include "app/ModuleFolder.h"
+#include "common/PlacedRecords.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxListView.h"
@@ -39,19 +41,13 @@ struct Command
     const CommandRecord *record;
 };
 
+// Every menu item that is no submenu, with its menu path.
 std::vector<Command> commands()
 {
     std::vector<Command> found;
-    for (const CommandGroup *group : CommandCatalogue::groups()) {
-        QStringList path{QString::fromLatin1(group->topMenu)};
-        for (const CommandRecord *r = group->records; r->caption; ++r) {
-            path.resize(std::min<qsizetype>(r->depth + 1, path.size()));
-            if (r->shape == CommandShape::Menu)
-                path.append(QString::fromLatin1(r->caption));
-            else
-                found.push_back({(path + QStringList{QString::fromLatin1(r->caption)}).join(" > "), r});
-        }
-    }
+    for (const PlacedRecords::Placed &p : PlacedRecords::place(CommandCatalogue::groups()))
+        if (p.record->shape != CommandShape::Menu)
+            found.push_back({p.path.join(" > "), p.record});
     return found;
 }
 
@@ -74,9 +70,7 @@ protected:
         savedDevice = defaultDevice;
         savedSecurity = defaultSecurity;
         savedScope = defaultScope;
-        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.path().toLocal8Bit() + "/\n");
-        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port())
-                                   + "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), sim.port(), 0));
         registry = std::make_unique<RegistryStore>(dir.filePath("registry.ini"));
         mainForm = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *registry,
                                                nullptr, dir.path());
@@ -92,13 +86,6 @@ protected:
             defaultScope = savedScope;
         }
     }
-    void write(const QString &name, const QByteArray &content)
-    {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
-
     // The instances of every row the table holds now.
     static QSet<QString> rowsOf(const CommandRecord &record)
     {

@@ -1,6 +1,7 @@
 // The main window's first activation embeds the live front panel.
 #include "common/TestAgents.h"
 #include "common/TestSupport.h"
+#include "app/ModuleFolder.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Leds.h"
@@ -29,16 +30,7 @@ protected:
     void SetUp() override
     {
         ASSERT_GT(simulatorPort(), 0);
-        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.path().toLocal8Bit() + "/\n");
-        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
-                                   + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
-    }
-
-    void write(const QString &name, const QByteArray &content)
-    {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), simulatorPort(), 1));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "common/TestAgents.h"
+#include "app/ModuleFolder.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "snmp/QxSNMPException.h"
@@ -52,16 +53,12 @@ protected:
     void SetUp() override
     {
         ASSERT_GT(simulatorPort(), 0);
-        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.path().toLocal8Bit() + "/\n");
-        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
-                                   + "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), simulatorPort(), 0));
     }
 
     void write(const QString &name, const QByteArray &content)
     {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        ASSERT_TRUE(ModuleFolder::writeFile(dir.filePath(name), content));
     }
 };
 
@@ -198,8 +195,7 @@ TEST_F(TMainFormTest, RmonViewersAreGreyedWhileTheSwitchHasRmonDisabled)
 {
     PrivateSimulator sim;
     ASSERT_TRUE(sim.running());
-    write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port())
-                               + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), sim.port(), 1));
     TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
     writeRmonState(sim.port(), "disabled");
     form.show();

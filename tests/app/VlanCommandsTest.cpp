@@ -2,6 +2,7 @@
 // captioned with the command's title and the address, which read the switch.
 #include "common/TestAgents.h"
 #include "app/MenuBuilder.h"
+#include "app/ModuleFolder.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "dialogs/switching/TDedicatedForm.h"
@@ -55,16 +56,7 @@ protected:
     {
         if (simulatorPort() == 0)
             GTEST_SKIP() << "the shared simulator is not running";
-        write("registry.ini", "[SOFTWARE\\Brannoc\\Stellan5.1\\MibFile]\nPath=" + dir.path().toLocal8Bit() + "/\n");
-        write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(simulatorPort())
-                                   + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
-    }
-
-    void write(const QString &name, const QByteArray &content)
-    {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), simulatorPort(), 1));
     }
 };
 

@@ -279,9 +279,7 @@ protected:
         if (!sim.running())
             GTEST_SKIP() << "the simulator is not built";
         initializeSession(counterDir.path());
-        defaultDevice.address = TestAgents::host;
-        defaultDevice.port = sim.port();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
+        sim.useAsDefaultAgent();
         panel = std::make_unique<TPanelNX2400PForm>(nullptr, &status);
         // Polls are driven by the test, one at a time.
         panel->ledRequest()->pollTimer().stop();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "SnmpdAgent.h"
+#include "common/TestAgents.h"
+#include "snmp/QxSNMPSession.h"
 
 #include <QFile>
 #include <QProcess>
@@ -54,6 +56,16 @@ public:
 
     bool running() const { return m_running; }
     quint16 port() const { return m_port; }
+
+    // Makes this simulator the agent that every request created from now on
+    // talks to, over SNMPv2c with the default communities.
+    void useAsDefaultAgent() const
+    {
+        defaultDevice.address = TestAgents::host;
+        defaultDevice.port = m_port;
+        defaultSecurity = QxSNMPSecurity();
+        defaultSecurity.version = QxSNMPSecurity::V2c;
+    }
 
 private:
     QProcess m_process;

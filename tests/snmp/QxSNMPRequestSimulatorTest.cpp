@@ -55,8 +55,7 @@ protected:
         if (!sim.running())
             GTEST_SKIP() << "the simulator is not built";
         initializeSession(counterDir.path());
-        defaultDevice.port = sim.port();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
+        sim.useAsDefaultAgent();
     }
 
     std::unique_ptr<QxSNMPRequest> request(const QxSNMPVarItem *items, quint8 kind, int keys = 0)

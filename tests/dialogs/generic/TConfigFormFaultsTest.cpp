@@ -106,10 +106,7 @@ protected:
         if (!sim.running())
             GTEST_SKIP() << "the simulator is not built";
         initializeSession(counterDir.path());
-        defaultDevice.address = TestAgents::host;
-        defaultDevice.port = sim.port();
-        defaultSecurity = QxSNMPSecurity();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
+        sim.useAsDefaultAgent();
     }
 
     // One fault setting, written with a request of its own.

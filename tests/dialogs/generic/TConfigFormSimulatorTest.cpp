@@ -122,10 +122,7 @@ protected:
         if (!sim.running())
             GTEST_SKIP() << "the simulator is not built";
         initializeSession(counterDir.path());
-        defaultDevice.address = TestAgents::host;
-        defaultDevice.port = sim.port();
-        defaultSecurity = QxSNMPSecurity();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
+        sim.useAsDefaultAgent();
     }
 
     // The second read: one instance straight from the simulator.
@@ -550,10 +547,7 @@ TEST(InterfaceWalkOnSlowAgent, EditDialogWaitsLongerThanASecondForASlowReply)
         GTEST_SKIP() << "the simulator is not built";
     QTemporaryDir counterDir;
     initializeSession(counterDir.path());
-    defaultDevice.address = TestAgents::host;
-    defaultDevice.port = sim.port();
-    defaultSecurity = QxSNMPSecurity();
-    defaultSecurity.version = QxSNMPSecurity::V2c;
+    sim.useAsDefaultAgent();
     {
         // Every reply of this simulator now takes 1.5 s.
         QxSNMPRequest r;
