@@ -256,8 +256,14 @@ private:
                     }
                 }
                 const char kind = indexKind(key);
-                table.index += (k ? " " : "") + std::to_string(column) + ":" + kind;
-                sample += (k ? "." : "") + sampleArcs(kind, k == 0, k == 0 && portLike(key.caption));
+                // Appended piece by piece: GCC 12 at -O3 warns falsely (restrict) on
+                // a chain of std::string operator+ that starts with a literal.
+                if (k)
+                    table.index += ' ';
+                table.index.append(std::to_string(column)).append(1, ':').append(1, kind);
+                if (k)
+                    sample += '.';
+                sample += sampleArcs(kind, k == 0, k == 0 && portLike(key.caption));
             }
             if (keyCount == 0) {
                 notes.push_back("left the table " + table.text + " of " + origin + " as it is: the catalogue names no key");
