@@ -1,10 +1,12 @@
 #include "tables/Layer2ManagementMenu.h"
 
 #include "tables/Layer2ManagementArrays.h"
+#include "tables/MenuRecords.h"
 
 namespace {
 
 using namespace Layer2Arrays;
+using namespace MenuRecords;
 
 // ---- input formats ------------------------------------------------------
 
@@ -35,30 +37,6 @@ const RowFormat kMldControlFormats[] = {
 const RowFormat kPoeSystemFormats[] = {{0, "%i{n37x370l3}"}, {-1, nullptr}};
 
 const RowFormat kPoePortFormats[] = {{4, "%i{n1000x16800l5}"}, {-1, nullptr}};
-
-// ---- record forms -------------------------------------------------------
-
-constexpr CommandRecord menu(int depth, const char *caption)
-{
-    return {.depth = depth, .caption = caption, .hidden = false, .shape = CommandShape::Menu};
-}
-
-constexpr CommandRecord separator(int depth, bool hidden = false)
-{
-    return {.depth = depth, .caption = "-", .hidden = hidden, .shape = CommandShape::Separator};
-}
-
-constexpr CommandRecord nothing(int depth, const char *caption)
-{
-    return {.depth = depth, .caption = caption, .hidden = true, .shape = CommandShape::Nothing};
-}
-
-constexpr CommandRecord dedicated(int depth, const char *caption, const char *dialogClass, const char *title,
-                                  const char *joiner)
-{
-    return {.depth = depth, .caption = caption, .hidden = false, .shape = CommandShape::Dedicated,
-            .title = title, .joiner = joiner, .target = dialogClass};
-}
 
 constexpr auto E = CommandShape::Editor;
 constexpr auto T = CommandShape::Table;

@@ -1,18 +1,17 @@
 #include "tables/Layer3ManagementMenu.h"
 
+#include "tables/MenuRecords.h"
+
 namespace {
+
+using namespace MenuRecords;
 
 // Routing is not managed through this module: the items stay in the menu,
 // which the main window keeps hidden as a whole, and run nothing.
-constexpr CommandRecord nothing(const char *caption)
-{
-    return {.depth = 0, .caption = caption, .hidden = true, .shape = CommandShape::Nothing};
-}
-
 const CommandRecord kRecords[] = {
-    nothing("IP Interface"),
-    nothing("Static Route"),
-    nothing("ARP Table"),
+    nothing(0, "IP Interface"),
+    nothing(0, "Static Route"),
+    nothing(0, "ARP Table"),
     {},
 };
 

@@ -15,9 +15,9 @@ constexpr CommandRecord menu(int depth, const char *caption, bool hidden = false
     return {.depth = depth, .caption = caption, .hidden = hidden, .shape = CommandShape::Menu};
 }
 
-constexpr CommandRecord separator(int depth)
+constexpr CommandRecord separator(int depth, bool hidden = false)
 {
-    return {.depth = depth, .caption = separatorCaption, .hidden = false, .shape = CommandShape::Separator};
+    return {.depth = depth, .caption = separatorCaption, .hidden = hidden, .shape = CommandShape::Separator};
 }
 
 // An item whose command does nothing; all of them are hidden menu entries.

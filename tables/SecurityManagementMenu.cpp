@@ -1,6 +1,7 @@
 #include "tables/SecurityManagementMenu.h"
 
 #include "tables/CommonOptions.h"
+#include "tables/MenuRecords.h"
 
 // Standard objects are taken from IEEE8021-PAE-MIB (1.0.8802.1.1.1) and
 // RADIUS-ACC-CLIENT-MIB (1.3.6.1.2.1.67.2.2); the vendor's RADIUS, AAC, SSH,
@@ -10,6 +11,7 @@ namespace {
 
 using namespace QxSyntax;
 using namespace QxAccess;
+using namespace MenuRecords;
 using CommonOptions::disabledEnabled;
 using CommonOptions::enabledDisabled;
 using CommonOptions::rowStatus;
@@ -412,28 +414,6 @@ const QxSNMPVarItem kDosControlTable[] = {
 };
 
 // ---- menu ---------------------------------------------------------------
-
-constexpr CommandRecord menu(int depth, const char *caption)
-{
-    return {.depth = depth, .caption = caption, .hidden = false, .shape = CommandShape::Menu};
-}
-
-constexpr CommandRecord separator(int depth)
-{
-    return {.depth = depth, .caption = "-", .hidden = false, .shape = CommandShape::Separator};
-}
-
-constexpr CommandRecord nothing(int depth, const char *caption, bool hidden)
-{
-    return {.depth = depth, .caption = caption, .hidden = hidden, .shape = CommandShape::Nothing};
-}
-
-constexpr CommandRecord dedicated(int depth, const char *caption, const char *dialogClass, const char *title,
-                                  const char *joiner)
-{
-    return {.depth = depth, .caption = caption, .hidden = false, .shape = CommandShape::Dedicated,
-            .title = title, .joiner = joiner, .target = dialogClass};
-}
 
 const CommandRecord kRecords[] = {
     {.depth = 0, .caption = "Authentication Mode settings", .hidden = false, .shape = CommandShape::Editor,
