@@ -1,5 +1,7 @@
 #include "binding/QxSNMPRequest2Controls.h"
 
+#include "binding/QxEventWait.h"
+#include "binding/QxStatusMemo.h"
 #include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxValueCodec.h"
@@ -10,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +55,22 @@ QxSNMPRequest2Controls::~QxSNMPRequest2Controls()
         return;
     }
     m_request.reset();
+}
+
+int QxSNMPRequest2Controls::waitLimitMs() const
+{
+    return std::max(0, m_request->timeout) * 10 * (std::max(0, m_request->retries) + 1) + 1000;
+}
+
+bool QxSNMPRequest2Controls::waitWhileBusy()
+{
+    return QxEventWait::whileHolds([this] { return m_busy; }, waitLimitMs());
+}
+
+void QxSNMPRequest2Controls::stopAndWait()
+{
+    m_request->setAlive(false);
+    waitWhileBusy();
 }
 
 void QxSNMPRequest2Controls::shutDown()
@@ -151,7 +170,7 @@ void QxSNMPRequest2Controls::showStatus(const QString &errorText)
     const QString line = QxMessageCatalogue::instance().expandStatus(m_templateIndex, errorText, varList().listName());
     switch (kind) {
     case StatusTarget::Memo:
-        static_cast<QPlainTextEdit *>(m_target.data())->appendPlainText(line);
+        QxStatusMemo::append(static_cast<QPlainTextEdit *>(m_target.data()), line);
         break;
     case StatusTarget::StatusBar:
         static_cast<QStatusBar *>(m_target.data())->showMessage(line);

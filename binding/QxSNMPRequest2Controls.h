@@ -76,6 +76,15 @@ public:
     // (when set) and the request's rowCondition (empty = true).
     bool rowAccepted();
 
+    // The longest one exchange can take: every try timing out, and a second more.
+    int waitLimitMs() const;
+    // Lets replies in while an operation is running, at most waitLimitMs();
+    // returns whether it is still running.
+    bool waitWhileBusy();
+    // The close sequence of a window: no new requests, and the running one
+    // waited for, so that no reply is left for a controller about to go.
+    void stopAndWait();
+
     void refresh();
     // Writes the writable variables. collect: take the values from the controls
     // first (collectValues hook). A failed write leaves the value texts as they

@@ -96,23 +96,15 @@ void TConfigForm::FormRefresh()
     }
 }
 
-int TConfigForm::closeWaitLimitMs(const QxSNMPRequest2Edits &controller)
-{
-    const QxSNMPRequest &request = controller.request();
-    return std::max(0, request.timeout) * 10 * (std::max(0, request.retries) + 1) + 1000;
-}
-
 void TConfigForm::closeControllers()
 {
     if (m_closing)
         return;
     m_closing = true;
     for (auto &controller : m_controllers) {
-        controller->request().setAlive(false);
         // A running walk stops at its next reply (or its time-out); no reply
         // may reach a destroyed controller.
-        QxSNMPRequest2Edits *c = controller.get();
-        TSNMPPanel::waitWhile([c] { return c->busy(); }, closeWaitLimitMs(*c));
+        controller->stopAndWait();
         controller.reset();
     }
     m_controllers.clear();

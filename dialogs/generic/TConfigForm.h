@@ -59,10 +59,6 @@ public:
     void setMessages(const TDialogMessages &messages);
     const TDialogMessages &messages() const { return m_messages; }
 
-    // Longest wait for one busy controller while closing: every try of one
-    // exchange timing out, and a little more.
-    static int closeWaitLimitMs(const QxSNMPRequest2Edits &controller);
-
 public slots:
     void done(int result) override;
 

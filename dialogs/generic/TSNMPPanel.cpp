@@ -6,9 +6,6 @@
 #include "snmp/QxSNMPException.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <QHBoxLayout>
 #include <QMainWindow>
 #include <QPushButton>
@@ -219,14 +216,3 @@ void TSNMPPanel::centreOnMainWindow(QWidget *window)
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-bool TSNMPPanel::waitWhile(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (condition() && clock.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    return condition();
-}

@@ -57,9 +57,6 @@ public:
 
     // Centres a window on the program's main window (or on its owner's window).
     static void centreOnMainWindow(QWidget *window);
-    // Lets replies and other non-input events in, 10 ms at a time, while the
-    // condition holds, for at most ms; returns whether it still holds.
-    static bool waitWhile(const std::function<bool()> &condition, int ms);
 
 public slots:
     virtual void RefreshBtnClick();

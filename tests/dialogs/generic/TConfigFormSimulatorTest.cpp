@@ -519,7 +519,7 @@ TEST_F(InterfaceWalk, EditDialogWaitsUntilTheRunningWalkHasEnded)
     TSNMPListViewPanel *page = build(form, c);
     // A slow exchange: the wait is bounded by every try timing out, not a fixed second.
     c->request().timeout = 300;
-    EXPECT_EQ(page->walkWaitLimitMs(), 300 * 10 * (c->request().retries + 1) + 1000);
+    EXPECT_EQ(c->waitLimitMs(), 300 * 10 * (c->request().retries + 1) + 1000);
     page->RefreshBtnClick();
     ASSERT_TRUE(c->busy());
     bool busyInDialog = true;
