@@ -57,8 +57,14 @@ QString CliAssignments::checkedValue(const CommandRecord &record, const QxSNMPVa
     }
 
     const QString format = formatOf(record, position);
-    if (format.isEmpty())
-        return text;
+    if (format.isEmpty()) {
+        // A number row without a format of its own takes whole numbers of its type only.
+        QString sent = text;
+        const QxEditFormat::ExitOutcome number = QxEditFormat::checkWholeNumber(text, v.syntax, &sent);
+        if (number.result == QxEditFormat::ExitOutcome::Fail)
+            throw QxSNMPException(number.code, number.message);
+        return sent;
+    }
     const QxEditFormat constraint = QxEditFormat::parse(format);
     const QxEditFormat::ChangeOutcome change = constraint.checkChange(text);
     if (change.refused || change.action == QxEditFormat::ChangeOutcome::Advance)

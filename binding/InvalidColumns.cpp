@@ -1,16 +1,20 @@
-#include "dialogs/switching/InvalidColumns.h"
+#include "binding/InvalidColumns.h"
 
 #include "snmp/QxSNMPVarList.h"
 
 InvalidColumns::InvalidColumns(QxSNMPVarList &list, const QList<int> &positions) : m_list(list)
 {
-    for (int position : positions) {
-        if (position < 0 || position >= list.count())
-            continue;
-        QxSNMPVariable &v = list.item(position);
-        m_saved << Saved{position, v.access};
-        v.setFlag(QxAccess::invalid, true);
-    }
+    for (int position : positions)
+        add(position);
+}
+
+void InvalidColumns::add(int position)
+{
+    if (position < 0 || position >= m_list.count())
+        return;
+    QxSNMPVariable &v = m_list.item(position);
+    m_saved << Saved{position, v.access};
+    v.setFlag(QxAccess::invalid, true);
 }
 
 InvalidColumns::~InvalidColumns()

@@ -17,14 +17,16 @@ class QxSNMPVarList;
 //
 // A synchronous apply that re-reads by itself would read without the marked
 // columns; apply without the re-read and read once the marks are gone.
-class InvalidColumns
+class InvalidColumns final
 {
 public:
-    InvalidColumns(QxSNMPVarList &list, const QList<int> &positions);
+    explicit InvalidColumns(QxSNMPVarList &list, const QList<int> &positions = {});
     ~InvalidColumns();
     InvalidColumns(const InvalidColumns &) = delete;
     InvalidColumns &operator=(const InvalidColumns &) = delete;
 
+    // Keeps one more variable out (positions outside the list are ignored).
+    void add(int position);
     // Gives the access back now (once).
     void restore();
 

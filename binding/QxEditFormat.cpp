@@ -2,6 +2,10 @@
 
 #include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPSyntax.h"
+#include "snmp/QxTimeTicks.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -433,4 +437,105 @@ QxEditFormat::ExitOutcome QxEditFormat::checkNumberList(const QString &text) con
         }
     }
     return passed();
+}
+
+namespace {
+
+struct WholeRange
+{
+    bool known = false;
+    bool isSigned = false;
+    qint64 minimum = 0;  // signed types
+    quint64 maximum = 0; // the largest magnitude on the positive side
+};
+
+WholeRange wholeRangeOf(quint32 syntax)
+{
+    using namespace QxSyntax;
+    switch (syntax) {
+    case integer:
+        return {true, true, -2147483648LL, 2147483647ULL};
+    case counter:
+    case guage:
+    case uinteger:
+    case timeticks:
+        return {true, false, 0, 4294967295ULL};
+    case counter64:
+        return {true, false, 0, std::numeric_limits<quint64>::max()};
+    case int8:
+        return {true, true, -128, 127};
+    case uint8:
+        return {true, false, 0, 255};
+    case int16:
+        return {true, true, -32768, 32767};
+    case uint16:
+        return {true, false, 0, 65535};
+    default:
+        return {};
+    }
+}
+
+// Digits only, after an optional sign where the type has one; nothing else.
+bool readWhole(const QString &text, const WholeRange &range, QString &normal)
+{
+    static const QRegularExpression whole(QStringLiteral("^([+-]?)([0-9]+)$"));
+    const QRegularExpressionMatch m = whole.match(text);
+    if (!m.hasMatch())
+        return false;
+    const bool negative = m.captured(1) == QLatin1String("-");
+    if (!m.captured(1).isEmpty() && !range.isSigned)
+        return false;
+    bool ok = false;
+    const quint64 magnitude = m.captured(2).toULongLong(&ok);
+    if (!ok)
+        return false;
+    if (negative) {
+        if (magnitude > quint64(-(range.minimum + 1)) + 1)
+            return false;
+    } else if (magnitude > range.maximum) {
+        return false;
+    }
+    normal = negative && magnitude != 0 ? QLatin1Char('-') + QString::number(magnitude) : QString::number(magnitude);
+    return true;
+}
+
+// The time-ticks text exactly as reads show it ("2 days, 3:04:05.06").
+bool readTimeTicksText(const QString &text, QString &normal)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(?:([0-9]+) days?,? )?([0-9]+):([0-5]?[0-9]):([0-5]?[0-9])\\.([0-9]{1,2})$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch() || m.captured(2).size() > 10 || m.captured(1).size() > 10)
+        return false;
+    const quint64 ticks = QxTimeTicks::fromText(text);
+    if (ticks > 4294967295ULL)
+        return false;
+    normal = QxTimeTicks::toText(ticks);
+    return true;
+}
+
+} // namespace
+
+QxEditFormat::ExitOutcome QxEditFormat::checkWholeNumber(const QString &text, quint32 syntax, QString *valueText)
+{
+    const WholeRange range = wholeRangeOf(syntax);
+    if (!range.known)
+        return ExitOutcome{};
+    const QString trimmed = text.trimmed();
+    QString normal;
+    bool ok = readWhole(trimmed, range, normal);
+    if (ok && syntax == QxSyntax::timeticks)
+        normal = QxTimeTicks::toText(normal.toULongLong());
+    else if (!ok && syntax == QxSyntax::timeticks)
+        ok = readTimeTicksText(trimmed, normal);
+    if (ok) {
+        if (valueText)
+            *valueText = normal;
+        return passed();
+    }
+    QString message = commonText(NumberRangeEntry);
+    message = QxMessageCatalogue::fill(message, QStringLiteral("[MIN]"),
+                                       range.isSigned ? QString::number(range.minimum) : QStringLiteral("0"));
+    message = QxMessageCatalogue::fill(message, QStringLiteral("[MAX]"), QString::number(range.maximum));
+    return failure(NumberRangeEntry, message);
 }

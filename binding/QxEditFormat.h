@@ -101,6 +101,16 @@ public:
 
     static bool isMarker(const QString &text);
 
+    // A value for a numeric syntax (integers, counters, gauge, time ticks,
+    // unsigned, and their 8- and 16-bit parts) where no format of its own
+    // checks it: a whole number in the range of the type, blanks around it
+    // ignored, a sign only where the type is signed; time ticks may also be
+    // written as the time-ticks text they are read as. Fails with the number
+    // message and the type's bounds; Skip for every other syntax. On Pass,
+    // valueText (when given) receives the text to send: the number without
+    // its blanks, time ticks as time-ticks text (a bare number would read as 0).
+    static ExitOutcome checkWholeNumber(const QString &text, quint32 syntax, QString *valueText = nullptr);
+
 private:
     QxEditFormat() = default;
 

@@ -1,6 +1,9 @@
 #include "dialogs/generic/TEditsPanel.h"
 
+#include "binding/InvalidColumns.h"
+#include "binding/QxEditFormat.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/SynchronousMode.h"
 #include "dialogs/generic/TCtrlBtnPanel.h"
 #include "dialogs/generic/TPanelUsageError.h"
 #include "dialogs/generic/TPortListForm.h"
@@ -31,34 +34,6 @@ constexpr int kWarningLeft = 20;
 constexpr int kWarningRise = 15;
 
 const char kRowTag[] = "tag";
-
-// Puts back the access marks and the controller's mode that a write changed,
-// whatever way the write ends.
-class WriteState
-{
-public:
-    explicit WriteState(QxSNMPRequest2Edits &controller) : m_controller(controller), m_async(controller.asynchronous())
-    {
-        const QxSNMPVarList &list = controller.varList();
-        for (int i = 0; i < list.count(); ++i)
-            m_access.push_back(list.item(i).access);
-        controller.setAsynchronous(false);
-    }
-    ~WriteState()
-    {
-        QxSNMPVarList &list = m_controller.varList();
-        for (int i = 0; i < list.count() && i < int(m_access.size()); ++i)
-            list.item(i).access = m_access[size_t(i)];
-        m_controller.setAsynchronous(m_async);
-    }
-    WriteState(const WriteState &) = delete;
-    WriteState &operator=(const WriteState &) = delete;
-
-private:
-    QxSNMPRequest2Edits &m_controller;
-    bool m_async;
-    std::vector<quint32> m_access;
-};
 
 QString errorText(const std::exception &e)
 {
@@ -464,43 +439,68 @@ TEditsPanel::WriteResult TEditsPanel::writeTicked(bool refreshAfterWrite)
     if (!m_controller)
         return WriteResult::Failed;
     QxSNMPRequest2Edits &controller = *m_controller;
+    // The marks of the rows left out are cleared only once the exchange is over.
+    const SynchronousMode synchronous(controller);
     bool empty = false;
-    bool written = false;
+    QString refused;
     {
-        const WriteState state(controller);
+        InvalidColumns notTicked(controller.varList());
         try {
             controller.collectValues();
             QxSNMPVarList &list = controller.varList();
             for (int i = 0; i < list.count() && i < rowCount(); ++i) {
-                QxSNMPVariable &v = list.item(i);
                 if (!isTicked(i))
-                    v.setFlag(QxAccess::invalid, true);
-                else if (!v.has(QxAccess::invalid) && valueText(i).isEmpty())
+                    notTicked.add(i);
+                else if (!list.item(i).has(QxAccess::invalid) && valueText(i).isEmpty())
                     empty = true;
             }
-            if (!empty) {
+            if (!empty)
+                refused = refusedNumber();
+            if (!empty && refused.isEmpty())
                 // The re-read of a table waits until the marks are gone, or the
                 // columns kept out of the write would be missing from it.
                 controller.apply(false, false);
-                written = true;
-            }
         } catch (const std::exception &e) {
             controller.showStatus(errorText(e));
             return WriteResult::Failed;
         }
     }
-    if (written) {
-        if (refreshAfterWrite && controller.varList().isTableKind()) {
-            try {
-                controller.refresh();
-            } catch (const std::exception &e) {
-                controller.showStatus(errorText(e));
-            }
-        }
-        return WriteResult::Written;
+    if (empty) {
+        m_messages.warn(window(), QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
+        return WriteResult::NotSent;
     }
-    m_messages.warn(window(), QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
-    return WriteResult::EmptyItems;
+    if (!refused.isEmpty()) {
+        m_messages.inform(window(), refused);
+        return WriteResult::NotSent;
+    }
+    if (refreshAfterWrite && controller.varList().isTableKind()) {
+        try {
+            controller.refresh();
+        } catch (const std::exception &e) {
+            controller.showStatus(errorText(e));
+        }
+    }
+    return WriteResult::Written;
+}
+
+QString TEditsPanel::refusedNumber()
+{
+    QxSNMPVarList &list = m_controller->varList();
+    for (int i = 0; i < list.count() && i < rowCount(); ++i) {
+        QxSNMPVariable &v = list.item(i);
+        const Row &r = m_rows[size_t(i)];
+        // Drop-down rows offer only their choices; a row with a format of its
+        // own was checked by it as the user left the edit.
+        if (!isTicked(i) || v.optionList || r.kind != WritableEdit || r.format != QLatin1String("%s"))
+            continue;
+        QString sent;
+        const QxEditFormat::ExitOutcome outcome = QxEditFormat::checkWholeNumber(valueText(i), v.syntax, &sent);
+        if (outcome.result == QxEditFormat::ExitOutcome::Fail)
+            return outcome.message;
+        if (outcome.result == QxEditFormat::ExitOutcome::Pass)
+            v.valueText = sent;
+    }
+    return QString();
 }
 
 // ---------------------------------------------------------------- formats and port lists

@@ -46,7 +46,9 @@ public:
         int portCount = 0;
     };
 
-    enum class WriteResult { Written, Failed, EmptyItems };
+    // NotSent: an item was empty or refused its check; nothing went out and
+    // what the user typed is as it was.
+    enum class WriteResult { Written, Failed, NotSent };
 
     static constexpr int DefaultValueWidth = 121;
     static constexpr int CheckBoxWidth = 20;
@@ -126,6 +128,10 @@ protected:
 
 private:
     bool validIndex(int i);
+    // The number message of the first ticked number row without a format of
+    // its own whose text is no whole number of its type; empty when none.
+    // Texts that pass go into the value texts as they are sent.
+    QString refusedNumber();
     void setRowColours(const Row &r, bool enabled);
     bool checkBoxActive(const Row &r) const;
 

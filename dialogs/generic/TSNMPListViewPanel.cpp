@@ -1,7 +1,9 @@
 #include "dialogs/generic/TSNMPListViewPanel.h"
 
+#include "binding/InvalidColumns.h"
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/SynchronousMode.h"
 #include "dialogs/generic/TCtrlBtnPanel.h"
 #include "dialogs/generic/TEditsPanel.h"
 #include "dialogs/generic/TListViewPanel.h"
@@ -177,14 +179,6 @@ bool TSNMPListViewPanel::rowSelected() const
     return !m_listViewPanel->listView()->selectedItems().isEmpty();
 }
 
-int TSNMPListViewPanel::walkWaitLimitMs() const
-{
-    if (!controller())
-        return 0;
-    const QxSNMPRequest &request = controller()->request();
-    return std::max(0, request.timeout) * 10 * (std::max(0, request.retries) + 1) + 1000;
-}
-
 // ---------------------------------------------------------------- list events
 
 void TSNMPListViewPanel::LVClick()
@@ -230,7 +224,7 @@ TSNMPPanel *TSNMPListViewPanel::dialogPanel(QDialog &dialog)
     TCtrlBtnPanel *bar = panel->ctrlBtnPanel();
     connect(bar->setCheckedButton(), &QPushButton::clicked, &dialog, [edits, &dialog] {
         // The page re-reads the table once the dialog has closed.
-        if (edits->writeTicked(false) != TEditsPanel::WriteResult::EmptyItems)
+        if (edits->writeTicked(false) != TEditsPanel::WriteResult::NotSent)
             dialog.accept();
     });
     connect(bar->checkAllButton(), &QPushButton::clicked, edits, &TEditsPanel::checkAll);
@@ -317,7 +311,7 @@ void TSNMPListViewPanel::runEditDialog()
         // its next reply and wait until it has ended (at most every try of one
         // exchange timing out).
         c->request().setAlive(false);
-        waitWhile([c] { return c->busy(); }, walkWaitLimitMs());
+        c->waitWhileBusy();
         c->request().setAlive(true);
     }
 
@@ -363,32 +357,25 @@ void TSNMPListViewPanel::DeleteBtnClick()
         return;
     if (!messages().confirm(window(), QStringLiteral("Delete"), QStringLiteral("Are you sure to delete ?")))
         return;
-    const bool async = c->asynchronous();
-    c->setAsynchronous(false);
-    QxSNMPVarList &list = c->varList();
-    std::vector<quint32> access;
-    for (int i = 0; i < list.count(); ++i)
-        access.push_back(list.item(i).access);
-    const int statusRow = m_listViewPanel->deleteStatusColumn();
-    const int keys = list.isTableKind() ? list.keyCount() : 0;
-    for (int i = 0; i < list.count(); ++i)
-        if (i >= keys && i != statusRow)
-            list.item(i).setFlag(QxAccess::invalid, true);
-    try {
-        c->collectValues();
-        if (statusRow >= 0 && statusRow < list.count())
-            list.item(statusRow).valueText = m_listViewPanel->deleteStatusText();
-        c->apply(false, false);
-    } catch (const std::exception &e) {
-        c->showStatus(errorText(e));
+    // The delete and the re-read after it run synchronously, whatever the page's mode.
+    const SynchronousMode synchronous(*c);
+    {
+        // The one write sets the status column of the selected row alone.
+        QxSNMPVarList &list = c->varList();
+        InvalidColumns onlyTheStatus(list);
+        const int statusRow = m_listViewPanel->deleteStatusColumn();
+        const int keys = list.isTableKind() ? list.keyCount() : 0;
+        for (int i = keys; i < list.count(); ++i)
+            if (i != statusRow)
+                onlyTheStatus.add(i);
+        try {
+            c->collectValues();
+            if (statusRow >= 0 && statusRow < list.count())
+                list.item(statusRow).valueText = m_listViewPanel->deleteStatusText();
+            c->apply(false, false);
+        } catch (const std::exception &e) {
+            c->showStatus(errorText(e));
+        }
     }
-    for (int i = 0; i < list.count() && i < int(access.size()); ++i)
-        list.item(i).access = access[size_t(i)];
-    try {
-        RefreshBtnClick();
-    } catch (...) {
-        c->setAsynchronous(async);
-        throw;
-    }
-    c->setAsynchronous(async);
+    RefreshBtnClick();
 }

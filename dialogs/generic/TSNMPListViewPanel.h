@@ -42,9 +42,6 @@ public:
 
     void setMessages(const TDialogMessages &messages) override;
 
-    // The longest the edit dialog waits for a running walk to end: every try of
-    // one exchange timing out, and a little more.
-    int walkWaitLimitMs() const;
 
 public slots:
     void RefreshBtnClick() override;

@@ -1,5 +1,5 @@
 // Columns kept out of one write get their access back in every case.
-#include "dialogs/switching/InvalidColumns.h"
+#include "binding/InvalidColumns.h"
 #include "snmp/QxSNMPVarList.h"
 
 #include <gtest/gtest.h>
