@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +31,6 @@ constexpr int kBadSyntax = -517;        // the variable's syntax does not suit t
 constexpr int kNoOptionList = -520;
 constexpr int kBadControl = -521;
 constexpr int kTooFewControls = -522;
-constexpr int kColumnPadding = 16;
 
 bool isBooleanSyntax(quint32 syntax)
 {
@@ -575,8 +573,10 @@ void QxSNMPRequest2Edits::bindListView(QTreeWidget *listView, bool enableOnSelec
     m_listConnections.clear();
     m_listView = listView;
     m_enableOnSelect = enableOnSelect;
+    m_columnFitter.reset();
     if (!listView)
         return;
+    m_columnFitter = std::make_unique<QxColumnFitter>(listView);
     QxListView::makeReportStyle(listView);
     if (auto *ours = qobject_cast<QxListView *>(listView))
         ours->setGridLines(true);
@@ -608,9 +608,7 @@ void QxSNMPRequest2Edits::buildColumns()
     lv->clear();
     lv->setColumnCount(int(columns.size()));
     lv->setHeaderLabels(captions);
-    const QFontMetrics metrics(lv->header()->font());
-    for (int c = 0; c < columns.size(); ++c)
-        lv->setColumnWidth(c, c < hidden ? 0 : metrics.horizontalAdvance(captions.at(c)) + kColumnPadding);
+    m_columnFitter->reset(hidden);
 }
 
 void QxSNMPRequest2Edits::addListRow()
@@ -642,7 +640,12 @@ void QxSNMPRequest2Edits::showPendingRows()
     for (auto &row : m_pendingRows)
         rows << row.release();
     m_pendingRows.clear();
+    const bool first = m_listView->topLevelItemCount() == 0;
     m_listView->addTopLevelItems(rows);
+    // The first rows of a walk show what the columns hold; the walk's end fits
+    // them once more.
+    if (first && m_columnFitter)
+        m_columnFitter->fit();
 }
 
 void QxSNMPRequest2Edits::copySelectedRow()
@@ -741,12 +744,16 @@ void QxSNMPRequest2Edits::collectValues()
 void QxSNMPRequest2Edits::readFailed(const QxSNMPError &error)
 {
     showPendingRows();
+    if (m_columnFitter)
+        m_columnFitter->fit();
     QxSNMPRequest2Controls::readFailed(error);
 }
 
 void QxSNMPRequest2Edits::afterRead()
 {
     showPendingRows();
+    if (m_columnFitter)
+        m_columnFitter->fit();
     if (m_listView && m_enableOnSelect && varList().itemType() == MVT_FMV)
         enableControls(false);
 }

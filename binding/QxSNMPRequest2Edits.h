@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binding/QxColumnFitter.h"
 #include "binding/QxEditConstraint.h"
 #include "binding/QxSNMPRequest2Controls.h"
 
@@ -135,6 +136,7 @@ private:
     // costs, since the view lays out all its rows whenever rows are added.
     qint64 m_showRowsEveryMs = 25;
     QList<QMetaObject::Connection> m_listConnections;
+    std::unique_ptr<QxColumnFitter> m_columnFitter;
     bool m_enableOnSelect = true;
     // Variable position of each list-view column, fixed when the columns were
     // laid out for the rows now shown (marks set for one write do not move them).
