@@ -47,6 +47,10 @@ struct QxEditConstraint::Record
     Handler changeHandler;
     Handler exitHandler;
     QMetaObject::Connection editedConnection;
+    QMetaObject::Connection changedConnection;
+    // Set while the edit reports a change the user made (textEdited comes
+    // before textChanged); every other change of the text is the program's.
+    bool userChange = false;
     QMetaObject::Connection destroyedConnection;
     // What registration changed on the edit, to be put back on removal.
     QPointer<const QValidator> previousValidator;
@@ -89,8 +93,22 @@ void QxEditConstraint::registerEdit(const QString &formatText, QLineEdit *edit)
     record->validator->setChained(edit->validator());
     edit->setValidator(record->validator.get());
 
-    record->editedConnection =
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] { textEdited(edit); });
+    record->editedConnection = connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+        if (Record *r = find(edit))
+            r->userChange = true;
+        textEdited(edit);
+    });
+    // A text the program sets or clears is the one a failed check comes back
+    // to, not whatever the user had typed before it.
+    record->changedConnection = connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString &text) {
+        Record *r = find(edit);
+        if (!r)
+            return;
+        if (r->userChange)
+            r->userChange = false;
+        else
+            r->lastAccepted = text;
+    });
     const QObject *key = edit;
     record->destroyedConnection =
         connect(edit, &QObject::destroyed, this, [this, key] { m_records.erase(key); });
@@ -129,6 +147,7 @@ void QxEditConstraint::removeAll()
 void QxEditConstraint::detach(Record &record)
 {
     disconnect(record.editedConnection);
+    disconnect(record.changedConnection);
     disconnect(record.destroyedConnection);
     QLineEdit *edit = record.edit;
     if (!edit)

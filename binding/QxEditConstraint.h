@@ -23,7 +23,9 @@ class QLineEdit;
 //
 // Only what the user types, pastes or deletes is filtered and cut to the length
 // (QxEditValidator); a value the program puts into the edit is shown as it is,
-// never shortened, and never moves the focus.
+// never shortened, and never moves the focus. A text the program sets or clears
+// becomes the edit's last accepted text: a failed check later brings back what
+// the program showed, never a value from before it.
 class QxEditConstraint : public QObject
 {
     Q_OBJECT

@@ -231,7 +231,7 @@ TEST_F(EditConstraintTest, TwoFailingEditsDoNotHandTheFocusBackAndForth)
     EXPECT_EQ(QApplication::focusWidget(), edits[0]);
 }
 
-TEST_F(EditConstraintTest, ReadValuesAreNeitherFilteredNorChecked)
+TEST_F(EditConstraintTest, ReadValuesAreNeitherFilteredNorCheckedButAccepted)
 {
     constraint->registerEdit(QStringLiteral("%i{n0x65535l5a}"), edits[0]);
     // Longer than the length, and shown in full.
@@ -246,8 +246,24 @@ TEST_F(EditConstraintTest, ReadValuesAreNeitherFilteredNorChecked)
     edits[0]->setText(QStringLiteral("12345"));
     EXPECT_EQ(QApplication::focusWidget(), edits[0]);
     EXPECT_EQ(beeps, 0);
-    // And it is not an accepted text until it has passed the exit check.
-    EXPECT_EQ(constraint->lastAccepted(edits[0]), QString());
+    // What the program shows is what a failed check comes back to.
+    EXPECT_EQ(constraint->lastAccepted(edits[0]), QStringLiteral("12345"));
+}
+
+TEST_F(EditConstraintTest, AFailedCheckAfterTheProgramClearedTheEditBringsNoOldValueBack)
+{
+    constraint->registerEdit(QStringLiteral("%i{n1x4094l4}"), edits[0]);
+    focus(edits[0]);
+    type(QStringLiteral("10"));
+    focus(edits[1]);
+    ASSERT_EQ(constraint->lastAccepted(edits[0]), QStringLiteral("10"));
+    // The row is gone and the dialog clears its editor; then the user mistypes.
+    edits[0]->clear();
+    focus(edits[0]);
+    type(QStringLiteral("5000"));
+    focus(edits[1]);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(edits[0]->text(), QString());
 }
 
 TEST_F(EditConstraintTest, SwitchingWindowsIsNotLeavingTheEdit)
