@@ -3,6 +3,7 @@
 #include "binding/QxLedShape.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "binding/QxSNMPRequest2Leds.h"
+#include "binding/QxStatusMemo.h"
 #include "device/TPanelLedColorMaps.h"
 #include "device/TPanelModeButton.h"
 #include "device/TPanelNX2400PArtwork.h"
@@ -177,7 +178,7 @@ void TPanelNX2400PForm::createLedRequest()
 
 void TPanelNX2400PForm::note(const QString &text)
 {
-    Memo1->appendPlainText(text);
+    QxStatusMemo::append(Memo1, text);
 }
 
 void TPanelNX2400PForm::readPoeMode()
