@@ -128,7 +128,13 @@ void CliCommandRunner::set(const CliCommandFinder::Command &command, const std::
     const CommandRecord &record = generic(command);
     std::unique_ptr<QxSNMPRequest> request = requestFor(record);
     QxSNMPVarList &list = request->varList();
-    if (list.isTableKind()) {
+    if (list.isTableKind() && list.keyCount() == 0) {
+        // A table without key columns is edited as one row, the one a read finds.
+        if (row)
+            throw CliError(QStringLiteral("\"%1\" is edited as the one row it has: leave --row out").arg(command.path));
+        if (!request->readRow(true))
+            throw CliError(QStringLiteral("\"%1\" has no row to write").arg(command.path), CliError::RefusedStatus);
+    } else if (list.isTableKind()) {
         if (record.editHidden)
             throw CliError(QStringLiteral("\"%1\" rows are only added and deleted").arg(command.path));
         if (!row)

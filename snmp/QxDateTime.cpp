@@ -99,7 +99,9 @@ QxDateTime QxDateTime::fromText(const QString &text)
 
 bool QxDateTime::setOctets(const QByteArray &o)
 {
-    if (o.size() < WireSize)
+    // DateAndTime is 8 octets without the offset from UTC, 11 with it; agents
+    // send both. Nine or ten octets are neither.
+    if (o.size() != LocalSize && o.size() < WireSize)
         return false;
     auto u = [&](int i) { return quint8(o[i]); };
     year = quint16(u(0) << 8 | u(1));
@@ -109,9 +111,10 @@ bool QxDateTime::setOctets(const QByteArray &o)
     minutes = u(5);
     seconds = u(6);
     deciSeconds = u(7);
-    direction = char(u(8));
-    utcHours = u(9);
-    utcMinutes = u(10);
+    const bool offset = o.size() >= WireSize;
+    direction = offset ? char(u(8)) : '+';
+    utcHours = offset ? u(9) : 0;
+    utcMinutes = offset ? u(10) : 0;
     return true;
 }
 

@@ -9,11 +9,14 @@ class QxDateTime
 {
 public:
     static constexpr int WireSize = 11;
+    // The form without the offset from UTC.
+    static constexpr int LocalSize = 8;
 
     // The current local date and time, deci-seconds 0, offset +0:0.
     QxDateTime();
     static QxDateTime fromText(const QString &text);
-    // Needs at least 11 octets; returns false (and leaves the value) otherwise.
+    // Takes 11 octets (more are ignored), or 8 without the offset (read as
+    // +0:0); returns false (and leaves the value) otherwise.
     bool setOctets(const QByteArray &octets);
     QByteArray toOctets() const;
     QString toText() const;

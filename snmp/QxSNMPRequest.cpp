@@ -125,7 +125,11 @@ QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode)
             b.oid = m_list.baseOid(i);
         } else {
             if (!rowIndexDone) {
-                rowIndex = encodeRowIndex();
+                // A table without key columns is edited as the one row its read
+                // found: a write goes to that row, never to the bare column.
+                rowIndex = m_list.keyCount() > 0 ? encodeRowIndex() : readRowInstance();
+                if (m_list.keyCount() <= 0 && rowIndex.isEmpty())
+                    QxSNMPException::raiseFramework(-514);
                 rowIndexDone = true;
             }
             b.oid = rowIndex.isEmpty() ? m_list.baseOid(i) : m_list.baseOid(i) + QLatin1Char('.') + rowIndex;
@@ -372,6 +376,17 @@ void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, c
     if (status != 0)
         QxSNMPException::raiseStatus(status);
     ++m_outstanding;
+}
+
+QString QxSNMPRequest::readRowInstance() const
+{
+    for (int i = 0; i < m_list.count(); ++i) {
+        const QString base = m_list.baseOid(i) + QLatin1Char('.');
+        const QString &instance = m_list.item(i).instanceOid;
+        if (m_list.isReadable(i) && instance.size() > base.size() && instance.startsWith(base))
+            return instance.mid(base.size());
+    }
+    return QString();
 }
 
 QString QxSNMPRequest::encodeRowIndex()

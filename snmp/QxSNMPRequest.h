@@ -69,6 +69,9 @@ public:
 
     // The instance of the current row from the key columns' value texts.
     QString encodeRowIndex();
+    // The row instance the last read of a table row returned (what follows a
+    // column's identifier), or empty before a row was read.
+    QString readRowInstance() const;
     // Stores the key columns' values from a row instance; raises -514 when the
     // instance runs out before the keys do.
     void decodeRowIndex(const QString &rowInstance);

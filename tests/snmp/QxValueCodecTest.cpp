@@ -78,6 +78,9 @@ TEST(QxValueCodecOctets, ShortFixedFormsReadAsNull)
     EXPECT_EQ(QxValueCodec::toText(octets("00000000000000"), double_), "(NULL)");
     EXPECT_EQ(QxValueCodec::toText(octets("000000000000f03f"), double_), "1");
     EXPECT_EQ(QxValueCodec::toText(octets("07d80c0f0a1e00002b08"), datetime), "(NULL)");
+    // DateAndTime without the offset from UTC, as ping and trace-route results send it.
+    EXPECT_EQ(QxValueCodec::toText(octets("07d80c0f0a1e0005"), datetime), "2008-12-15,10:30:0.5");
+    EXPECT_EQ(QxValueCodec::toText(octets("07d80c0f0a1e00"), datetime), "(NULL)");
     EXPECT_EQ(QxValueCodec::toText(octets("07d80c0f0a1e00002b0800"), datetime), "2008-12-15,10:30:0.0,+8:0");
     EXPECT_EQ(QxValueCodec::toText(octets("07d80c0f0a1e00002b0000"), datetime), "2008-12-15,10:30:0.0");
     EXPECT_EQ(QxValueCodec::toText(octets("0000"), bcdatetime), "(NULL)");
