@@ -1,6 +1,7 @@
 #include "device/TPortUitForm.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFile>
 #include <QLayout>
 #include <QScrollArea>
@@ -82,6 +83,8 @@ void TPortUitForm::AddUnit(const QString &caption, int portCount, int columns)
         box->setGeometry((i % columns) * f * kColumnChars + kLeftMargin, (i / columns) * height + kTopMargin,
                          int(text.size()) * f + 3 * f, height);
         box->setHidden(true);
+        box->installEventFilter(this);
+        applyReadOnly(box);
         m_checkBoxes << box;
     }
     area->resize(0, 0);
@@ -112,6 +115,36 @@ void TPortUitForm::ShowUnit(const QString &unitText, const QString &modelName)
         ++n;
     }
     area->resize(used.isEmpty() ? QSize(0, 0) : QSize(used.right() + kLeftMargin, used.bottom() + kTopMargin));
+}
+
+void TPortUitForm::setReadOnly(bool on)
+{
+    m_readOnly = on;
+    for (QCheckBox *box : m_checkBoxes)
+        applyReadOnly(box);
+}
+
+void TPortUitForm::applyReadOnly(QCheckBox *box) const
+{
+    // Not disabled: a disabled box greys out the very value it is there to show.
+    box->setFocusPolicy(m_readOnly ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+bool TPortUitForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_readOnly && qobject_cast<QCheckBox *>(watched)) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TPortUitForm::ClearAll()

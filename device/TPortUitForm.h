@@ -41,6 +41,11 @@ public:
     // Unchecks every box of every unit, hidden ones too.
     void ClearAll();
 
+    // A picker that shows a value it never writes: the boxes look as usual but
+    // neither clicks nor keys change them; only the program does.
+    void setReadOnly(bool on);
+    bool isReadOnly() const { return m_readOnly; }
+
     // Every check box of every unit in creation order: unit u owns the entries
     // (u - 1) * 64 ... (u - 1) * 64 + 63.
     const QList<QCheckBox *> &checkBoxes() const { return m_checkBoxes; }
@@ -59,9 +64,15 @@ public:
     // The picker every dialog of this module shows: unit 1 of an NX-2400P.
     static TPortUitForm *createUnit1(QWidget *container);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void applyReadOnly(QCheckBox *box) const;
+
     QTabWidget *m_unitPageControl;
     QList<QCheckBox *> m_checkBoxes;
     QList<QWidget *> m_pages;
     QList<QWidget *> m_boxAreas;
+    bool m_readOnly = false;
 };

@@ -1,8 +1,9 @@
 #include "dialogs/switching/TDedicatedForm.h"
 
+#include "binding/QxEventWait.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/QxStatusMemo.h"
 #include "device/TPortUitForm.h"
-#include "dialogs/generic/TSNMPPanel.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QAbstractItemModel>
@@ -14,19 +15,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <exception>
-
-namespace {
-
-// A request in progress ends at its reply or its last time-out.
-int closeWaitLimitMs(const QxSNMPRequest2Edits &binding)
-{
-    const QxSNMPRequest &request = binding.request();
-    return std::max(0, request.timeout) * 10 * (std::max(0, request.retries) + 1) + 1000;
-}
-
-} // namespace
 
 TDedicatedForm::TDedicatedForm(QWidget *parent, const QString &formCaption)
     : QDialog(parent)
@@ -76,26 +65,12 @@ void TDedicatedForm::closeBindings()
     m_closing = true;
     m_body->setEnabled(false);
     for (auto &binding : m_bindings) {
-        stopRequests(binding.get());
-        QxSNMPRequest2Edits *b = binding.get();
-        TSNMPPanel::waitWhile([b] { return b->busy(); }, closeWaitLimitMs(*b));
+        binding->stopAndWait();
         binding.reset();
     }
     m_bindings.clear();
     m_bindingsClosed = true;
     m_closing = false;
-}
-
-void TDedicatedForm::stopRequests(QxSNMPRequest2Edits *binding)
-{
-    if (binding)
-        binding->request().setAlive(false);
-}
-
-void TDedicatedForm::resumeRequests(QxSNMPRequest2Edits *binding)
-{
-    if (binding)
-        binding->request().setAlive(true);
 }
 
 QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxSNMPVarItem *items, quint8 kind, int keyCount,
@@ -138,7 +113,7 @@ bool TDedicatedForm::guarded(QxSNMPRequest2Edits *binding, const std::function<v
     if (binding && !m_bindingsClosed)
         binding->showStatus(text);
     else
-        m_memo->appendPlainText(text);
+        QxStatusMemo::append(m_memo, text);
     return false;
 }
 
@@ -154,6 +129,31 @@ bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfte
     if (!binding || binding->busy())
         return false;
     return guarded(binding, [binding, refreshAfterWrite] { binding->apply(refreshAfterWrite, true); });
+}
+
+bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite,
+                                  const std::function<void()> &succeeded)
+{
+    if (!binding || binding->busy())
+        return false;
+    if (!binding->asynchronous()) {
+        if (!applyBinding(binding, refreshAfterWrite))
+            return false;
+        succeeded();
+        return true;
+    }
+    // The write's one completion decides; the notice goes with it.
+    auto notice = std::make_shared<QMetaObject::Connection>();
+    *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
+                      [notice, succeeded](QxSNMPRequest2Controls *, const QxSNMPError &error) {
+                          QObject::disconnect(*notice);
+                          if (error.code == 0)
+                              succeeded();
+                      });
+    if (applyBinding(binding, refreshAfterWrite))
+        return true;
+    disconnect(*notice);
+    return false;
 }
 
 QLabel *TDedicatedForm::addSamplesCount(QBoxLayout *layout, const QString &objectName, QTreeWidget *listView)
@@ -244,7 +244,7 @@ void TDedicatedForm::registerReadyNotice(QxSNMPRequest2Edits *binding, bool writ
 
 bool TDedicatedForm::waitUntilReady(int ms)
 {
-    return !TSNMPPanel::waitWhile([this] { return !m_ready; }, ms);
+    return !QxEventWait::whileHolds([this] { return !m_ready; }, ms);
 }
 
 void TDedicatedForm::inform(const QString &text)

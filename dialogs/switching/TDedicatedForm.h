@@ -71,9 +71,6 @@ public:
     void closeBindings();
     bool bindingsClosed() const { return m_bindingsClosed; }
 
-    // The binding's request engine stops issuing requests / issues them again.
-    static void stopRequests(QxSNMPRequest2Edits *binding);
-    static void resumeRequests(QxSNMPRequest2Edits *binding);
 
 protected:
     // A binding over a descriptor table, reporting to Memo1. Raises what the
@@ -93,6 +90,11 @@ protected:
     // (an empty index list); a table is re-read afterwards when asked. Ignored
     // while the binding is busy.
     bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite = true);
+    // The same; `succeeded` runs once the write has gone through (for an
+    // asynchronous binding, when its completion reports success). A check that
+    // fails, an error raised and a refused or timed-out write leave what the
+    // user typed as it was: only a successful write clears an editor.
+    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite, const std::function<void()> &succeeded);
 
     // The label "Samples" and a sunken static text with the row count of the list
     // view, appended to the layout.

@@ -53,15 +53,18 @@ void TVLanCurrentTableForm::FormCreate()
 {
     m_egress = addPortPickerPage(m_portPages, QStringLiteral("Egress Port"));
     m_untagged = addPortPickerPage(m_portPages, QStringLiteral("Untagged Port"));
+    // The dialog never writes: its port maps only show.
+    m_egress->setReadOnly(true);
+    m_untagged->setReadOnly(true);
 
     QxSNMPRequest2Edits &scalars = addBinding(VlanDialogTables::vlanDeletionScalars, SVT_SV, 0,
-                                              QStringLiteral("VLAN Deletes"));
+                                              QStringLiteral(" VLAN Deletes"));
     m_scalars = &scalars;
     scalars.bindControl(0, m_numDeletes);
     refreshBinding(m_scalars);
 
     QxSNMPRequest2Edits &table = addBinding(VlanDialogTables::vlanCurrentTable, MVT_UMV,
-                                            VlanDialogTables::vlanCurrentKeyCount, QStringLiteral("VLAN Current"));
+                                            VlanDialogTables::vlanCurrentKeyCount, QStringLiteral(" VLAN Current"));
     m_table = &table;
     table.bindListView(m_listView);
     table.bindControl(Column::VlanIndex, m_vlanIndex);

@@ -1,9 +1,9 @@
 #include "dialogs/switching/TVlanStaticForm.h"
 
+#include "binding/InvalidColumns.h"
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "device/TPortUitForm.h"
-#include "dialogs/switching/InvalidColumns.h"
 #include "tables/VlanDialogTables.h"
 
 #include <QComboBox>
@@ -70,7 +70,7 @@ void TVlanStaticForm::FormCreate()
     m_untagged = addPortPickerPage(m_portPages, QStringLiteral("Untagged Ports"));
 
     QxSNMPRequest2Edits &table = addBinding(VlanDialogTables::vlanStaticTable, MVT_UMV,
-                                            VlanDialogTables::vlanStaticKeyCount, QStringLiteral("VLAN Static"));
+                                            VlanDialogTables::vlanStaticKeyCount, QStringLiteral(" VLAN Static"));
     m_table = &table;
     table.bindListView(m_listView);
     table.bindFormatted(Column::VlanId, QString::fromLatin1(kVlanIdFormat), m_vlanId);
@@ -84,7 +84,7 @@ void TVlanStaticForm::FormCreate()
     showCount(m_count, m_listView);
 
     QxSNMPRequest2Edits &nextFree = addBinding(VlanDialogTables::nextFreeVlanIndex, SVT_SV, 0,
-                                               QStringLiteral("Next Free Local VLAN Index"));
+                                               QStringLiteral(" Next Free Local VLAN Index"));
     m_nextFree = &nextFree;
     nextFree.bindControl(0, m_nextFreeIndex);
     refreshBinding(m_nextFree);
@@ -131,27 +131,39 @@ void TVlanStaticForm::RefreshBtnClick()
 
 void TVlanStaticForm::SetBtnClick()
 {
-    applyBinding(m_table);
-    clearEditor();
-    buttonsForNewRow();
+    applyBinding(m_table, true, [this] {
+        clearEditor();
+        buttonsForNewRow();
+    });
 }
 
 void TVlanStaticForm::AddBtnClick()
 {
-    m_status->setCurrentIndex(VlanDialogTables::rowStatusCreateAndGo);
-    applyBinding(m_table);
-    clearEditor();
+    applyWithStatus(VlanDialogTables::rowStatusCreateAndGo, {}, [this] { clearEditor(); });
 }
 
 void TVlanStaticForm::DeleteBtnClick()
 {
-    m_status->setCurrentIndex(VlanDialogTables::rowStatusDestroy);
-    if (m_table) {
-        // A row is destroyed by its status alone; its values are not sent along.
-        InvalidColumns notSent(m_table->varList(),
-                               {Column::Name, Column::Egress, Column::ForbiddenEgress, Column::Untagged});
-        applyBinding(m_table);
+    // A row is destroyed by its status alone; its values are not sent along.
+    applyWithStatus(VlanDialogTables::rowStatusDestroy,
+                    {Column::Name, Column::Egress, Column::ForbiddenEgress, Column::Untagged}, [this] {
+                        clearEditor();
+                        buttonsForNewRow();
+                    });
+}
+
+void TVlanStaticForm::applyWithStatus(int status, const QList<int> &notSent, const std::function<void()> &succeeded)
+{
+    if (!m_table)
+        return;
+    // The status is the dialog's choice for this one write; the user's own
+    // choice is back in the list unless the write has gone through.
+    const int chosen = m_status->currentIndex();
+    m_status->setCurrentIndex(status);
+    {
+        InvalidColumns keptOut(m_table->varList(), notSent);
+        applyBinding(m_table, true, succeeded);
     }
-    clearEditor();
-    buttonsForNewRow();
+    if (m_status->currentIndex() == status)
+        m_status->setCurrentIndex(chosen);
 }

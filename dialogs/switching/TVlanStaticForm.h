@@ -36,6 +36,9 @@ private:
     void clearEditor();
     // "Set" and "Delete" off, "Add" on.
     void buttonsForNewRow();
+    // Writes the row with the given status item chosen, the columns notSent
+    // kept out of the write; `succeeded` runs once the write has gone through.
+    void applyWithStatus(int status, const QList<int> &notSent, const std::function<void()> &succeeded);
 
     QxListView *m_listView;
     QLineEdit *m_vlanId;
