@@ -8,6 +8,9 @@
 
 #include "bench/BenchSupport.h"
 
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -18,16 +21,17 @@ using namespace BenchSupport;
 namespace {
 
 // snmpbulkwalk of the FDB columns; one row is counted per Port value.
-Walk bulkWalk(const Simulator &sim, int repetitions)
+Walk bulkWalk(const SimulatorProcess &sim, int repetitions)
 {
     Walk walk;
-    const QByteArray out = runTool("snmpbulkwalk",
+    const CliResult tool = runSnmp("snmpbulkwalk",
                                    {"-v2c", "-c", "vqmtze", "-On", "-t", "2", "-r", "1",
-                                    QStringLiteral("-Cr%1").arg(repetitions), sim.address(),
+                                    QStringLiteral("-Cr%1").arg(repetitions), sim.target(),
                                     "1.3.6.1.2.1.17.7.1.2.2.1"},
-                                   walk.ms);
-    const QByteArray port = QByteArray(".") + fdbPortColumn + '.';
-    for (const QByteArray &line : out.split('\n'))
+                                   600000);
+    walk.ms = tool.elapsedMs;
+    const QString port = QStringLiteral(".") + QLatin1String(fdbPortColumn) + '.';
+    for (const QString &line : tool.out.split('\n'))
         walk.rows += line.startsWith(port);
     return walk;
 }
@@ -42,8 +46,9 @@ int main(int argc, char **argv)
     const int entries = intOption(args, "--entries", 10000);
     const int rounds = intOption(args, "--rounds", 3);
 
-    Simulator sim;
-    if (!sim.start(simulatorPath(args), {"--fdb-entries", QString::number(entries)}))
+    QTemporaryDir dir;
+    SimulatorProcess sim({"--fdb-entries", QString::number(entries)}, true, simulatorPath(args));
+    if (!useSimulator(sim, dir))
         return 2;
 
     int exitCode = 0;

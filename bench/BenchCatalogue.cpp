@@ -7,6 +7,9 @@
 
 #include "bench/BenchSupport.h"
 
+#include "common/SimulatorProcess.h"
+#include "common/TestSupport.h"
+
 #include "app/CliCommandFinder.h"
 #include "app/GenericCommand.h"
 #include "app/TMainForm.h"
@@ -23,6 +26,7 @@
 #include <vector>
 
 using namespace BenchSupport;
+using TestSupport::waitUntil;
 
 namespace {
 
@@ -71,10 +75,11 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     const int top = intOption(args, "--top", 5);
 
-    Simulator sim;
-    if (!sim.start(simulatorPath(args)))
+    QTemporaryDir dir;
+    SimulatorProcess sim({}, true, simulatorPath(args));
+    if (!useSimulator(sim, dir))
         return 2;
-    MainWindowOnSimulator window(sim);
+    MainWindowOnSimulator window(dir.path(), sim.port());
     std::vector<Command> commands = genericCommands();
     int failed = 0;
     QElapsedTimer total;

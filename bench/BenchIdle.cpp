@@ -8,6 +8,9 @@
 
 #include "bench/BenchSupport.h"
 
+#include "common/SimulatorProcess.h"
+#include "common/TestSupport.h"
+
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Leds.h"
 #include "device/TPanelNX2400PForm.h"
@@ -21,6 +24,7 @@
 #include <cstdio>
 
 using namespace BenchSupport;
+using TestSupport::waitUntil;
 
 int main(int argc, char **argv)
 {
@@ -33,10 +37,11 @@ int main(int argc, char **argv)
         seconds = args[1].toInt();
     seconds = intOption(args, "--seconds", seconds);
 
-    Simulator sim;
-    if (!sim.start(simulatorPath(args)))
+    QTemporaryDir dir;
+    SimulatorProcess sim({}, true, simulatorPath(args));
+    if (!useSimulator(sim, dir))
         return 2;
-    MainWindowOnSimulator window(sim);
+    MainWindowOnSimulator window(dir.path(), sim.port());
     try {
         TMainForm &form = window.open();
         form.show();

@@ -11,6 +11,9 @@
 
 #include "bench/BenchSupport.h"
 
+#include "common/SimulatorProcess.h"
+#include "common/TestSupport.h"
+
 #include "app/TMainForm.h"
 #include "binding/QxLedShape.h"
 #include "binding/QxSNMPRequest2Leds.h"
@@ -26,6 +29,7 @@
 #include <vector>
 
 using namespace BenchSupport;
+using TestSupport::waitUntil;
 
 namespace {
 
@@ -114,16 +118,17 @@ int main(int argc, char **argv)
     qputenv("MIBS", "");
     const QStringList args = app.arguments();
     const int runs = intOption(args, "--runs", 5);
-    Simulator sim;
-    if (!sim.start(simulatorPath(args)))
+    QTemporaryDir dir;
+    SimulatorProcess sim({}, true, simulatorPath(args));
+    if (!useSimulator(sim, dir))
         return 2;
-    MainWindowOnSimulator files(sim); // writes the registry and settings files the children read
+    MainWindowOnSimulator files(dir.path(), sim.port()); // writes the registry and settings files the children read
 
     std::vector<double> totals;
     for (int run = 0; run < runs; ++run) {
         QProcess child;
         child.setProgram(QCoreApplication::applicationFilePath());
-        child.setArguments({"--child", "--dir", sim.dir().path(), "--port", QString::number(sim.port())});
+        child.setArguments({"--child", "--dir", dir.path(), "--port", QString::number(sim.port())});
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         const qint64 spawnNs = monotonicNs();
         child.start();

@@ -2,6 +2,7 @@
 
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
+#include "common/SimulatorProcess.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
@@ -11,14 +12,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QStandardPaths>
-#include <QThread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <ctime>
@@ -26,22 +21,6 @@
 namespace BenchSupport {
 
 namespace {
-
-constexpr QxSNMPVarItem kUpTime[] = {{"1.3.6.1.2.1.1.3", "Up Time", QxSyntax::timeticks, QxAccess::readonly}, {}};
-
-bool agentAnswers()
-{
-    QxSNMPRequest probe;
-    probe.varList() = QxSNMPVarList(kUpTime, SVT_SV, 0);
-    probe.timeout = 20;
-    probe.retries = 0;
-    try {
-        probe.readRow(true);
-        return true;
-    } catch (const QxSNMPException &) {
-        return false;
-    }
-}
 
 bool writeFile(const QString &path, const QByteArray &content)
 {
@@ -117,19 +96,6 @@ Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount)
     return walk;
 }
 
-QByteArray runTool(const QString &name, const QStringList &arguments, qint64 &ms)
-{
-    QProcess tool;
-    tool.setProgram(QStandardPaths::findExecutable(name));
-    tool.setArguments(arguments);
-    QElapsedTimer clock;
-    clock.start();
-    tool.start();
-    tool.waitForFinished(600000);
-    ms = clock.elapsed();
-    return tool.readAllStandardOutput();
-}
-
 void printWalk(const char *what, const Walk &walk)
 {
     std::printf("%-32s %6d rows in %7.3f s: %9.1f rows/s\n", what, walk.rows, double(walk.ms) / 1000.0, walk.rate());
@@ -141,19 +107,6 @@ void useOffscreenUnlessSet()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-quint16 freeUdpPort()
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &len);
-    ::close(fd);
-    return ntohs(a.sin_port);
 }
 
 QString option(const QStringList &args, const QString &name, const QString &fallback)
@@ -174,13 +127,15 @@ QString simulatorPath(const QStringList &args)
     return option(args, "--sim", QDir(QCoreApplication::applicationDirPath()).filePath("nx2400p-sim"));
 }
 
-bool waitUntil(const std::function<bool()> &done, int ms)
+bool useSimulator(const SimulatorProcess &simulator, const QTemporaryDir &dir)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
+    if (!simulator.running()) {
+        std::fprintf(stderr, "the simulator did not come up\n");
+        return false;
+    }
+    initializeSession(dir.path());
+    simulator.useAsDefaultAgent();
+    return true;
 }
 
 double residentMiB()
@@ -206,49 +161,6 @@ double cpuSeconds()
     ::getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-Simulator::~Simulator()
-{
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(1000);
-    }
-}
-
-bool Simulator::start(const QString &program, const QStringList &extraArguments)
-{
-    if (!QFile::exists(program)) {
-        std::fprintf(stderr, "simulator not found: %s\n", qPrintable(program));
-        return false;
-    }
-    m_port = freeUdpPort();
-    m_process.setProgram(program);
-    m_process.setArguments(QStringList{"--listen", address()} + extraArguments);
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start();
-    if (!m_process.waitForStarted(5000)) {
-        std::fprintf(stderr, "the simulator did not start\n");
-        return false;
-    }
-    initializeSession(m_dir.path());
-    defaultDevice.port = m_port;
-    defaultSecurity.version = QxSNMPSecurity::V2c;
-    // A large forwarding database takes the simulator a moment to fill.
-    for (int i = 0; i < 200; ++i) {
-        if (agentAnswers())
-            return true;
-        QThread::msleep(50);
-    }
-    std::fprintf(stderr, "the simulator does not answer on port %u\n", m_port);
-    return false;
-}
-
-MainWindowOnSimulator::MainWindowOnSimulator(const Simulator &simulator)
-    : MainWindowOnSimulator(simulator.dir().path(), simulator.port())
-{
 }
 
 MainWindowOnSimulator::MainWindowOnSimulator(const QString &dir, quint16 port)

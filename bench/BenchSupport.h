@@ -2,29 +2,25 @@
 
 #include "snmp/QxSNMPVarList.h"
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 class RegistryStore;
+class SimulatorProcess;
 class TMainForm;
 
-// What the benchmarks share: their own switch simulator on a free loopback
-// port, the session pointed at it, the main window opened on it the way the
-// host suite would (registry file and device settings file), and the figures'
-// print format.
+// What the benchmarks share among themselves; the simulator process, the
+// event-loop wait and net-snmp's tools they share with the tests (tests/common).
+// Here: the session pointed at the simulator, the main window opened on it the
+// way the host suite would (registry file and device settings file), and the
+// figures' print format.
 namespace BenchSupport {
 
 // Benchmarks run offscreen unless QT_QPA_PLATFORM says otherwise; call before
 // the application object is made.
 void useOffscreenUnlessSet();
-
-// A free UDP port on the loopback interface (free when asked; the simulator
-// takes it right after).
-quint16 freeUdpPort();
 
 // The value after `option` on the command line, or `fallback`.
 QString option(const QStringList &args, const QString &name, const QString &fallback = QString());
@@ -33,9 +29,10 @@ int intOption(const QStringList &args, const QString &name, int fallback, int mi
 
 // The simulator next to the benchmark's binary, or --sim PATH.
 QString simulatorPath(const QStringList &args);
-
-// Lets the event loop run until done() holds or ms have passed.
-bool waitUntil(const std::function<bool()> &done, int ms);
+// Initialises the session with its files in `dir` and points it at the
+// simulator (SNMPv2c, the test communities); false, and why on stderr, when
+// the simulator did not come up.
+bool useSimulator(const SimulatorProcess &simulator, const QTemporaryDir &dir);
 
 // Resident memory of this process now and at its peak, in MiB.
 double residentMiB();
@@ -45,37 +42,12 @@ qint64 monotonicNs();
 // CPU time (user + system) this process has used, in seconds.
 double cpuSeconds();
 
-// One nx2400p-sim child on its own loopback port. The session is initialised
-// for it (SNMPv2c, the test communities) once it answers.
-class Simulator
-{
-public:
-    Simulator() = default;
-    ~Simulator();
-    Simulator(const Simulator &) = delete;
-    Simulator &operator=(const Simulator &) = delete;
-
-    // Starts the simulator with the extra arguments and waits until it answers
-    // a read. Prints why to stderr and returns false when it does not.
-    bool start(const QString &program, const QStringList &extraArguments = {});
-    quint16 port() const { return m_port; }
-    QString address() const { return QStringLiteral("udp:127.0.0.1:%1").arg(m_port); }
-    // Scratch folder for the session's files, registry and settings files.
-    const QTemporaryDir &dir() const { return m_dir; }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    quint16 m_port = 0;
-};
-
 // The registry file and the device settings file that point the main window
 // at the simulator (SNMPv2c), and the window built from launch parameters.
 class MainWindowOnSimulator
 {
 public:
-    explicit MainWindowOnSimulator(const Simulator &simulator);
-    // The files in `dir` for a simulator on `port` (a child process's view).
+    // The files in `dir` for a simulator on `port`.
     MainWindowOnSimulator(const QString &dir, quint16 port);
     ~MainWindowOnSimulator();
     // Raises what the window's start-up raises.
@@ -104,10 +76,6 @@ struct Walk
 Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount);
 // The same with readRowAsync, one row after the other through the event pump.
 Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount);
-
-// Runs a net-snmp tool (found on PATH) to its end; its standard output, and the
-// wall time it took.
-QByteArray runTool(const QString &name, const QStringList &arguments, qint64 &ms);
 
 // "what   rows in s: rows/s".
 void printWalk(const char *what, const Walk &walk);

@@ -14,6 +14,9 @@
 
 #include "bench/BenchSupport.h"
 
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
+
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TConfigForm.h"
@@ -152,11 +155,12 @@ int main(int argc, char **argv)
     const int rounds = intOption(args, "--rounds", 3);
     const int pageRounds = intOption(args, "--page-rounds", 1, 0);
 
-    Simulator sim;
-    if (!sim.start(simulatorPath(args), {"--fdb-entries", QString::number(entries)}))
+    QTemporaryDir dir;
+    SimulatorProcess sim({"--fdb-entries", QString::number(entries)}, true, simulatorPath(args));
+    if (!useSimulator(sim, dir))
         return 2;
 
-    QFile mib(sim.dir().filePath("NXBENCH-MIB.txt"));
+    QFile mib(dir.filePath("NXBENCH-MIB.txt"));
     mib.open(QIODevice::WriteOnly);
     mib.write(kBenchMib);
     mib.close();
@@ -176,12 +180,13 @@ int main(int argc, char **argv)
         const Walk sync = walkSynchronous(fdbTable, 2);
         const Walk async = walkAsynchronous(fdbTable, 2);
         Walk table;
-        const QByteArray out = runTool("snmptable",
-                                       {"-v2c", "-c", "vqmtze", "-CB", "-CH", "-Cf", ",", "-M", sim.dir().path(),
-                                        "-m", "NXBENCH-MIB", "-t", "2", "-r", "1", sim.address(),
+        const CliResult tool = runSnmp("snmptable",
+                                       {"-v2c", "-c", "vqmtze", "-CB", "-CH", "-Cf", ",", "-M", dir.path(),
+                                        "-m", "NXBENCH-MIB", "-t", "2", "-r", "1", sim.target(),
                                         "NXBENCH-MIB::benchFdbTable"},
-                                       table.ms);
-        for (const QByteArray &line : out.split('\n'))
+                                       600000);
+        table.ms = tool.elapsedMs;
+        for (const QString &line : tool.out.split('\n'))
             table.rows += line.contains(',');
         const bool withPage = round >= rounds - pageRounds;
         const PageWalk page = withPage ? walkIntoTablePage() : PageWalk{};

@@ -6,6 +6,7 @@
 #include "app/GenericCommand.h"
 #include "app/ModuleFolder.h"
 #include "common/PlacedRecords.h"
+#include "common/TestSupport.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -13,8 +14,6 @@
 #include "snmp/QxSNMPSession.h"
 #include "tables/CommandCatalogue.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -79,11 +78,8 @@ TEST_P(CatalogueCommandsTest, OpensReadsAndReportsOk)
     form->show();
 
     QPlainTextEdit *memo = form->panel()->msgPanel()->memo();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000
-           && (memo->toPlainText().isEmpty() || (form->controller() && form->controller()->busy())))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    TestSupport::waitUntil(
+        [&] { return !memo->toPlainText().isEmpty() && !(form->controller() && form->controller()->busy()); }, 20000);
     const QString status = memo->toPlainText();
     EXPECT_TRUE(status.startsWith("Get: Ok")) << status.toStdString();
     form->close();

@@ -1,7 +1,8 @@
 // Tables of the catalogue that carry a RowStatus column take rows and give them
 // up again on the simulator; "Server Group" does it through its dialog. Each
 // test has a simulator of its own, since rows are created and destroyed.
-#include "snmp/PrivateSimulator.h"
+#include "common/MessageRecorder.h"
+#include "common/SimulatorProcess.h"
 
 #include "app/GenericCommand.h"
 #include "app/ModuleFolder.h"
@@ -97,7 +98,7 @@ protected:
         return rows;
     }
 
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     QTemporaryDir dir;
     std::unique_ptr<RegistryStore> registry;
     std::unique_ptr<TMainForm> mainForm;
@@ -178,22 +179,6 @@ TEST_F(PrivateSwitch, EveryRowStatusTableCreatesAndDestroysARow)
     EXPECT_GE(tables, 10);
 }
 
-struct Answers
-{
-    QStringList shown;
-    TDialogMessages messages()
-    {
-        TDialogMessages m;
-        m.inform = [this](QWidget *, const QString &text) { shown << text; };
-        m.warn = [this](QWidget *, const QString &caption, const QString &text) { shown << caption + "|" + text; };
-        m.confirm = [this](QWidget *, const QString &caption, const QString &text) {
-            shown << caption + "|" + text;
-            return true;
-        };
-        return m;
-    }
-};
-
 QTreeWidgetItem *rowNamed(TSNMPListViewPanel *page, const QString &key)
 {
     QTreeWidget *lv = page->listViewPanel()->listView();
@@ -210,7 +195,7 @@ TEST_F(PrivateSwitch, ServerGroupAddsAndDeletesAGroupThroughItsDialog)
     GenericCommand command(*record, *mainForm);
     std::unique_ptr<TConfigForm> form = command.build();
     EXPECT_EQ(form->windowTitle(), "AAC Server Table: 127.0.0.1");
-    Answers answers;
+    MessageRecorder answers;
     form->setMessages(answers.messages());
     auto *page = qobject_cast<TSNMPListViewPanel *>(form->panel());
     ASSERT_NE(page, nullptr);

@@ -2,7 +2,7 @@
 // reads, a private simulator for writes, and a port where nothing answers for
 // what must not reach an agent.
 #include "common/TestAgents.h"
-#include "snmp/PrivateSimulator.h"
+#include "common/SimulatorProcess.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -327,7 +327,7 @@ protected:
     }
     Outcome on(const QStringList &arguments) { return at(sim.port(), QStringList{"/Wkdrwopl"} + arguments); }
 
-    PrivateSimulator sim;
+    SimulatorProcess sim;
 };
 
 TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)

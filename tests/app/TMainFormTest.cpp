@@ -176,7 +176,7 @@ TEST_F(TMainFormTest, UnreachableSwitchReportsInTheStatusBarAndOpensAnyway)
 } // namespace
 
 #include "app/RebootCommand.h"
-#include "snmp/PrivateSimulator.h"
+#include "common/SimulatorProcess.h"
 #include "snmp/QxSNMPRequest.h"
 #include "tables/MainWindowObjects.h"
 
@@ -193,7 +193,7 @@ void writeRmonState(quint16 port, const char *state)
 
 TEST_F(TMainFormTest, RmonViewersAreGreyedWhileTheSwitchHasRmonDisabled)
 {
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), sim.port(), 1));
     TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
@@ -213,7 +213,7 @@ TEST_F(TMainFormTest, RmonViewersAreGreyedWhileTheSwitchHasRmonDisabled)
 TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
 {
     initializeSession(dir.path());
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     defaultDevice.port = sim.port();
     BoxAnswerer answerer(QMessageBox::No);
@@ -230,7 +230,7 @@ TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
 TEST_F(TMainFormTest, RebootAnsweredYesWritesAndSwallowsTheSilence)
 {
     initializeSession(dir.path());
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     defaultDevice.port = sim.port();
     BoxAnswerer answerer(QMessageBox::Yes);

@@ -108,8 +108,7 @@ protected:
         if (!agent->running())
             GTEST_SKIP() << "snmpd could not be started";
         initializeSession(counterDir.path());
-        defaultDevice.port = agent->port();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
+        agent->useAsDefaultAgent();
     }
 
     template <typename T>
@@ -135,7 +134,7 @@ protected:
     // Points the controller at a port where nothing answers.
     static void silence(QxSNMPRequest2Controls &c)
     {
-        c.request().device.port = SnmpdAgent::freeUdpPort();
+        c.request().device.port = TestAgents::freeUdpPort();
         c.request().timeout = 20;
         c.request().retries = 0;
     }

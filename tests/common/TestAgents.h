@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The agents every test run starts (CTest fixtures, tests/sim/agents.sh): the
 // switch simulator nx2400p-sim and net-snmp's snmpd, each on its own free
 // loopback UDP port. Both know the same communities and SNMPv3 users.
@@ -26,5 +28,16 @@ inline constexpr char shaPrivPassword[] = "nxshapriv1";
 inline constexpr char authOnlyUser[] = "nxauth"; // HMAC-MD5, no privacy
 inline constexpr char authOnlyPassword[] = "nxauthonly1";
 inline constexpr char noAuthUser[] = "nxnone"; // no authentication
+
+// A UDP socket bound to the loopback address on `port` (0: a free one the
+// system picks), or -1 when the port is taken. The caller closes it.
+int bindLoopbackUdp(quint16 port = 0);
+// The loopback port a socket from bindLoopbackUdp is bound to.
+quint16 boundPort(int socket);
+// A loopback UDP port that was free when asked. Another process may take it
+// before the caller binds it, so whoever starts an agent on it tries again.
+quint16 freeUdpPort();
+// Something on this machine has bound the loopback port.
+bool portInUse(quint16 port);
 
 } // namespace TestAgents

@@ -3,7 +3,7 @@
 // against a simulator of the test's own.
 #include "common/TestAgents.h"
 #include "common/TestSupport.h"
-#include "snmp/PrivateSimulator.h"
+#include "common/SimulatorProcess.h"
 
 #include "binding/QxLedShape.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -268,7 +268,7 @@ TEST_F(PanelDecoding, RendersTheFrontPanel)
 class PanelOnSimulator : public ::testing::Test
 {
 protected:
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     QTemporaryDir counterDir;
     QLabel status;
     std::unique_ptr<TPanelNX2400PForm> panel;

@@ -1,6 +1,7 @@
 // Access to the simulator per SNMP version, community and USM user, checked
 // with net-snmp's own command-line tools.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +77,7 @@ TEST(SimAccess, ReadCommunityCannotSet)
 
 TEST(SimAccess, UsmUsersAtEverySecurityLevel)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running()) << sim.output().toStdString();
     const QList<QStringList> logins = {
         v3(QStringLiteral("authPriv"), QStringLiteral("nxmd5"), QStringLiteral("MD5"), QStringLiteral("nxmd5auth1"),
@@ -100,7 +101,7 @@ TEST(SimAccess, UsmUsersAtEverySecurityLevel)
 
 TEST(SimAccess, UsmRefusesWrongKeysAndUnknownUsers)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     CliResult wrongAuth = runSnmp(QStringLiteral("snmpget"),
                                   v3(QStringLiteral("authNoPriv"), QStringLiteral("nxmd5"), QStringLiteral("MD5"),

@@ -1,5 +1,7 @@
 // The simulator as a program: its options, state files, and a clean end on signals.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
+#include "common/TestAgents.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,7 @@ namespace {
 
 QString scratchFile(const QString &name)
 {
-    return QDir(QStringLiteral(NX_BIN_DIR "/..")).absoluteFilePath(QStringLiteral("sim-test-%1-%2").arg(SimProcess::freePort()).arg(name));
+    return QDir(QStringLiteral(NX_BIN_DIR "/..")).absoluteFilePath(QStringLiteral("sim-test-%1-%2").arg(TestAgents::freeUdpPort()).arg(name));
 }
 
 bool writeFile(const QString &path, const QByteArray &content)
@@ -30,7 +32,7 @@ ProgramRun runProgram(const QStringList &arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(SimProcess::program(), arguments);
+    process.start(SimulatorProcess::program(), arguments);
     ProgramRun run;
     if (!process.waitForFinished(10000)) {
         process.kill();
@@ -64,7 +66,7 @@ TEST(SimCommandLine, MalformedStateFileIsReportedByLineAndRefused)
 {
     const QString path = scratchFile(QStringLiteral("bad.rec"));
     ASSERT_TRUE(writeFile(path, "# comment\n1.3.6.1.2.1.1.5.0|4|ok\n1.3.6.1.2.1.1.6.0|4\n1.3.6.1.2.1.1.7.0|2|seven\n"));
-    ProgramRun run = runProgram({QStringLiteral("--listen"), QStringLiteral("udp:127.0.0.1:%1").arg(SimProcess::freePort()),
+    ProgramRun run = runProgram({QStringLiteral("--listen"), QStringLiteral("udp:127.0.0.1:%1").arg(TestAgents::freeUdpPort()),
                           QStringLiteral("--state"), path});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.output.contains(path + QStringLiteral(":3: "))) << run.output.toStdString();
@@ -80,7 +82,7 @@ TEST(SimCommandLine, StateSavedOnSignalServesTheNextStart)
 {
     const QString path = scratchFile(QStringLiteral("state.rec"));
     {
-        SimProcess sim({QStringLiteral("--save"), path});
+        SimulatorProcess sim({QStringLiteral("--save"), path});
         ASSERT_TRUE(sim.running());
         ASSERT_EQ(runSnmp(QStringLiteral("snmpset"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("kdrwopl"),
                                                       sim.target(), QStringLiteral("1.3.6.1.2.1.1.6.0"), QStringLiteral("s"),
@@ -94,7 +96,7 @@ TEST(SimCommandLine, StateSavedOnSignalServesTheNextStart)
     file.close();
     EXPECT_TRUE(saved.contains("1.3.6.1.2.1.1.6.0|4|rack 4\n"));
 
-    SimProcess again({QStringLiteral("--state"), path});
+    SimulatorProcess again({QStringLiteral("--state"), path});
     ASSERT_TRUE(again.running()) << again.output().toStdString();
     EXPECT_EQ(getValue(again.target(), QStringLiteral("1.3.6.1.2.1.1.6.0")), QStringLiteral("\"rack 4\""));
     // Port 2 stays down, and its LED dark.

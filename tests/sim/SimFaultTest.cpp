@@ -1,7 +1,8 @@
 // Fault injection: dropped and delayed replies, error statuses for chosen
 // objects, GET-NEXT answers that do not advance, silent periods; from the
 // command line and over SNMP through the control subtree.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
 
 #include <QThread>
 
@@ -12,14 +13,14 @@ namespace {
 const QString control = QStringLiteral("1.3.6.1.3.2400.1");
 const QString sysName = QStringLiteral("1.3.6.1.2.1.1.5.0");
 
-CliResult set(const SimProcess &sim, const QStringList &bindings)
+CliResult set(const SimulatorProcess &sim, const QStringList &bindings)
 {
     return runSnmp(QStringLiteral("snmpset"), QStringList{QStringLiteral("-v2c"), QStringLiteral("-c"),
                                                           QStringLiteral("kdrwopl"), sim.target()} + bindings);
 }
 
 // One GET without retries; true when it was answered.
-bool answered(const SimProcess &sim, double timeoutSeconds = 0.3)
+bool answered(const SimulatorProcess &sim, double timeoutSeconds = 0.3)
 {
     return runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
                                                QStringLiteral("-t"), QString::number(timeoutSeconds),
@@ -33,7 +34,7 @@ TEST(SimFaults, DropShareIsRoughlyRightAndRepeatable)
 {
     // The same seed loses the same requests.
     auto pattern = [] {
-        SimProcess sim({QStringLiteral("--seed"), QStringLiteral("7")});
+        SimulatorProcess sim({QStringLiteral("--seed"), QStringLiteral("7")});
         QString answers;
         if (!sim.running() || set(sim, {control + ".1.0", "i", "50"}).exitCode != 0)
             return answers;
@@ -50,7 +51,7 @@ TEST(SimFaults, DropShareIsRoughlyRightAndRepeatable)
 
 TEST(SimFaults, DropFromTheCommandLine)
 {
-    SimProcess sim({QStringLiteral("--drop"), QStringLiteral("100")}, false);
+    SimulatorProcess sim({QStringLiteral("--drop"), QStringLiteral("100")}, false);
     ASSERT_TRUE(sim.running()) << sim.output().toStdString();
     EXPECT_FALSE(answered(sim));
     EXPECT_FALSE(answered(sim));
@@ -59,7 +60,7 @@ TEST(SimFaults, DropFromTheCommandLine)
 
 TEST(SimFaults, DropEverythingThenNothing)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     // Drops apply to requests as they arrive, so this SET is still answered.
     ASSERT_EQ(set(sim, {control + ".1.0", "i", "100"}).exitCode, 0);
@@ -69,7 +70,7 @@ TEST(SimFaults, DropEverythingThenNothing)
 
 TEST(SimFaults, RepliesAreDelayed)
 {
-    SimProcess sim({QStringLiteral("--delay"), QStringLiteral("400")});
+    SimulatorProcess sim({QStringLiteral("--delay"), QStringLiteral("400")});
     ASSERT_TRUE(sim.running());
     CliResult slow = runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"),
                                                          QStringLiteral("vqmtze"), QStringLiteral("-t"),
@@ -86,7 +87,7 @@ TEST(SimFaults, RepliesAreDelayed)
 
 TEST(SimFaults, ErrorStatusForChosenObjects)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     const QString entry = control + ".10.1";
     // genErr (5) on every request below the system group's sysName.
@@ -107,7 +108,7 @@ TEST(SimFaults, ErrorStatusForChosenObjects)
 
 TEST(SimFaults, GetNextThatDoesNotAdvance)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     auto walk = [&] {
         return runSnmp(QStringLiteral("snmpwalk"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
@@ -139,7 +140,7 @@ TEST(SimFaults, GetNextThatDoesNotAdvance)
 
 TEST(SimFaults, ReplyValuesOfAnotherTypeOrOverlong)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     const QString sysName = QStringLiteral("1.3.6.1.2.1.1.5.0");
     const QString ifType = QStringLiteral("1.3.6.1.2.1.2.2.1.3.1");
@@ -170,7 +171,7 @@ TEST(SimFaults, ReplyValuesOfAnotherTypeOrOverlong)
 
 TEST(SimFaults, SilentPeriod)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     ASSERT_EQ(set(sim, {control + ".3.0", "i", "1"}).exitCode, 0);
     EXPECT_FALSE(answered(sim, 0.3));

@@ -1,11 +1,12 @@
 // A forwarding database of 100000 learnt entries, walked to its end.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
 
 #include <gtest/gtest.h>
 
 TEST(SimFdb, HundredThousandEntriesWalkToTheEnd)
 {
-    SimProcess sim({QStringLiteral("--fdb-entries"), QStringLiteral("100000")});
+    SimulatorProcess sim({QStringLiteral("--fdb-entries"), QStringLiteral("100000")});
     ASSERT_TRUE(sim.running()) << sim.output().toStdString();
     CliResult walk = runSnmp(QStringLiteral("snmpbulkwalk"),
                              {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"), QStringLiteral("-Cr50"),

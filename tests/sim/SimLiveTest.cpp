@@ -1,7 +1,9 @@
 // Values that move by themselves, and the triggers: the LED status string
 // follows the ports, counters grow, reboot silences the agent and restarts
 // sysUpTime.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
+#include "common/TestAgents.h"
 
 #include <QFile>
 #include <QThread>
@@ -16,13 +18,13 @@ const QString ifOperStatus = QStringLiteral("1.3.6.1.2.1.2.2.1.8");
 const QString ifInOctets = QStringLiteral("1.3.6.1.2.1.2.2.1.10");
 const QString sysUpTime = QStringLiteral("1.3.6.1.2.1.1.3.0");
 
-CliResult set(const SimProcess &sim, const QStringList &bindings)
+CliResult set(const SimulatorProcess &sim, const QStringList &bindings)
 {
     return runSnmp(QStringLiteral("snmpset"), QStringList{QStringLiteral("-v2c"), QStringLiteral("-c"),
                                                           QStringLiteral("kdrwopl"), sim.target()} + bindings);
 }
 
-qint64 ticks(const SimProcess &sim)
+qint64 ticks(const SimulatorProcess &sim)
 {
     CliResult r = runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
                                                       QStringLiteral("-Oqvt"), sim.target(), sysUpTime});
@@ -33,7 +35,7 @@ qint64 ticks(const SimProcess &sim)
 
 TEST(SimLive, LedStringFollowsPortAdminState)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     QByteArray led = getOctets(sim.target(), ledStatus);
     ASSERT_EQ(led.size(), 60);
@@ -71,7 +73,7 @@ TEST(SimLive, LedStringFollowsPortAdminState)
 
 TEST(SimLive, UptimeTicksAndCountersGrowOnLinkedPortsOnly)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     const qint64 t0 = ticks(sim);
     const qint64 up0 = getValue(sim.target(), ifInOctets + ".1").toLongLong();
@@ -90,7 +92,7 @@ TEST(SimLive, UptimeTicksAndCountersGrowOnLinkedPortsOnly)
 
 TEST(SimLive, PoeLedModeAndHiddenStartupObjectsReadBack)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     const QString poeMode = QStringLiteral("1.3.6.1.4.1.32473.12.24.1.4.0");
     EXPECT_EQ(getValue(sim.target(), poeMode), QStringLiteral("1"));
@@ -104,7 +106,7 @@ TEST(SimLive, PoeLedModeAndHiddenStartupObjectsReadBack)
 
 TEST(SimLive, RebootSilencesTheAgentAndRestartsUptime)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     ASSERT_EQ(set(sim, {QStringLiteral("1.3.6.1.3.2400.1.8.0"), "i", "2"}).exitCode, 0); // 2 s of silence
     QThread::msleep(1500);
@@ -131,8 +133,8 @@ TEST(SimLive, RebootSilencesTheAgentAndRestartsUptime)
 
 TEST(SimLive, SaveAndClearAllTriggers)
 {
-    const QString saveFile = QStringLiteral("%1/sim-save-%2.rec").arg(QStringLiteral(NX_BIN_DIR "/..")).arg(SimProcess::freePort());
-    SimProcess sim({QStringLiteral("--save"), saveFile});
+    const QString saveFile = QStringLiteral("%1/sim-save-%2.rec").arg(QStringLiteral(NX_BIN_DIR "/..")).arg(TestAgents::freeUdpPort());
+    SimulatorProcess sim({QStringLiteral("--save"), saveFile});
     ASSERT_TRUE(sim.running());
     // Trust host rows, then "Delete All".
     const QString trust = QStringLiteral("1.3.6.1.4.1.32473.12.1.2.10.1.1");
@@ -155,7 +157,7 @@ TEST(SimLive, SaveAndClearAllTriggers)
 
 TEST(SimLive, EnabledPingTestFillsItsResults)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     // Owner "nx", test "t1": each a length-prefixed string in the instance.
     const QString row = QStringLiteral(".2.110.120.2.116.49");
@@ -172,7 +174,7 @@ TEST(SimLive, EnabledPingTestFillsItsResults)
 
 TEST(SimLive, GuestVlanDeleteRestoresItsFactoryValues)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running());
     const QString name = QStringLiteral("1.3.6.1.4.1.32473.12.30.1.1.0");
     const QString ports = QStringLiteral("1.3.6.1.4.1.32473.12.30.1.2.0");

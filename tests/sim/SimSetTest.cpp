@@ -1,6 +1,7 @@
 // SET semantics of the simulator: rows with RowStatus and with the static
 // filters' status, and all-or-nothing multi-binding SETs.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ const QString multicastFilter = QStringLiteral("1.3.6.1.2.1.17.7.1.3.2.1");
 class SimSet : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { s_sim = new SimProcess(); }
+    static void SetUpTestSuite() { s_sim = new SimulatorProcess(); }
     static void TearDownTestSuite()
     {
         delete s_sim;
@@ -34,10 +35,10 @@ protected:
     }
     static QString value(const QString &oid) { return getValue(s_sim->target(), oid); }
 
-    static SimProcess *s_sim;
+    static SimulatorProcess *s_sim;
 };
 
-SimProcess *SimSet::s_sim = nullptr;
+SimulatorProcess *SimSet::s_sim = nullptr;
 
 } // namespace
 

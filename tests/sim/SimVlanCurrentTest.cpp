@@ -1,6 +1,7 @@
 // The VLAN current table beside the static one: creation times of the VLANs
 // and the deletion counter.
-#include "SimProcess.h"
+#include "common/CliResult.h"
+#include "common/SimulatorProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ const QString vlanStatic = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1");
 const QString vlanCurrent = QStringLiteral("1.3.6.1.2.1.17.7.1.4.2.1");
 const QString numDeletes = QStringLiteral("1.3.6.1.2.1.17.7.1.4.1.0");
 
-CliResult set(const SimProcess &sim, const QStringList &bindings)
+CliResult set(const SimulatorProcess &sim, const QStringList &bindings)
 {
     return runSnmp(QStringLiteral("snmpset"),
                    QStringList{QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("kdrwopl"), sim.target()}
@@ -18,7 +19,7 @@ CliResult set(const SimProcess &sim, const QStringList &bindings)
 }
 
 // Time ticks as a number (-Oqv -Ot prints them raw).
-qint64 ticks(const SimProcess &sim, const QString &oid)
+qint64 ticks(const SimulatorProcess &sim, const QString &oid)
 {
     return runSnmp(QStringLiteral("snmpget"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("vqmtze"),
                                                QStringLiteral("-Oqvt"), sim.target(), oid})
@@ -30,7 +31,7 @@ qint64 ticks(const SimProcess &sim, const QString &oid)
 
 TEST(SimVlanCurrent, DeletedVlansAreCountedAndKeptVlansKeepTheirCreationTime)
 {
-    SimProcess sim;
+    SimulatorProcess sim;
     ASSERT_TRUE(sim.running()) << sim.output().toStdString();
     EXPECT_EQ(getValue(sim.target(), numDeletes), QStringLiteral("0"));
     EXPECT_EQ(ticks(sim, vlanCurrent + ".7.0.1"), 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TestAgents.h"
+
 #include <QByteArray>
 #include <atomic>
 #include <cstdint>
@@ -246,14 +248,8 @@ class Agent
 public:
     explicit Agent(Script script) : m_script(std::move(script))
     {
-        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(m_fd, reinterpret_cast<sockaddr *>(&a), sizeof a);
-        socklen_t len = sizeof a;
-        ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&a), &len);
-        m_port = ntohs(a.sin_port);
+        m_fd = TestAgents::bindLoopbackUdp();
+        m_port = TestAgents::boundPort(m_fd);
         m_thread = std::thread([this] { run(); });
     }
     ~Agent()

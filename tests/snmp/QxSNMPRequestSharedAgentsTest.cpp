@@ -1,11 +1,10 @@
 #include "common/TestAgents.h"
+#include "common/TestSupport.h"
 
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -115,11 +114,7 @@ TEST_P(SharedAgents, ScalarsAndWalksWithEveryVersion)
         scalars.varList().item(0).valueText.clear();
         scalars.readRowAsync([&](void *, const QxSNMPError &e, QxSNMPVarList &) { reply = e, done = true; }, nullptr,
                              true);
-        QElapsedTimer clock;
-        clock.start();
-        while (!done && clock.elapsed() < 3000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        EXPECT_TRUE(done);
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return done; }, 3000));
         EXPECT_EQ(reply.code, 0) << reply.message.toStdString();
         EXPECT_FALSE(scalars.varList().item(0).valueText.isEmpty());
     }

@@ -1,4 +1,4 @@
-#include "PrivateSimulator.h"
+#include "common/SimulatorProcess.h"
 
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
@@ -79,7 +79,7 @@ protected:
         return rows;
     }
 
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     QTemporaryDir counterDir;
 };
 

@@ -4,7 +4,6 @@
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -58,8 +57,7 @@ protected:
         if (!agent.running())
             GTEST_SKIP() << "snmpd could not be started";
         initializeSession(counterDir.path());
-        defaultDevice.port = agent.port();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
+        agent.useAsDefaultAgent();
     }
 
     std::unique_ptr<QxSNMPRequest> request(const QxSNMPVarItem *items, quint8 kind, int keys = 0)
@@ -234,7 +232,7 @@ TEST_F(RequestOnSnmpd, InvalidAddressRaisesBeforeSending)
 TEST_F(RequestOnSnmpd, SilentAgentTimesOut)
 {
     auto r = request(kSystem, SVT_SV);
-    r->device.port = SnmpdAgent::freeUdpPort();
+    r->device.port = TestAgents::freeUdpPort();
     r->timeout = 20;
     r->retries = 0;
     EXPECT_EQ(codeOf([&] { r->readRow(true); }), -405);
@@ -280,10 +278,7 @@ TEST_F(RequestOnSnmpd, HandlerWithANestedEventLoopIsNotReentered)
         if (++calls == 1) {
             // A handler that shows a message box runs a nested event loop.
             insideFirst = true;
-            QElapsedTimer clock;
-            clock.start();
-            while (clock.elapsed() < 200)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            waitUntil([] { return false; }, 200);
             insideFirst = false;
         }
     };
@@ -320,7 +315,7 @@ TEST_F(RequestOnSnmpd, HandlerMayReadSynchronouslyAndSendAgain)
 TEST_F(RequestOnSnmpd, ReplyAfterTheRequestIsGoneIsDropped)
 {
     auto r = request(kSystem, SVT_SV);
-    r->device.port = SnmpdAgent::freeUdpPort();
+    r->device.port = TestAgents::freeUdpPort();
     r->timeout = 700; // the time-out arrives after the 6000 ms wait
     r->retries = 0;
     bool called = false;
@@ -330,10 +325,7 @@ TEST_F(RequestOnSnmpd, ReplyAfterTheRequestIsGoneIsDropped)
     r.reset();
     EXPECT_GE(clock.elapsed(), QxSNMPRequest::DestroyWaitMs - 100);
     // The library reports the time-out later; nothing may touch the freed request.
-    QElapsedTimer later;
-    later.start();
-    while (later.elapsed() < 1500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitUntil([] { return false; }, 1500);
     EXPECT_FALSE(called);
 }
 

@@ -1,3 +1,4 @@
+#include "common/TestAgents.h"
 #include "common/TestSupport.h"
 #include "snmp/QxBootCounter.h"
 #include "snmp/QxSNMPEventPump.h"
@@ -10,8 +11,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -142,18 +141,12 @@ TEST(QxSNMPSessionTest, PumpTicksOnlyWhileARequestIsInFlight)
     EXPECT_TRUE(pump->isActive());
 
     // An agent that never answers: a socket of the test's own that nobody reads.
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    const int fd = TestAgents::bindLoopbackUdp();
     ASSERT_GE(fd, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length), 0);
 
     QxSNMPRequest r;
     r.device.address = "127.0.0.1";
-    r.device.port = ntohs(address.sin_port);
+    r.device.port = TestAgents::boundPort(fd);
     r.security.version = QxSNMPSecurity::V2c;
     r.timeout = 10;
     r.retries = 1;

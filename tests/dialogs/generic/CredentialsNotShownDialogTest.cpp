@@ -1,6 +1,7 @@
 // A generic dialog whose reads and writes fail must not show the community
 // strings or SNMPv3 pass phrases anywhere: not in its status memo, not in a
 // message box, not in its captions, not in Qt's log or on stderr.
+#include "common/MessageRecorder.h"
 #include "common/TestAgents.h"
 #include "common/TestSupport.h"
 
@@ -99,19 +100,13 @@ protected:
     {
         defaultDevice.port = port;
         QStringList seen;
+        MessageRecorder boxes;
         g_log.clear();
         const QtMessageHandler previous = qInstallMessageHandler(collect);
         StderrCapture err(dir.filePath("stderr.txt"));
         {
             TConfigForm form(nullptr);
-            TDialogMessages messages;
-            messages.inform = [&](QWidget *, const QString &text) { seen << text; };
-            messages.warn = [&](QWidget *, const QString &caption, const QString &text) { seen << caption << text; };
-            messages.confirm = [&](QWidget *, const QString &caption, const QString &text) {
-                seen << caption << text;
-                return true;
-            };
-            form.setMessages(messages);
+            form.setMessages(boxes.messages());
             auto controller = std::make_unique<QxSNMPRequest2Edits>(&form);
             QxSNMPRequest2Edits *c = controller.get();
             c->varList() = QxSNMPVarList(kOneWritable, SVT_SV, 0);
@@ -134,7 +129,7 @@ protected:
                 seen << button->text();
         }
         qInstallMessageHandler(previous);
-        seen << g_log << err.text();
+        seen << boxes.shown << g_log << err.text();
         return seen.join('\n');
     }
 

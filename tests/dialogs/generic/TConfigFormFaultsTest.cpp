@@ -1,9 +1,10 @@
 // The generic dialog against a switch that misbehaves: replies that never come,
 // values of the wrong type or far too long, a table of 100000 rows. Each test
 // has a simulator of its own, told what to do wrong through its fault subtree.
+#include "common/MessageRecorder.h"
+#include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
 #include "common/TestSupport.h"
-#include "snmp/PrivateSimulator.h"
 
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -130,14 +131,7 @@ protected:
                              reads << e;
                              readers << from;
                          });
-        TDialogMessages messages;
-        messages.inform = [this](QWidget *, const QString &text) { shown << text; };
-        messages.warn = [this](QWidget *, const QString &, const QString &text) { shown << text; };
-        messages.confirm = [this](QWidget *, const QString &, const QString &text) {
-            shown << text;
-            return true;
-        };
-        form.setMessages(messages);
+        form.setMessages(boxes.messages());
         return create(std::move(controller));
     }
 
@@ -147,12 +141,12 @@ protected:
         return waitUntil([&] { return reads.size() > before; }, ms);
     }
 
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     QTemporaryDir counterDir;
     QxSNMPRequest2Edits *c = nullptr;
     QList<QxSNMPError> reads;
     QList<QxSNMPRequest2Controls *> readers;
-    QStringList shown;
+    MessageRecorder boxes;
 };
 
 TEST_F(FaultyAgent, DroppedRepliesTimeOutReadsAndWritesAndKeepWhatWasTyped)
@@ -190,7 +184,7 @@ TEST_F(FaultyAgent, DroppedRepliesTimeOutReadsAndWritesAndKeepWhatWasTyped)
     page->ctrlBtnPanel()->setCheckedButton()->click();
     const QStringList status = page->msgPanel()->memo()->toPlainText().split('\n');
     EXPECT_TRUE(status.last().contains("(SNMPClass) SNMP request timed out!")) << status.last().toStdString();
-    EXPECT_TRUE(shown.isEmpty()) << shown.join('|').toStdString();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('|').toStdString();
     EXPECT_EQ(edits->edit(0)->text(), "42");
     EXPECT_EQ(edits->edit(1)->text(), "43");
     EXPECT_TRUE(edits->checkBox(0)->isChecked());

@@ -1,5 +1,7 @@
 // The generic dialog's pages without an agent: which buttons show, row states,
 // the errors of a wrong use, the port-list window, sizing, hint and export.
+#include "common/MessageRecorder.h"
+
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/Guiconfigform.h"
@@ -67,24 +69,6 @@ std::unique_ptr<QxSNMPRequest2Edits> controllerFor(QWidget *form, const QxSNMPVa
     c->varList() = QxSNMPVarList(items, kind, keys);
     return c;
 }
-
-struct Answers
-{
-    QStringList shown;
-    bool yes = true;
-
-    TDialogMessages messages()
-    {
-        TDialogMessages m;
-        m.inform = [this](QWidget *, const QString &text) { shown << text; };
-        m.warn = [this](QWidget *, const QString &caption, const QString &text) { shown << caption + "|" + text; };
-        m.confirm = [this](QWidget *, const QString &caption, const QString &text) {
-            shown << caption + "|" + text;
-            return yes;
-        };
-        return m;
-    }
-};
 
 QString usageError(const std::function<void()> &f)
 {
@@ -217,7 +201,7 @@ TEST(TConfigFormPanels, WrongUsesRaiseTheirTexts)
 TEST(TConfigFormPanels, RowIndexBeyondTheRowsIsReported)
 {
     TConfigForm form(nullptr);
-    Answers answers;
+    MessageRecorder answers;
     form.setMessages(answers.messages());
     auto *page = static_cast<TSNMPEditorPanel *>(form.CreateEditorPanel(controllerFor(&form, kMixed)));
     page->editsPanel()->disableRow(5);

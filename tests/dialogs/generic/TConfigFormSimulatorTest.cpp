@@ -1,8 +1,9 @@
 // The generic dialog against the shared switch simulator: what its pages send,
 // checked in the simulator's state with a second read. The objects written are
 // restored (scalars) or removed again (trust-host rows) by each test.
+#include "common/MessageRecorder.h"
+#include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
-#include "snmp/PrivateSimulator.h"
 
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -94,24 +95,6 @@ public:
     QList<QStringList> writes;
 };
 
-struct Answers
-{
-    QStringList shown;
-    bool yes = true;
-
-    TDialogMessages messages()
-    {
-        TDialogMessages m;
-        m.inform = [this](QWidget *, const QString &text) { shown << text; };
-        m.warn = [this](QWidget *, const QString &caption, const QString &text) { shown << caption + "|" + text; };
-        m.confirm = [this](QWidget *, const QString &caption, const QString &text) {
-            shown << caption + "|" + text;
-            return yes;
-        };
-        return m;
-    }
-};
-
 // Each test writes, so each has a simulator of its own: tests run side by side
 // and must not see each other's rows and values.
 class DialogOnSimulator : public ::testing::Test
@@ -173,8 +156,8 @@ protected:
     }
 
     QTemporaryDir counterDir;
-    PrivateSimulator sim;
-    Answers answers;
+    SimulatorProcess sim;
+    MessageRecorder answers;
     QList<int> reads;
 };
 
@@ -412,14 +395,14 @@ TEST_F(TrustHostTable, AddEditAndDeleteARow)
     ASSERT_NE(rowOf(page, kRow), nullptr);
     rowOf(page, kRow)->setSelected(true);
     page->LVClick();
-    answers.yes = false;
+    answers.answer = false;
     page->DeleteBtnClick();
     EXPECT_EQ(answers.shown.last(), "Delete|Are you sure to delete ?");
     EXPECT_EQ(c->writes.size(), 2);
     EXPECT_EQ(cell(3, QxSyntax::integer), "1");
 
     // "Yes" sends the status column alone, with "destroy".
-    answers.yes = true;
+    answers.answer = true;
     page->DeleteBtnClick();
     settle(c);
     ASSERT_EQ(c->writes.size(), 3);
@@ -481,10 +464,7 @@ TEST_F(InterfaceWalk, ClosingWhileARefreshRunsWaitsForIt)
     EXPECT_EQ(form->controller(), nullptr);
     form.reset();
     // No reply arrives later for the destroyed controller.
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 200)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitUntil([] { return false; }, 200);
     EXPECT_EQ(reads.size(), 1);
 }
 
@@ -542,7 +522,7 @@ TEST_F(InterfaceWalk, EditDialogWaitsUntilTheRunningWalkHasEnded)
 
 TEST(InterfaceWalkOnSlowAgent, EditDialogWaitsLongerThanASecondForASlowReply)
 {
-    PrivateSimulator sim;
+    SimulatorProcess sim;
     if (!sim.running())
         GTEST_SKIP() << "the simulator is not built";
     QTemporaryDir counterDir;

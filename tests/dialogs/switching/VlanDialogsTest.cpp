@@ -1,7 +1,8 @@
 // The four VLAN dialogs against a simulator of their own (they write): what they
 // send is checked in the simulator's state with a second read.
-#include "common/TestAgents.h"
-#include "snmp/PrivateSimulator.h"
+#include "common/MessageRecorder.h"
+#include "common/SimulatorProcess.h"
+#include "common/TestSupport.h"
 
 #include "binding/QxEditFormat.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,18 +30,11 @@
 
 namespace {
 
+using TestSupport::waitUntil;
+
 const QString kStatic = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1");
 const QString kPortVlan = QStringLiteral("1.3.6.1.2.1.17.7.1.4.5.1");
 const QString kCurrent = QStringLiteral("1.3.6.1.2.1.17.7.1.4.2.1");
-
-bool waitUntil(const std::function<bool()> &done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 template <typename T>
 T *child(QWidget &form, const char *name)
@@ -78,7 +71,7 @@ struct Completions
 class VlanDialogs : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { s_sim = std::make_unique<PrivateSimulator>(); }
+    static void SetUpTestSuite() { s_sim = std::make_unique<SimulatorProcess>(); }
     static void TearDownTestSuite() { s_sim.reset(); }
 
     void SetUp() override
@@ -86,22 +79,7 @@ protected:
         if (!s_sim || !s_sim->running())
             GTEST_SKIP() << "no private simulator";
         initializeSession(m_counterDir.path());
-        defaultDevice.address = TestAgents::host;
-        defaultDevice.port = s_sim->port();
-        defaultSecurity = QxSNMPSecurity();
-        defaultSecurity.version = QxSNMPSecurity::V2c;
-    }
-
-    TDialogMessages messages()
-    {
-        TDialogMessages m;
-        m.inform = [this](QWidget *, const QString &text) { shown << text; };
-        m.warn = [this](QWidget *, const QString &, const QString &text) { shown << text; };
-        m.confirm = [this](QWidget *, const QString &, const QString &text) {
-            shown << text;
-            return true;
-        };
-        return m;
+        s_sim->useAsDefaultAgent();
     }
 
     // The second read: one instance straight from the simulator ("(NULL)" when
@@ -131,17 +109,17 @@ protected:
         }
     }
 
-    static std::unique_ptr<PrivateSimulator> s_sim;
+    static std::unique_ptr<SimulatorProcess> s_sim;
     QTemporaryDir m_counterDir;
-    QStringList shown;
+    MessageRecorder boxes;
 };
 
-std::unique_ptr<PrivateSimulator> VlanDialogs::s_sim;
+std::unique_ptr<SimulatorProcess> VlanDialogs::s_sim;
 
 TEST_F(VlanDialogs, BasicConfigureReadsTheScalarsAndWritesTheGvrpSwitch)
 {
     TVLanGeneralInfoForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     EXPECT_EQ(form.windowTitle(), "802.1Q Basic Configure");
     Completions done;
     done.watch(form.scalarBinding());
@@ -169,7 +147,7 @@ TEST_F(VlanDialogs, StaticTableAddsAndDeletesAVlanWithItsPorts)
 {
     const QString deletesBefore = read("1.3.6.1.2.1.17.7.1.4.1.0", QxSyntax::counter);
     TVlanStaticForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     Completions done;
     done.watch(form.tableBinding());
     ASSERT_TRUE(waitUntil([&] { return done.reads.size() == 1; }));
@@ -242,13 +220,13 @@ TEST_F(VlanDialogs, StaticTableAddsAndDeletesAVlanWithItsPorts)
     EXPECT_EQ(read(kCurrent + ".3.0.10", QxSyntax::guage), "(NULL)");
     EXPECT_EQ(rowWithText(list, 0, "10"), nullptr);
     EXPECT_EQ(read("1.3.6.1.2.1.17.7.1.4.1.0", QxSyntax::counter).toInt(), deletesBefore.toInt() + 1);
-    EXPECT_TRUE(shown.isEmpty()) << shown.join('|').toStdString();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('|').toStdString();
 }
 
 TEST_F(VlanDialogs, StaticTableSetChangesTheSelectedVlanAndRefreshLeavesOnlyAdd)
 {
     TVlanStaticForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     Completions done;
     done.watch(form.tableBinding());
     ASSERT_TRUE(waitUntil([&] { return done.reads.size() == 1; }));
@@ -284,7 +262,7 @@ TEST_F(VlanDialogs, StaticTableSetChangesTheSelectedVlanAndRefreshLeavesOnlyAdd)
 TEST_F(VlanDialogs, StaticVlanIdTakesOnlyAVlanNumber)
 {
     TVlanStaticForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     QLineEdit *vlanId = child<QLineEdit>(form, "ED_VLANID");
     const QxEditFormat *format = form.tableBinding()->constraint().format(vlanId);
     ASSERT_NE(format, nullptr);
@@ -310,14 +288,14 @@ TEST_F(VlanDialogs, StaticVlanIdTakesOnlyAVlanNumber)
 TEST_F(VlanDialogs, PortDialogRefusesWhileReadingAndSelectsThePortAgainAfterSet)
 {
     TVLanPortInfomationForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     Completions done;
     done.watch(form.tableBinding());
     // The first read is still running: both buttons are refused and send nothing.
     ASSERT_TRUE(form.tableBinding()->busy());
     child<QPushButton>(form, "btnRefresh")->click();
     child<QPushButton>(form, "btnSet")->click();
-    EXPECT_EQ(shown, (QStringList{"Refresh Not Complete", "Refresh Not Complete"}));
+    EXPECT_EQ(boxes.texts(), (QStringList{"Refresh Not Complete", "Refresh Not Complete"}));
     ASSERT_TRUE(waitUntil([&] { return !done.reads.isEmpty(); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(done.reads, QList<int>{0});
@@ -349,14 +327,14 @@ TEST_F(VlanDialogs, PortDialogRefusesWhileReadingAndSelectsThePortAgainAfterSet)
     EXPECT_EQ(pvid->text(), "1");
     EXPECT_EQ(frames->currentText(), "admitOnlyVlanTagged");
     EXPECT_TRUE(frames->isEnabled());
-    EXPECT_EQ(shown.size(), 2);
+    EXPECT_EQ(boxes.shown.size(), 2);
     write(kPortVlan + ".2.5", "1");
 }
 
 TEST_F(VlanDialogs, CurrentTableShowsTheVlansAndNeverWrites)
 {
     TVLanCurrentTableForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     Completions done;
     done.watch(form.scalarBinding());
     done.watch(form.tableBinding());
@@ -385,7 +363,7 @@ TEST_F(VlanDialogs, CurrentTableShowsTheVlansAndNeverWrites)
 TEST_F(VlanDialogs, ClosingDuringAReadStopsAndDestroysTheBindings)
 {
     TVlanStaticForm form(nullptr);
-    form.setMessages(messages());
+    form.setMessages(boxes.messages());
     ASSERT_EQ(form.bindingCount(), 2);
     ASSERT_TRUE(form.tableBinding()->busy());
     form.reject();

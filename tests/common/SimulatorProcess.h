@@ -1,0 +1,23 @@
+#pragma once
+
+#include "AgentProcess.h"
+
+#include <QString>
+#include <QStringList>
+
+// A switch simulator (nx2400p-sim) of the caller's own, for tests and
+// benchmarks that change its ports or state or inject faults: the shared one
+// must stay as every other test expects it. It knows the SNMPv3 users of the
+// shared test agents (TestAgents.h) and the default communities.
+class SimulatorProcess : public AgentProcess
+{
+public:
+    // With expectAnswers false the simulator only has to listen (for one told
+    // to drop everything). An empty program is the simulator built with the
+    // tests.
+    explicit SimulatorProcess(const QStringList &extraArguments = {}, bool expectAnswers = true,
+                              const QString &program = QString());
+
+    // The simulator built with the tests.
+    static QString program();
+};
