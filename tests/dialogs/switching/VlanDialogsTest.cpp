@@ -15,11 +15,14 @@
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -177,7 +180,8 @@ TEST_F(VlanDialogs, StaticTableAddsAndDeletesAVlanWithItsPorts)
     EXPECT_EQ(sent.item(1).valueText, "lab10");
     EXPECT_EQ(sent.item(2).valueText, "F000000000000000");
     EXPECT_EQ(sent.item(5).valueText, "createAndGo");
-    // The editor is cleared at once.
+    // The editor is cleared once the write has gone through.
+    ASSERT_TRUE(waitUntil([&] { return done.writes.size() == 1; }));
     EXPECT_TRUE(vlanId->text().isEmpty());
     EXPECT_TRUE(vlanName->text().isEmpty());
     EXPECT_EQ(status->currentIndex(), -1);
@@ -186,6 +190,9 @@ TEST_F(VlanDialogs, StaticTableAddsAndDeletesAVlanWithItsPorts)
 
     ASSERT_TRUE(waitUntil([&] { return done.reads.size() == 2; })) << form.Memo1()->toPlainText().toStdString();
     EXPECT_EQ(done.writes, QList<int>{0});
+    // A list name meant to stand apart starts with a blank.
+    EXPECT_TRUE(form.Memo1()->toPlainText().contains("Set: Ok Request: VLAN Static."))
+        << form.Memo1()->toPlainText().toStdString();
     EXPECT_EQ(read(kStatic + ".5.10"), "1");
     EXPECT_EQ(read(kStatic + ".1.10", QxSyntax::displaystr), "lab10");
     EXPECT_EQ(read(kStatic + ".2.10", QxSyntax::bitstr), "F000000000000000");
@@ -211,6 +218,7 @@ TEST_F(VlanDialogs, StaticTableAddsAndDeletesAVlanWithItsPorts)
     // The columns kept out of the delete have their access back at once.
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(sent.item(i).access, quint32(QxAccess::readwrite)) << i;
+    ASSERT_TRUE(waitUntil([&] { return done.writes.size() == 2; }));
     EXPECT_FALSE(set->isEnabled());
     EXPECT_FALSE(del->isEnabled());
     EXPECT_TRUE(add->isEnabled());
@@ -248,6 +256,7 @@ TEST_F(VlanDialogs, StaticTableSetChangesTheSelectedVlanAndRefreshLeavesOnlyAdd)
     child<QLineEdit>(form, "ED_VLANName")->setText("renamed");
     form.untaggedPicker()->checkBoxes().at(27)->setChecked(false);
     child<QPushButton>(form, "btnSet")->click();
+    ASSERT_TRUE(waitUntil([&] { return done.writes.size() == 1; }));
     EXPECT_FALSE(child<QPushButton>(form, "btnSet")->isEnabled());
     EXPECT_TRUE(child<QPushButton>(form, "btnAdd")->isEnabled());
     ASSERT_TRUE(waitUntil([&] { return done.reads.size() == 3; }));
@@ -273,16 +282,21 @@ TEST_F(VlanDialogs, StaticVlanIdTakesOnlyAVlanNumber)
     EXPECT_EQ(format->checkChange("1.2").action, QxEditFormat::ChangeOutcome::Refuse);
     EXPECT_EQ(format->length(), 4);
 
-    // Without a VLAN ID there is no row to write: nothing is sent.
+    // Without a VLAN ID there is no row to write: nothing is sent, and what
+    // the user typed and ticked stays for the next try.
     Completions done;
     done.watch(form.tableBinding());
     ASSERT_TRUE(waitUntil([&] { return done.reads.size() == 1; }));
     child<QLineEdit>(form, "ED_VLANName")->setText("nobody");
+    form.egressPicker()->checkBoxes().at(2)->setChecked(true);
     child<QPushButton>(form, "btnAdd")->click();
     QCoreApplication::processEvents();
     EXPECT_TRUE(done.writes.isEmpty());
     EXPECT_EQ(done.reads.size(), 1);
     EXPECT_FALSE(form.Memo1()->toPlainText().isEmpty());
+    EXPECT_EQ(child<QLineEdit>(form, "ED_VLANName")->text(), "nobody");
+    EXPECT_TRUE(form.egressPicker()->checkBoxes().at(2)->isChecked());
+    EXPECT_EQ(child<QComboBox>(form, "Status")->currentIndex(), -1);
 }
 
 TEST_F(VlanDialogs, PortDialogRefusesWhileReadingAndSelectsThePortAgainAfterSet)
@@ -351,6 +365,17 @@ TEST_F(VlanDialogs, CurrentTableShowsTheVlansAndNeverWrites)
     EXPECT_TRUE(egress.at(0)->isChecked());
     EXPECT_TRUE(egress.at(27)->isChecked());
     EXPECT_FALSE(egress.at(28)->isChecked());
+    // The dialog only shows port maps: a click or a key changes no box.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(egress.at(0), &press);
+    QApplication::sendEvent(egress.at(0), &release);
+    QApplication::sendEvent(egress.at(0), &space);
+    EXPECT_TRUE(egress.at(0)->isChecked());
+    EXPECT_TRUE(egress.at(0)->isEnabled());
 
     child<QPushButton>(form, "btnRefresh")->click();
     EXPECT_TRUE(child<QLabel>(form, "StaticText1")->text().isEmpty());
