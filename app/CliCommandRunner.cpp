@@ -5,6 +5,7 @@
 #include "app/CliLedDecoder.h"
 #include "app/CliProgressLine.h"
 #include "app/CliTableWriter.h"
+#include "app/CommandRequest.h"
 #include "snmp/QxOctetCodec.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
@@ -47,12 +48,7 @@ QString selection(const QList<int> &positions)
 std::unique_ptr<QxSNMPRequest> CliCommandRunner::requestFor(const CommandRecord &record) const
 {
     auto request = std::make_unique<QxSNMPRequest>();
-    request->varList() = QxSNMPVarList(record.items, record.kind, record.keyCount);
-    if (record.title)
-        request->varList().setListName(QString::fromLatin1(record.title).trimmed());
-    // 64-bit counters cannot be read with SNMPv1; the dialog reads them with SNMPv2c.
-    if ((record.flags & CommandFlag::NeedsV2c) && request->security.version == QxSNMPSecurity::V1)
-        request->security.version = QxSNMPSecurity::V2c;
+    CommandRequest::prepare(record, *request);
     if (m_timeout)
         request->timeout = *m_timeout;
     if (m_retries)

@@ -61,11 +61,11 @@ int run(const CliArguments &args)
     if (args.launchParameters.isEmpty())
         throw CliError(QStringLiteral("No parameter input"));
     const RegistryStore registry(RegistryStore::defaultLocation());
-    ModuleStartup::run(args.launchParameters, registry);
+    ModuleStartup::Overrides overrides;
     if (args.port)
-        defaultDevice.port = quint16(*args.port);
-    if (args.timeout)
-        defaultTimeout = *args.timeout;
+        overrides.port = quint16(*args.port);
+    overrides.timeout = args.timeout;
+    ModuleStartup::run(args.launchParameters, registry, QString(), overrides);
 
     const CliCommandRunner runner(args.timeout, args.retries);
     switch (args.action) {

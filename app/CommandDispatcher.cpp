@@ -7,6 +7,7 @@
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
 #include "app/ViewerCommandLine.h"
+#include "dialogs/generic/Guiconfigform.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QCoreApplication>
@@ -30,16 +31,23 @@ bool CommandDispatcher::isAvailable(const CommandRecord &record)
     return true;
 }
 
+bool CommandDispatcher::opensDialog(const CommandRecord &record)
+{
+    return record.shape == CommandShape::Editor || record.shape == CommandShape::Table
+           || record.shape == CommandShape::Dedicated;
+}
+
 void CommandDispatcher::run(const CommandRecord &record)
 {
     try {
         switch (record.shape) {
         case CommandShape::Editor:
         case CommandShape::Table:
-            runGeneric(record);
-            break;
         case CommandShape::Dedicated:
-            runDedicated(record);
+            if (const std::unique_ptr<QDialog> dialog = openDialog(record))
+                dialog->exec();
+            if (record.flags & CommandFlag::RmonMenuRefresh)
+                m_mainForm.updateRmonMenu();
             break;
         case CommandShape::Viewer:
             ViewerCommandLine(QString::fromLatin1(record.target), m_mainForm.launchTexts()).start();
@@ -59,21 +67,20 @@ void CommandDispatcher::run(const CommandRecord &record)
     }
 }
 
-void CommandDispatcher::runGeneric(const CommandRecord &record)
+std::unique_ptr<QDialog> CommandDispatcher::openDialog(const CommandRecord &record)
 {
-    GenericCommand command(record, m_mainForm);
-    command.run();
-}
-
-void CommandDispatcher::runDedicated(const CommandRecord &record)
-{
+    if (!opensDialog(record))
+        return nullptr;
+    if (record.flags & CommandFlag::StpVersionRefresh)
+        m_mainForm.refreshStpVersion();
+    if (record.shape != CommandShape::Dedicated)
+        return GenericCommand(record, m_mainForm).build();
     const DedicatedDialogs::Factory factory = DedicatedDialogs::find(QString::fromLatin1(record.target));
     if (!factory)
-        return;
+        return nullptr;
     std::unique_ptr<QDialog> dialog = factory(&m_mainForm);
-    dialog->setWindowTitle(QString::fromLatin1(record.title) + QString::fromLatin1(record.joiner ? record.joiner : "")
-                           + m_mainForm.launchTexts().address);
-    dialog->exec();
+    dialog->setWindowTitle(GenericCommand::caption(record, m_mainForm.launchTexts().address));
+    return dialog;
 }
 
 void CommandDispatcher::runAction(const CommandRecord &record)

@@ -2,6 +2,9 @@
 
 #include "tables/CommandRecord.h"
 
+#include <memory>
+
+class QDialog;
 class TMainForm;
 
 // Runs one command record by its shape. An error raised while a command builds
@@ -16,10 +19,15 @@ public:
     // Whether the command can run in this build (dedicated dialogs come with
     // their classes).
     static bool isAvailable(const CommandRecord &record);
+    // Whether the command opens a dialog (generic or dedicated).
+    static bool opensDialog(const CommandRecord &record);
+
+    // The dialog the command opens, built, captioned and adjusted as the menu
+    // opens it, not yet shown; null for a command that opens none. Raises what
+    // building the dialog raises.
+    std::unique_ptr<QDialog> openDialog(const CommandRecord &record);
 
 private:
-    void runGeneric(const CommandRecord &record);
-    void runDedicated(const CommandRecord &record);
     void runAction(const CommandRecord &record);
 
     TMainForm &m_mainForm;

@@ -1,9 +1,9 @@
 #include "app/GenericCommand.h"
 
+#include "app/CommandRequest.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/Guiconfigform.h"
-#include "snmp/QxSNMPSession.h"
 
 namespace {
 
@@ -20,25 +20,6 @@ QString GenericCommand::caption(const CommandRecord &record, const QString &addr
 GenericCommand::GenericCommand(const CommandRecord &record, TMainForm &mainForm)
     : m_record(record), m_mainForm(mainForm)
 {
-    // Tables with 64-bit counters cannot be read with SNMPv1: an SNMPv1 session
-    // reads them with SNMPv2c while their dialog is open. Requests copy the
-    // version when they are created, so only this dialog's request is affected.
-    if ((record.flags & CommandFlag::NeedsV2c) && defaultSecurity.version == QxSNMPSecurity::V1) {
-        defaultSecurity.version = QxSNMPSecurity::V2c;
-        m_raisedToV2c = true;
-    }
-}
-
-GenericCommand::~GenericCommand()
-{
-    if (m_raisedToV2c)
-        defaultSecurity.version = QxSNMPSecurity::V1;
-}
-
-void GenericCommand::run()
-{
-    std::unique_ptr<TConfigForm> form = build();
-    form->exec();
 }
 
 std::unique_ptr<TConfigForm> GenericCommand::build()
@@ -49,7 +30,7 @@ std::unique_ptr<TConfigForm> GenericCommand::build()
     form.setWindowTitle(caption(m_record, m_mainForm.launchTexts().address));
 
     auto controller = std::make_unique<QxSNMPRequest2Edits>(&form);
-    controller->varList() = QxSNMPVarList(m_record.items, m_record.kind, m_record.keyCount);
+    CommandRequest::prepare(m_record, controller->request());
 
     TSNMPEditorPanel *page = nullptr;
     if (m_record.shape == CommandShape::Table) {

@@ -13,15 +13,8 @@ class GenericCommand
 {
 public:
     GenericCommand(const CommandRecord &record, TMainForm &mainForm);
-    // Sets an SNMPv1 session back to SNMPv1 if the command raised it.
-    ~GenericCommand();
-    GenericCommand(const GenericCommand &) = delete;
-    GenericCommand &operator=(const GenericCommand &) = delete;
 
-    // Builds the dialog, shows it modally and destroys it when it closes.
-    void run();
-    // Builds the dialog with its page and adjustments, not yet shown. It must be
-    // destroyed before this command.
+    // Builds the dialog with its page and adjustments, not yet shown.
     std::unique_ptr<TConfigForm> build();
 
     // The dialog caption: title, joiner and the device address.
@@ -30,5 +23,4 @@ public:
 private:
     const CommandRecord &m_record;
     TMainForm &m_mainForm;
-    bool m_raisedToV2c = false;
 };

@@ -7,7 +7,7 @@
 #include "snmp/QxSNMPSession.h"
 
 ModuleStartup::Result ModuleStartup::run(const QStringList &parameters, const RegistryStore &registry,
-                                         const QString &bootCounterDirectory)
+                                         const QString &bootCounterDirectory, const Overrides &overrides)
 {
     Result result;
     initializeSession(bootCounterDirectory);
@@ -25,9 +25,13 @@ ModuleStartup::Result ModuleStartup::run(const QStringList &parameters, const Re
         return result;
     }
     LaunchParameters::apply(parameters, result.settingsFolder, result.launch);
+    if (overrides.port)
+        result.launch.device.port = *overrides.port;
     defaultDevice = result.launch.device;
     defaultScope = result.launch.scope;
     defaultSecurity = result.launch.security;
+    if (overrides.timeout)
+        defaultTimeout = *overrides.timeout;
     return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class RegistryStore;
 
@@ -16,6 +17,14 @@ public:
     // The module's own file name; the HelpPath value ends with it.
     static constexpr const char *ModuleFileName = "nx2400p";
 
+    // What a tool's own options change after the launch parameters (the
+    // command-line client's and the dialog driver's --port and --timeout).
+    struct Overrides
+    {
+        std::optional<quint16> port;
+        std::optional<int> timeout; // hundredths of a second
+    };
+
     struct Result
     {
         LaunchState launch;
@@ -27,7 +36,7 @@ public:
     // Runs every step; errors of the session (QxSNMPException) and of integer
     // conversions (IntegerText::Error) escape to the caller.
     static Result run(const QStringList &parameters, const RegistryStore &registry,
-                      const QString &bootCounterDirectory = QString());
+                      const QString &bootCounterDirectory = QString(), const Overrides &overrides = {});
 
     static QString moduleFolder(const RegistryStore &registry);
     static QString settingsFolder(const RegistryStore &registry);

@@ -28,10 +28,10 @@ const char *const kRmonItems[] = {"RMON > Statistics", "RMON > History", "RMON >
 } // namespace
 
 TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registry, QWidget *parent,
-                     const QString &bootCounterDirectory)
+                     const QString &bootCounterDirectory, const ModuleStartup::Overrides &overrides)
     : QMainWindow(parent)
 {
-    const ModuleStartup::Result startup = ModuleStartup::run(parameters, registry, bootCounterDirectory);
+    const ModuleStartup::Result startup = ModuleStartup::run(parameters, registry, bootCounterDirectory, overrides);
     m_launchTexts = startup.launch.texts;
     m_moduleFolder = startup.moduleFolder;
 
@@ -140,15 +140,6 @@ void TMainForm::embedFrontPanel()
     m_frontPanel->show();
 }
 
-void TMainForm::runCommand(const CommandRecord &record)
-{
-    if (record.flags & CommandFlag::StpVersionRefresh)
-        refreshStpVersion();
-    m_dispatcher->run(record);
-    if (record.flags & CommandFlag::RmonMenuRefresh)
-        updateRmonMenu();
-}
-
 void TMainForm::buildControls()
 {
     setObjectName(QStringLiteral("MainForm"));
@@ -195,7 +186,7 @@ void TMainForm::buildMenus()
     for (QAction *action : m_menus.commandActions()) {
         const CommandRecord *record = m_menus.recordOf(action);
         action->setEnabled(CommandDispatcher::isAvailable(*record));
-        connect(action, &QAction::triggered, this, [this, record] { runCommand(*record); });
+        connect(action, &QAction::triggered, this, [this, record] { m_dispatcher->run(*record); });
     }
     VACM1 = topMenu(QStringLiteral("SNMP V3"));
     VACM1->setObjectName(QStringLiteral("VACM1"));

@@ -2,6 +2,7 @@
 
 #include "app/LaunchTexts.h"
 #include "app/MenuBuilder.h"
+#include "app/ModuleStartup.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -24,7 +25,7 @@ public:
     // Raises the session's and the integer conversions' errors; the program entry
     // shows them and ends.
     TMainForm(const QStringList &parameters, const RegistryStore &registry, QWidget *parent = nullptr,
-              const QString &bootCounterDirectory = QString());
+              const QString &bootCounterDirectory = QString(), const ModuleStartup::Overrides &overrides = {});
     ~TMainForm() override;
 
     // True when start-up asked the application to end (no parameters).
@@ -42,6 +43,8 @@ public:
     QMenu *topMenu(const QString &caption) const;
     QScrollArea *scrollBox() const { return ScrollBox1; }
     const MenuBuilder &menus() const { return m_menus; }
+    // Runs and opens the menu's commands.
+    CommandDispatcher &dispatcher() const { return *m_dispatcher; }
 
     // Reads the switch's RMON state again and enables the RMON viewers when it
     // is "enabled", disables them when "disabled". Errors go to the status bar.
@@ -63,7 +66,6 @@ private:
     void embedFrontPanel();
     void bindHiddenStates();
     void refreshHidden(QxSNMPRequest2Edits *controller);
-    void runCommand(const CommandRecord &record);
 
     LaunchTexts m_launchTexts;
     QString m_moduleFolder;

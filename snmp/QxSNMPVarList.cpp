@@ -7,6 +7,12 @@ QxSNMPVarList::QxSNMPVarList(const QxSNMPVarItem *items, quint8 kind, int keyCou
     append(items);
 }
 
+QxSNMPVarList::QxSNMPVarList(const QxDescriptorTable &table) : QxSNMPVarList(table.items, table.kind, table.keyCount)
+{
+    if (table.listName)
+        m_listName = QString::fromLatin1(table.listName);
+}
+
 QxSNMPVarList::QxSNMPVarList(const QxSNMPVarList &other)
 {
     copyFrom(other);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snmp/QxDescriptorTable.h"
 #include "snmp/QxSNMPVariable.h"
 
 #include <QString>
@@ -14,6 +15,8 @@ public:
     QxSNMPVarList() = default;
     // Copies every descriptor up to the terminator (the first null oid).
     QxSNMPVarList(const QxSNMPVarItem *items, quint8 kind, int keyCount);
+    // The same from a table, with its list name.
+    explicit QxSNMPVarList(const QxDescriptorTable &table);
     // Copies kind, key count, list name and every variable with its value and
     // instance OID; the instance suffix is not copied (the copy's starts empty).
     QxSNMPVarList(const QxSNMPVarList &other);

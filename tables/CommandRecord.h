@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snmp/QxDescriptorTable.h"
 #include "snmp/QxSNMPSyntax.h"
 #include "snmp/QxSNMPVarItem.h"
 
@@ -60,6 +61,10 @@ struct CommandRecord
     // Dedicated: the dialog class; Viewer: the topic switch, e.g. "/TMIB_Info";
     // Action: "reboot", "help" or "about".
     const char *target = nullptr;
+
+    // Editor and Table: the descriptor array as a table; the generic status
+    // lines name no list.
+    constexpr QxDescriptorTable table() const { return {items, kind, keyCount, nullptr}; }
 };
 
 // A menu group: its records up to the terminator (caption null).

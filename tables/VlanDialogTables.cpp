@@ -75,4 +75,11 @@ const QxSNMPVarItem vlanCurrentTable[] = {
     {},
 };
 
+const QxDescriptorTable vlanScalarsTable{vlanScalars, SVT_SV, 0, " 802.1Q Basic Configure"};
+const QxDescriptorTable portVlanTableTable{portVlanTable, MVT_FMV, portVlanKeyCount, " VLAN Port Information Form"};
+const QxDescriptorTable vlanStaticTableTable{vlanStaticTable, MVT_UMV, vlanStaticKeyCount, " VLAN Static"};
+const QxDescriptorTable nextFreeVlanIndexTable{nextFreeVlanIndex, SVT_SV, 0, " Next Free Local VLAN Index"};
+const QxDescriptorTable vlanDeletionScalarsTable{vlanDeletionScalars, SVT_SV, 0, " VLAN Deletes"};
+const QxDescriptorTable vlanCurrentTableTable{vlanCurrentTable, MVT_UMV, vlanCurrentKeyCount, " VLAN Current"};
+
 } // namespace VlanDialogTables

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snmp/QxDescriptorTable.h"
 #include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPVarItem.h"
 
@@ -37,6 +38,14 @@ inline constexpr int vlanCurrentKeyCount = 2;
 namespace CurrentColumn {
 enum : int { TimeMark = 0, VlanIndex = 1, FdbId = 2, Egress = 3, Untagged = 4, Status = 5, CreationTime = 6 };
 }
+
+// The arrays as the dialogs read them, with the names their status lines give.
+extern const QxDescriptorTable vlanScalarsTable;        // " 802.1Q Basic Configure"
+extern const QxDescriptorTable portVlanTableTable;      // " VLAN Port Information Form"
+extern const QxDescriptorTable vlanStaticTableTable;    // " VLAN Static"
+extern const QxDescriptorTable nextFreeVlanIndexTable;  // " Next Free Local VLAN Index"
+extern const QxDescriptorTable vlanDeletionScalarsTable; // " VLAN Deletes"
+extern const QxDescriptorTable vlanCurrentTableTable;   // " VLAN Current"
 
 extern const QxOptionList acceptableFrameTypes; // 1 admitAll, 2 admitOnlyVlanTagged
 extern const QxOptionList staticRowStatus;      // 1 active, 4 createAndGo, 6 destroy

@@ -21,6 +21,14 @@ TConfigForm::~TConfigForm()
     closeControllers();
 }
 
+QList<QxSNMPRequest2Controls *> TConfigForm::controllers() const
+{
+    QList<QxSNMPRequest2Controls *> all;
+    for (const auto &c : m_controllers)
+        all << c.get();
+    return all;
+}
+
 QxSNMPRequest2Edits *TConfigForm::controller(int i) const
 {
     return i >= 0 && i < controllerCount() ? m_controllers[size_t(i)].get() : nullptr;

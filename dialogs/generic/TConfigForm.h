@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binding/QxControllerHost.h"
 #include "dialogs/generic/TDialogMessages.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ class TSNMPPanel;
 //   TSNMPListViewPanel *page = form.CreateListViewPanel(std::move(controller), 3, "createAndGo", 3, "destroy");
 //   ... adjustments on the page ...
 //   form.exec();
-class TConfigForm : public QDialog
+class TConfigForm : public QDialog, public QxControllerHost
 {
     Q_OBJECT
 public:
@@ -47,6 +48,7 @@ public:
     int controllerCount() const { return int(m_controllers.size()); }
     QxSNMPRequest2Edits *controller(int i = 0) const;
     QxSNMPRequest2Edits *currentController() const { return m_current; }
+    QList<QxSNMPRequest2Controls *> controllers() const override;
     TSNMPPanel *panel() const { return m_panel; }
 
     // Reads the first controller; an error goes to its status line.

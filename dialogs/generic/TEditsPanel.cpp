@@ -540,9 +540,13 @@ bool TEditsPanel::eventFilter(QObject *watched, QEvent *event)
             if (r.valueControl != watched || r.portCount <= 0)
                 continue;
             if (event->type() == QEvent::KeyPress) {
-                // Tab still moves on through the form.
-                const int key = static_cast<QKeyEvent *>(event)->key();
-                if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                // Space and Enter open the window, as they press a button; every
+                // other key (Tab, Escape, the dialog's own) does what it does
+                // on any other row.
+                const auto *keyEvent = static_cast<QKeyEvent *>(event);
+                const int key = keyEvent->key();
+                const bool opens = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+                if (!opens || keyEvent->modifiers() & ~Qt::KeypadModifier)
                     return false;
             }
             // Nothing may leave an event handler: an error goes to the status line.

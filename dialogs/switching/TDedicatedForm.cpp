@@ -47,6 +47,14 @@ QxSNMPRequest2Edits *TDedicatedForm::binding(int i) const
     return i >= 0 && i < bindingCount() ? m_bindings[size_t(i)].get() : nullptr;
 }
 
+QList<QxSNMPRequest2Controls *> TDedicatedForm::controllers() const
+{
+    QList<QxSNMPRequest2Controls *> all;
+    for (const auto &b : m_bindings)
+        all << b.get();
+    return all;
+}
+
 void TDedicatedForm::setMessages(const TDialogMessages &messages)
 {
     m_messages = messages.completed();
@@ -73,12 +81,10 @@ void TDedicatedForm::closeBindings()
     m_closing = false;
 }
 
-QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxSNMPVarItem *items, quint8 kind, int keyCount,
-                                                const QString &listName)
+QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxDescriptorTable &table)
 {
     auto binding = std::make_unique<QxSNMPRequest2Edits>(this);
-    binding->varList() = QxSNMPVarList(items, kind, keyCount);
-    binding->varList().setListName(listName);
+    binding->varList() = QxSNMPVarList(table);
     binding->setStatusTarget(m_memo);
     // The box of a failed input check is the dialog's, like every other box.
     binding->constraint().setMessagePresenter(

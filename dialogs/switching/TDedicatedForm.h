@@ -1,9 +1,10 @@
 #pragma once
 
+#include "binding/QxControllerHost.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TDialogMessages.h"
 #include "snmp/QxSNMPError.h"
-#include "snmp/QxSNMPVarItem.h"
+#include "snmp/QxDescriptorTable.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -42,7 +43,7 @@ class TPortUitForm;
 // runCreation(), which is guarded like every other operation. It keeps its
 // bindings in QPointer members: they become null when the close sequence has
 // destroyed them, and every operation here takes a null binding as "nothing to do".
-class TDedicatedForm : public QDialog
+class TDedicatedForm : public QDialog, public QxControllerHost
 {
     Q_OBJECT
 
@@ -58,6 +59,7 @@ public:
 
     int bindingCount() const { return int(m_bindings.size()); }
     QxSNMPRequest2Edits *binding(int i) const;
+    QList<QxSNMPRequest2Controls *> controllers() const override;
 
     // Message boxes of the dialog and of its bindings' edit constraints.
     void setMessages(const TDialogMessages &messages);
@@ -75,7 +77,7 @@ public:
 protected:
     // A binding over a descriptor table, reporting to Memo1. Raises what the
     // variable list raises.
-    QxSNMPRequest2Edits &addBinding(const QxSNMPVarItem *items, quint8 kind, int keyCount, const QString &listName);
+    QxSNMPRequest2Edits &addBinding(const QxDescriptorTable &table);
     // Binds one unit's 64 boxes to a port-list variable (box k = bit k = port k + 1).
     static void bindPortPicker(QxSNMPRequest2Edits &binding, int position, const TPortUitForm *picker);
 

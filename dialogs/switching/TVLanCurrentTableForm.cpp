@@ -57,14 +57,12 @@ void TVLanCurrentTableForm::FormCreate()
     m_egress->setReadOnly(true);
     m_untagged->setReadOnly(true);
 
-    QxSNMPRequest2Edits &scalars = addBinding(VlanDialogTables::vlanDeletionScalars, SVT_SV, 0,
-                                              QStringLiteral(" VLAN Deletes"));
+    QxSNMPRequest2Edits &scalars = addBinding(VlanDialogTables::vlanDeletionScalarsTable);
     m_scalars = &scalars;
     scalars.bindControl(0, m_numDeletes);
     refreshBinding(m_scalars);
 
-    QxSNMPRequest2Edits &table = addBinding(VlanDialogTables::vlanCurrentTable, MVT_UMV,
-                                            VlanDialogTables::vlanCurrentKeyCount, QStringLiteral(" VLAN Current"));
+    QxSNMPRequest2Edits &table = addBinding(VlanDialogTables::vlanCurrentTableTable);
     m_table = &table;
     table.bindListView(m_listView);
     table.bindControl(Column::VlanIndex, m_vlanIndex);

@@ -46,7 +46,7 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget *parent)
 
 void TVLanGeneralInfoForm::FormCreate()
 {
-    QxSNMPRequest2Edits &b = addBinding(VlanDialogTables::vlanScalars, SVT_SV, 0, QLatin1Char(' ') + windowTitle());
+    QxSNMPRequest2Edits &b = addBinding(VlanDialogTables::vlanScalarsTable);
     m_binding = &b;
     b.bindControl(0, m_versionNumber);
     b.bindControl(1, m_maxVlanId);

@@ -54,8 +54,7 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *parent)
 
 void TVLanPortInfomationForm::FormCreate()
 {
-    QxSNMPRequest2Edits &b = addBinding(VlanDialogTables::portVlanTable, MVT_FMV,
-                                        VlanDialogTables::portVlanKeyCount, QLatin1Char(' ') + windowTitle());
+    QxSNMPRequest2Edits &b = addBinding(VlanDialogTables::portVlanTableTable);
     m_binding = &b;
     b.bindListView(m_listView);
     b.bindFormatted(1, QStringLiteral("%i{}"), m_portVlanId);

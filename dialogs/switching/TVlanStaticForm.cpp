@@ -69,8 +69,7 @@ void TVlanStaticForm::FormCreate()
     m_forbidden = addPortPickerPage(m_portPages, QStringLiteral("Forbidden Egress Ports"));
     m_untagged = addPortPickerPage(m_portPages, QStringLiteral("Untagged Ports"));
 
-    QxSNMPRequest2Edits &table = addBinding(VlanDialogTables::vlanStaticTable, MVT_UMV,
-                                            VlanDialogTables::vlanStaticKeyCount, QStringLiteral(" VLAN Static"));
+    QxSNMPRequest2Edits &table = addBinding(VlanDialogTables::vlanStaticTableTable);
     m_table = &table;
     table.bindListView(m_listView);
     table.bindFormatted(Column::VlanId, QString::fromLatin1(kVlanIdFormat), m_vlanId);
@@ -83,8 +82,7 @@ void TVlanStaticForm::FormCreate()
     refreshBinding(m_table);
     showCount(m_count, m_listView);
 
-    QxSNMPRequest2Edits &nextFree = addBinding(VlanDialogTables::nextFreeVlanIndex, SVT_SV, 0,
-                                               QStringLiteral(" Next Free Local VLAN Index"));
+    QxSNMPRequest2Edits &nextFree = addBinding(VlanDialogTables::nextFreeVlanIndexTable);
     m_nextFree = &nextFree;
     nextFree.bindControl(0, m_nextFreeIndex);
     refreshBinding(m_nextFree);

@@ -1,7 +1,9 @@
 // nx2400p-cli run as a program: against the shared simulator and snmpd for
 // reads, a private simulator for writes, and a port where nothing answers for
 // what must not reach an agent.
+#include "EnterpriseBase.h"
 #include "common/TestAgents.h"
+#include "common/CliResult.h"
 #include "common/SimulatorProcess.h"
 
 #include <QFile>
@@ -352,6 +354,12 @@ TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)
     EXPECT_TRUE(o.err.contains("disabled, enabled")) << o.err.toStdString();
     o = on({"set", "Device Control", "MAC Notify Interval="});
     EXPECT_EQ(o.err, "Some items are empty!\n");
+    // A number row without a format of its own takes a whole number only.
+    o = on({"set", "Basic Management", "Telnet Port=7000x0"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "-8 Please enter a number between -2147483648 and 2147483647!\n");
+    EXPECT_EQ(on({"set", "Basic Management", "Telnet Port=abc"}).status, 1);
+    EXPECT_EQ(getValue(sim.target(), QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0"), "23");
     now = jsonOf(on({"show", "Device Control", "--json"}))[0].toObject();
     EXPECT_EQ(now.value("MAC Notify Interval").toString(), "7");
     EXPECT_EQ(now.value("MAC Notify State").toString(), "enabled");
@@ -371,6 +379,14 @@ TEST_F(CliWriteTest, SetWritesOneRowOfATable)
     EXPECT_EQ(on({"set", "QinQ Port Table", "--row", "2", "QinQ Port Index=5"}).status, 2);
     EXPECT_EQ(on({"set", "QinQ Port Table", "QinQ Port Role=nni"}).status, 2);
     EXPECT_EQ(on({"set", "QinQ Port Table", "--row", "2.7", "QinQ Port Role=nni"}).status, 2);
+}
+
+TEST_F(CliWriteTest, AOneRowTableWithoutKeysIsWrittenAtTheRowItsReadFinds)
+{
+    const Outcome o = on({"set", "Net Configuration", "Net Config Subnet Mask=255.255.0.0"});
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(getValue(sim.target(), "1.3.6.1.2.1.16.19.11.1.2.29"), "255.255.0.0");
+    EXPECT_EQ(on({"set", "Net Configuration", "--row", "29", "Net Config Subnet Mask=255.0.0.0"}).status, 2);
 }
 
 TEST_F(CliWriteTest, AddThenDeleteARow)

@@ -1,5 +1,6 @@
 #include "binding/QxEditFormat.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPSyntax.h"
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,37 @@ TEST(EditFormatInteger, AutoAdvanceOnlyAtTheExactLength)
 }
 
 // --- "u" and "f" --------------------------------------------------------------------
+
+TEST(EditFormatWholeNumber, NumberRowsWithoutAFormatTakeWholeNumbersOfTheirTypeOnly)
+{
+    using namespace QxSyntax;
+    QString sent;
+    EXPECT_EQ(QxEditFormat::checkWholeNumber(" 7000 ", integer, &sent).result, Exit::Pass);
+    EXPECT_EQ(sent, "7000");
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("-2147483648", integer).result, Exit::Pass);
+    const Exit typo = QxEditFormat::checkWholeNumber("7000x0", integer);
+    EXPECT_EQ(typo.result, Exit::Fail);
+    EXPECT_EQ(typo.code, -8);
+    EXPECT_EQ(typo.message, "Please enter a number between -2147483648 and 2147483647!");
+    for (const char *bad : {"abc", "", "2147483648", "1.5", "+-1", "1 2"})
+        EXPECT_EQ(QxEditFormat::checkWholeNumber(bad, integer).result, Exit::Fail) << bad;
+    // Unsigned types take no sign but their whole range.
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("4294967295", guage).result, Exit::Pass);
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("-1", counter).message,
+              "Please enter a number between 0 and 4294967295!");
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("18446744073709551615", counter64).result, Exit::Pass);
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("18446744073709551616", counter64).result, Exit::Fail);
+    // Time ticks: the text reads show, or a bare number of hundredths, which is
+    // sent as time-ticks text (the codec reads a bare number as 0).
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("12345", timeticks, &sent).result, Exit::Pass);
+    EXPECT_EQ(sent, "0:02:03.45");
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("2 days, 0:00:00.01", timeticks, &sent).result, Exit::Pass);
+    EXPECT_EQ(sent, "2 days, 0:00:00.01");
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("0:61:00.00", timeticks).result, Exit::Fail);
+    // Other syntaxes are none of its business.
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("abc", displaystr).result, Exit::Skip);
+    EXPECT_EQ(QxEditFormat::checkWholeNumber("x", ipaddress).result, Exit::Skip);
+}
 
 TEST(EditFormatUnsigned, NoMinusAndTheFullUnsignedRange)
 {

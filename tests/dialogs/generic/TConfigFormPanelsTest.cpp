@@ -365,6 +365,16 @@ TEST(TConfigFormPanels, PortListWindowEditsTheBits)
     EXPECT_TRUE(c->isBound(0));
     EXPECT_TRUE(c->isBound(1));
     EXPECT_TRUE(c->constraint().isRegistered(edits->edit(0)));
+
+    // Other keys are the dialog's: Escape does not open the window but goes on to
+    // the dialog, which it closes.
+    int opened = 0;
+    edits->setPortListRunner([&](QDialog &) { return ++opened, 0; });
+    form.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(edits->edit(1), &escape);
+    EXPECT_EQ(opened, 0);
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST(TConfigFormPanels, TablePageButtonsHintAndExport)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of nx2400p-dialog:
+//   [launch parameters] [--port N] [--timeout CS] --command PATH [--do ACTION]... [--grab FILE] [--tree]
+//   --list
+// Launch parameters are the module's own switches (/I, /R, /W, /v, ...) and go
+// through the module's start-up unchanged; the options override what they give.
+struct DriverArguments
+{
+    QStringList launchParameters;
+    std::optional<int> port;
+    std::optional<int> timeout; // hundredths of a second
+    bool list = false;
+    bool help = false;
+    bool tree = false;
+    QString command;
+    QStringList actions; // the --do texts, in the order given
+    QString grab;
+
+    // Raises CliError (usage status) for anything it cannot make sense of.
+    static DriverArguments parse(const QStringList &arguments);
+    static QString usage();
+};

@@ -1,0 +1,121 @@
+// nx2400p-dialog: opens any menu command's dialog against an agent exactly as
+// the module's menu does, and drives it as a user would, for checking a dialog
+// by hand or from a script:
+//
+//   nx2400p-sim --listen udp:127.0.0.1:16161 &
+//   nx2400p-dialog /I127.0.0.1 --port 16161 --command "Static Table" --do type:ED_VLANID=10
+//       --do "tick:Egress Ports/CheckBox1=1" --do click:btnAdd --grab vlan.png
+#include "app/CliCommandFinder.h"
+#include "app/CliError.h"
+#include "app/CommandDispatcher.h"
+#include "app/DialogDriver.h"
+#include "app/DriverArguments.h"
+#include "app/IntegerText.h"
+#include "app/RegistryStore.h"
+#include "app/TMainForm.h"
+#include "snmp/QxSNMPException.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int FailureStatus = 1;
+
+void write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// One line per command that opens a dialog: shape, class (or "generic"), path,
+// and "missing" for a dedicated dialog whose class this build lacks.
+QString listing(const CliCommandFinder &finder)
+{
+    QString out;
+    for (const CliCommandFinder::Command &c : finder.commands()) {
+        const CommandRecord &r = *c.record;
+        if (!CommandDispatcher::opensDialog(r))
+            continue;
+        const bool dedicated = r.shape == CommandShape::Dedicated;
+        out += CliCommandFinder::shapeLetter(r.shape) + QLatin1Char('\t')
+               + (dedicated ? QString::fromLatin1(r.target) : QStringLiteral("generic")) + QLatin1Char('\t') + c.path
+               + (CommandDispatcher::isAvailable(r) ? QString() : QStringLiteral("\tmissing")) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+int run(const DriverArguments &args)
+{
+    const CliCommandFinder finder;
+    if (args.help) {
+        write(stdout, DriverArguments::usage());
+        return 0;
+    }
+    if (args.list) {
+        write(stdout, listing(finder));
+        return 0;
+    }
+    // Everything that can be refused is refused before any exchange.
+    const CliCommandFinder::Command &command = finder.find(args.command);
+    const CommandRecord &record = *command.record;
+    if (!CommandDispatcher::opensDialog(record))
+        throw CliError(QStringLiteral("\"%1\" opens no dialog").arg(command.path));
+    if (!CommandDispatcher::isAvailable(record))
+        throw CliError(QStringLiteral("\"%1\" opens %2, whose dialog is not written yet")
+                           .arg(command.path, QString::fromLatin1(record.target)));
+    QList<DriverAction> actions;
+    for (const QString &text : args.actions)
+        actions << DriverAction::parse(text);
+    if (args.launchParameters.isEmpty())
+        throw CliError(QStringLiteral("No parameter input"));
+
+    const RegistryStore registry(RegistryStore::defaultLocation());
+    ModuleStartup::Overrides overrides;
+    if (args.port)
+        overrides.port = quint16(*args.port);
+    overrides.timeout = args.timeout;
+    TMainForm mainForm(args.launchParameters, registry, nullptr, QString(), overrides);
+    std::unique_ptr<QDialog> dialog = mainForm.dispatcher().openDialog(record);
+    if (!dialog)
+        throw CliError(QStringLiteral("\"%1\" opens no dialog").arg(command.path));
+    int status = 0;
+    {
+        DialogDriver driver(*dialog, actions, stdout);
+        driver.setPrintTree(args.tree);
+        driver.setGrabFile(args.grab);
+        status = driver.run();
+    }
+    dialog.reset();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Without a display the dialog is driven and grabbed off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nx2400p-dialog"));
+    try {
+        return run(DriverArguments::parse(QApplication::arguments().mid(1)));
+    } catch (const CliError &e) {
+        write(stderr, e.text() + QLatin1Char('\n'));
+        return CliError::UsageStatus;
+    } catch (const QxSNMPException &e) {
+        write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
+        return CliError::UsageStatus;
+    } catch (const IntegerText::Error &e) {
+        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
+        return CliError::UsageStatus;
+    } catch (const std::exception &e) {
+        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
+        return FailureStatus;
+    }
+}
