@@ -1,6 +1,7 @@
 #include "app/CliArguments.h"
 
 #include "app/CliError.h"
+#include "app/CliWords.h"
 
 namespace {
 
@@ -23,83 +24,30 @@ std::optional<CliArguments::Action> actionNamed(const QString &word)
     return std::nullopt;
 }
 
-int number(const QString &option, const QString &text, int minimum, int maximum)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < minimum || value > maximum)
-        throw CliError(QStringLiteral("%1 takes a number from %2 to %3, not \"%4\"")
-                           .arg(option)
-                           .arg(minimum)
-                           .arg(maximum)
-                           .arg(text));
-    return value;
-}
-
-// Walks the words, taking "--name value" and "--name=value" alike.
-class Words
-{
-public:
-    explicit Words(const QStringList &words) : m_words(words) {}
-
-    bool atEnd() const { return m_next >= m_words.size(); }
-    QString take() { return m_words.at(m_next++); }
-
-    // The value of an option whose name was just taken (with any "=value" split off).
-    QString valueOf(const QString &name, const std::optional<QString> &inline_)
-    {
-        if (inline_)
-            return *inline_;
-        if (atEnd())
-            throw CliError(name + QStringLiteral(" needs a value"));
-        return take();
-    }
-
-private:
-    QStringList m_words;
-    qsizetype m_next = 0;
-};
-
-struct Option
-{
-    QString name;
-    std::optional<QString> value;
-};
-
-std::optional<Option> asOption(const QString &word)
-{
-    if (!word.startsWith(QLatin1String("--")) || word.size() < 3)
-        return std::nullopt;
-    const qsizetype eq = word.indexOf(QLatin1Char('='));
-    if (eq < 0)
-        return Option{word, std::nullopt};
-    return Option{word.left(eq), word.mid(eq + 1)};
-}
-
 } // namespace
 
 CliArguments CliArguments::parse(const QStringList &arguments)
 {
     CliArguments a;
-    Words words(arguments);
+    CliWords words(arguments);
     bool haveAction = false;
     bool haveCommand = false;
     while (!words.atEnd()) {
         const QString word = words.take();
-        if (const std::optional<Option> option = asOption(word)) {
+        if (const std::optional<CliWords::Option> option = CliWords::option(word)) {
             const QString &name = option->name;
             if (name == QLatin1String("--port"))
-                a.port = number(name, words.valueOf(name, option->value), 1, 65535);
+                a.port = CliWords::number(name, words.valueOf(*option), 1, 65535);
             else if (name == QLatin1String("--timeout"))
-                a.timeout = number(name, words.valueOf(name, option->value), 1, 360000);
+                a.timeout = CliWords::number(name, words.valueOf(*option), 1, 360000);
             else if (name == QLatin1String("--retries"))
-                a.retries = number(name, words.valueOf(name, option->value), 0, 100);
+                a.retries = CliWords::number(name, words.valueOf(*option), 0, 100);
             else if (name == QLatin1String("--csv") && !option->value)
                 a.format = Format::Csv;
             else if (name == QLatin1String("--json") && !option->value)
                 a.format = Format::Json;
             else if (name == QLatin1String("--row"))
-                a.row = words.valueOf(name, option->value).trimmed();
+                a.row = words.valueOf(*option).trimmed();
             else if (name == QLatin1String("--watch") && !option->value)
                 a.watch = true;
             else if (name == QLatin1String("--help") && !option->value) {

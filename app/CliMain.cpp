@@ -6,7 +6,7 @@
 #include "app/CliCommandFinder.h"
 #include "app/CliCommandRunner.h"
 #include "app/CliError.h"
-#include "app/IntegerText.h"
+#include "app/CliProgram.h"
 #include "app/ModuleStartup.h"
 #include "app/RegistryStore.h"
 #include "snmp/QxSNMPException.h"
@@ -19,15 +19,7 @@
 
 namespace {
 
-constexpr int FailureStatus = 1;
 constexpr unsigned long LedWatchPeriodMs = 3000;
-
-void write(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 QString listing(const CliCommandFinder &finder)
 {
@@ -44,10 +36,10 @@ int run(const CliArguments &args)
     const CliCommandFinder finder;
     switch (args.action) {
     case CliArguments::Action::Help:
-        write(stdout, CliArguments::usage());
+        CliProgram::write(stdout, CliArguments::usage());
         return 0;
     case CliArguments::Action::List:
-        write(stdout, listing(finder));
+        CliProgram::write(stdout, listing(finder));
         return 0;
     default:
         break;
@@ -61,36 +53,33 @@ int run(const CliArguments &args)
     if (args.launchParameters.isEmpty())
         throw CliError(QStringLiteral("No parameter input"));
     const RegistryStore registry(RegistryStore::defaultLocation());
-    ModuleStartup::Overrides overrides;
-    if (args.port)
-        overrides.port = quint16(*args.port);
-    overrides.timeout = args.timeout;
+    const ModuleStartup::Overrides overrides(args.port, args.timeout);
     ModuleStartup::run(args.launchParameters, registry, QString(), overrides);
 
     const CliCommandRunner runner(args.timeout, args.retries);
     switch (args.action) {
     case CliArguments::Action::Show:
-        write(stdout, runner.show(*command, args.format));
+        CliProgram::write(stdout, runner.show(*command, args.format));
         break;
     case CliArguments::Action::Set:
         runner.set(*command, args.row, args.assignments);
         break;
     case CliArguments::Action::Add:
-        write(stdout, runner.add(*command, args.assignments) + QLatin1Char('\n'));
+        CliProgram::write(stdout, runner.add(*command, args.assignments) + QLatin1Char('\n'));
         break;
     case CliArguments::Action::Delete:
         runner.remove(*command, *args.row);
         break;
     case CliArguments::Action::Leds:
-        write(stdout, runner.leds());
+        CliProgram::write(stdout, runner.leds());
         while (args.watch) {
             QThread::msleep(LedWatchPeriodMs);
-            write(stdout, QLatin1Char('\n') + QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n'));
+            CliProgram::write(stdout, QLatin1Char('\n') + QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n'));
             // A failed poll is reported and polling goes on, as on the front panel.
             try {
-                write(stdout, runner.leds());
+                CliProgram::write(stdout, runner.leds());
             } catch (const QxSNMPException &e) {
-                write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
+                CliProgram::write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
             }
         }
         break;
@@ -109,25 +98,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("nx2400p-cli"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
-        write(stderr, CliArguments::usage());
+        CliProgram::write(stderr, CliArguments::usage());
         return CliError::UsageStatus;
     }
-    try {
-        return run(CliArguments::parse(arguments));
-    } catch (const CliError &e) {
-        write(stderr, e.text() + QLatin1Char('\n'));
-        return e.status();
-    } catch (const QxSNMPException &e) {
-        write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
-        return FailureStatus;
-    } catch (const IntegerText::Error &e) {
-        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
-        return CliError::UsageStatus;
-    } catch (const std::exception &e) {
-        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
-        return FailureStatus;
-    } catch (...) {
-        write(stderr, QStringLiteral("Unexpected failure\n"));
-        return FailureStatus;
-    }
+    return CliProgram::run([&arguments] { return run(CliArguments::parse(arguments)); });
 }

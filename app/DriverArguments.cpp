@@ -1,68 +1,44 @@
 #include "app/DriverArguments.h"
 
 #include "app/CliError.h"
+#include "app/CliWords.h"
 #include "app/DriverAction.h"
-
-namespace {
-
-int number(const QString &option, const QString &text, int minimum, int maximum)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < minimum || value > maximum)
-        throw CliError(QStringLiteral("%1 takes a number from %2 to %3, not \"%4\"")
-                           .arg(option)
-                           .arg(minimum)
-                           .arg(maximum)
-                           .arg(text));
-    return value;
-}
-
-} // namespace
 
 DriverArguments DriverArguments::parse(const QStringList &arguments)
 {
     DriverArguments args;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &word = arguments.at(i);
-        if (word.startsWith(QLatin1Char('/'))) {
+    CliWords words(arguments);
+    while (!words.atEnd()) {
+        const QString word = words.take();
+        const std::optional<CliWords::Option> option = CliWords::option(word);
+        if (!option) {
+            if (!word.startsWith(QLatin1Char('/')))
+                throw CliError(QStringLiteral("Unexpected \"%1\"; see --help").arg(word));
             args.launchParameters << word;
             continue;
         }
-        // "--name value" and "--name=value" alike.
-        QString name = word;
-        std::optional<QString> inlineValue;
-        if (const qsizetype eq = word.indexOf(QLatin1Char('=')); word.startsWith(QLatin1String("--")) && eq > 2) {
-            name = word.left(eq);
-            inlineValue = word.mid(eq + 1);
-        }
-        const auto value = [&]() -> QString {
-            if (inlineValue)
-                return *inlineValue;
-            if (i + 1 >= arguments.size())
-                throw CliError(name + QStringLiteral(" needs a value"));
-            return arguments.at(++i);
-        };
-        if (name == QLatin1String("--list") && !inlineValue) {
+        const QString &name = option->name;
+        const bool bare = !option->value;
+        if (name == QLatin1String("--list") && bare) {
             args.list = true;
-        } else if ((name == QLatin1String("--help") || name == QLatin1String("-h")) && !inlineValue) {
+        } else if (name == QLatin1String("--help") && bare) {
             args.help = true;
-        } else if (name == QLatin1String("--tree") && !inlineValue) {
+        } else if (name == QLatin1String("--tree") && bare) {
             args.tree = true;
         } else if (name == QLatin1String("--port")) {
-            args.port = number(name, value(), 1, 65535);
+            args.port = CliWords::number(name, words.valueOf(*option), 1, 65535);
         } else if (name == QLatin1String("--timeout")) {
-            args.timeout = number(name, value(), 1, 360000);
+            args.timeout = CliWords::number(name, words.valueOf(*option), 1, 360000);
         } else if (name == QLatin1String("--command")) {
-            args.command = value();
+            args.command = words.valueOf(*option);
         } else if (name == QLatin1String("--do")) {
-            const QString action = value();
+            const QString action = words.valueOf(*option);
             DriverAction::parse(action); // a mistyped action costs no start-up
             args.actions << action;
         } else if (name == QLatin1String("--grab")) {
-            args.grab = value();
+            args.grab = words.valueOf(*option);
         } else {
-            throw CliError(QStringLiteral("Unknown argument \"%1\"; see --help").arg(word));
+            throw CliError(QStringLiteral("Unknown option \"%1\"; see --help").arg(word));
         }
     }
     if (!args.list && !args.help && args.command.isEmpty())

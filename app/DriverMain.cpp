@@ -7,13 +7,12 @@
 //       --do "tick:Egress Ports/CheckBox1=1" --do click:btnAdd --grab vlan.png
 #include "app/CliCommandFinder.h"
 #include "app/CliError.h"
+#include "app/CliProgram.h"
 #include "app/CommandDispatcher.h"
 #include "app/DialogDriver.h"
 #include "app/DriverArguments.h"
-#include "app/IntegerText.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
-#include "snmp/QxSNMPException.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,15 +20,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int FailureStatus = 1;
-
-void write(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 // One line per command that opens a dialog: shape, class (or "generic"), path,
 // and "missing" for a dedicated dialog whose class this build lacks.
@@ -52,11 +42,11 @@ int run(const DriverArguments &args)
 {
     const CliCommandFinder finder;
     if (args.help) {
-        write(stdout, DriverArguments::usage());
+        CliProgram::write(stdout, DriverArguments::usage());
         return 0;
     }
     if (args.list) {
-        write(stdout, listing(finder));
+        CliProgram::write(stdout, listing(finder));
         return 0;
     }
     // Everything that can be refused is refused before any exchange.
@@ -74,10 +64,7 @@ int run(const DriverArguments &args)
         throw CliError(QStringLiteral("No parameter input"));
 
     const RegistryStore registry(RegistryStore::defaultLocation());
-    ModuleStartup::Overrides overrides;
-    if (args.port)
-        overrides.port = quint16(*args.port);
-    overrides.timeout = args.timeout;
+    const ModuleStartup::Overrides overrides(args.port, args.timeout);
     TMainForm mainForm(args.launchParameters, registry, nullptr, QString(), overrides);
     std::unique_ptr<QDialog> dialog = mainForm.dispatcher().openDialog(record);
     if (!dialog)
@@ -103,19 +90,6 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nx2400p-dialog"));
-    try {
-        return run(DriverArguments::parse(QApplication::arguments().mid(1)));
-    } catch (const CliError &e) {
-        write(stderr, e.text() + QLatin1Char('\n'));
-        return CliError::UsageStatus;
-    } catch (const QxSNMPException &e) {
-        write(stderr, QString::number(e.code()) + QLatin1Char(' ') + e.text() + QLatin1Char('\n'));
-        return CliError::UsageStatus;
-    } catch (const IntegerText::Error &e) {
-        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
-        return CliError::UsageStatus;
-    } catch (const std::exception &e) {
-        write(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
-        return FailureStatus;
-    }
+    const QStringList arguments = QApplication::arguments().mid(1);
+    return CliProgram::run([&arguments] { return run(DriverArguments::parse(arguments)); });
 }

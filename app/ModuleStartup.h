@@ -21,6 +21,12 @@ public:
     // command-line client's and the dialog driver's --port and --timeout).
     struct Overrides
     {
+        Overrides() = default;
+        // A port is from 1 to 65535, as the tools' options check.
+        Overrides(std::optional<int> agentPort, std::optional<int> hundredths)
+            : port(agentPort ? std::optional<quint16>(quint16(*agentPort)) : std::nullopt), timeout(hundredths)
+        {
+        }
         std::optional<quint16> port;
         std::optional<int> timeout; // hundredths of a second
     };

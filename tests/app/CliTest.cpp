@@ -2,8 +2,8 @@
 // reads, a private simulator for writes, and a port where nothing answers for
 // what must not reach an agent.
 #include "EnterpriseBase.h"
-#include "common/TestAgents.h"
 #include "common/CliResult.h"
+#include "common/TestAgents.h"
 #include "common/SimulatorProcess.h"
 
 #include <QFile>
@@ -35,36 +35,13 @@ protected:
 
     static QString program() { return QStringLiteral(NX_BIN_DIR "/nx2400p-cli"); }
 
-    // No display, and a registry that names no folders.
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("NX2400P_REGISTRY", dir.filePath("registry.ini"));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        return env;
-    }
+    QProcessEnvironment environment() const { return moduleProgramEnvironment(dir.path()); }
 
-    // Runs the client in a folder of its own (the boot counter goes there) with
-    // a registry that names no folders.
-    Outcome cli(const QStringList &arguments, int waitMs = 60000)
+    Outcome cli(const QStringList &arguments)
     {
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        p.setProcessEnvironment(environment());
-        p.start(program(), arguments);
-        Outcome o;
-        if (!p.waitForFinished(waitMs)) {
-            p.kill();
-            p.waitForFinished();
-            ADD_FAILURE() << "nx2400p-cli did not finish: " << arguments.join(' ').toStdString();
-            return o;
-        }
-        o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-        o.out = QString::fromUtf8(p.readAllStandardOutput());
-        o.err = QString::fromUtf8(p.readAllStandardError());
-        return o;
+        const CliResult r = runModuleProgram(program(), arguments, dir.path());
+        EXPECT_GE(r.exitCode, 0) << r.err.toStdString() << ": " << arguments.join(' ').toStdString();
+        return {r.exitCode, r.out, r.err};
     }
 
     Outcome at(int port, QStringList arguments)

@@ -2,6 +2,7 @@
 // prints, nor any file it leaves behind, however the request fails: a silent
 // port, an agent that drops unknown communities, one that refuses a pass
 // phrase, and a pass phrase the library rejects before sending.
+#include "common/CliResult.h"
 #include "common/TestAgents.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,25 +40,12 @@ protected:
     // Runs the client and returns everything it printed; the files in its folder are checked afterwards.
     QString run(int port, const QStringList &launch, const QStringList &action)
     {
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("NX2400P_REGISTRY", dir.filePath("registry.ini"));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        p.setProcessEnvironment(env);
         QStringList arguments{"/I127.0.0.1"};
         arguments << launch << "--port" << QString::number(port) << "--timeout" << "30" << "--retries" << "0"
                   << action;
-        p.start(program(), arguments);
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            ADD_FAILURE() << "nx2400p-cli did not finish";
-        }
-        EXPECT_NE(p.exitCode(), 0) << "the request was expected to fail";
-        return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
+        const CliResult r = runModuleProgram(program(), arguments, dir.path());
+        EXPECT_NE(r.exitCode, 0) << "the request was expected to fail";
+        return r.out + r.err;
     }
 
     void expectNoSecretIn(const QString &output, const char *scenario)

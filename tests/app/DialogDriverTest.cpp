@@ -12,13 +12,6 @@
 
 namespace {
 
-struct DriverRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 class DialogDriverTest : public ::testing::Test
 {
 protected:
@@ -37,31 +30,10 @@ protected:
 
     static QString program() { return QStringLiteral(NX_BIN_DIR "/nx2400p-dialog"); }
 
-    // In a folder of its own (the boot counter goes there), with a registry
-    // that names no folders, without a display.
-    DriverRun driver(const QStringList &arguments)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("NX2400P_REGISTRY", dir.filePath("registry.ini"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        p.setProcessEnvironment(env);
-        p.start(program(), arguments);
-        DriverRun r;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            ADD_FAILURE() << "nx2400p-dialog did not finish: " << arguments.join(' ').toStdString();
-            return r;
-        }
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
+    // In a folder of its own, with a registry that names no folders.
+    CliResult driver(const QStringList &arguments) { return runModuleProgram(program(), arguments, dir.path()); }
 
-    DriverRun on(const QString &command, const QStringList &actions, const QStringList &more = {})
+    CliResult on(const QString &command, const QStringList &actions, const QStringList &more = {})
     {
         QStringList arguments{"/I127.0.0.1", "--port", QString::number(s_sim->port()), "--command", command};
         for (const QString &a : actions)
@@ -77,8 +49,8 @@ SimulatorProcess *DialogDriverTest::s_sim = nullptr;
 
 TEST_F(DialogDriverTest, ListsEveryDialogCommandAndMarksTheMissingOnes)
 {
-    const DriverRun r = driver({"--list"});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const CliResult r = driver({"--list"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), 240);
     EXPECT_TRUE(lines.contains("D\tTVlanStaticForm\tVLAN > 802.1Q > 802.1Q VLAN  > Static Table")) << r.out.toStdString();
@@ -86,20 +58,20 @@ TEST_F(DialogDriverTest, ListsEveryDialogCommandAndMarksTheMissingOnes)
     EXPECT_EQ(lines.filter("\tmissing").size(), 59);
 
     // What opens no dialog, or no dialog yet, is refused before any exchange.
-    EXPECT_EQ(driver({"/I127.0.0.1", "--command", "Network Time"}).status, 2);
-    const DriverRun viewer = driver({"/I127.0.0.1", "--command", "Reboot"});
-    EXPECT_EQ(viewer.status, 2);
-    EXPECT_EQ(driver({"--command", "Static Table", "--do", "poke:btnAdd"}).status, 2);
+    EXPECT_EQ(driver({"/I127.0.0.1", "--command", "Network Time"}).exitCode, 2);
+    const CliResult viewer = driver({"/I127.0.0.1", "--command", "Reboot"});
+    EXPECT_EQ(viewer.exitCode, 2);
+    EXPECT_EQ(driver({"--command", "Static Table", "--do", "poke:btnAdd"}).exitCode, 2);
 }
 
 TEST_F(DialogDriverTest, AddsAVlanWithItsPortThroughTheStaticTableDialog)
 {
     const QString picture = dir.filePath("v.png");
-    const DriverRun r = on("Static Table",
+    const CliResult r = on("Static Table",
                      {"type:ED_VLANID=10", "type:ED_VLANName=lab", "tick:Egress Ports/CheckBox1=1", "click:btnAdd",
                       "show:LV_dot1qVlanStaticEntry"},
                      {"--grab", picture});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(getValue(s_sim->target(), "1.3.6.1.2.1.17.7.1.4.3.1.1.10"), "\"lab\"");
     EXPECT_EQ(getOctets(s_sim->target(), "1.3.6.1.2.1.17.7.1.4.3.1.2.10").toHex(), "8000000000000000");
     EXPECT_TRUE(r.out.contains("LV_dot1qVlanStaticEntry[1]: 10\tlab\t8000000000000000")) << r.out.toStdString();
@@ -107,16 +79,16 @@ TEST_F(DialogDriverTest, AddsAVlanWithItsPortThroughTheStaticTableDialog)
     EXPECT_FALSE(QImage(picture).isNull());
 
     // A control that is not there ends the run with status 3.
-    const DriverRun missing = on("Static Table", {"click:btnNothing"});
-    EXPECT_EQ(missing.status, 3);
+    const CliResult missing = on("Static Table", {"click:btnNothing"});
+    EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.err.contains("no control named btnNothing")) << missing.err.toStdString();
 }
 
 TEST_F(DialogDriverTest, AGenericPageRefusesANumberWithATypoAndWritesAOneRowTableWhereItWasRead)
 {
-    const DriverRun typo = on("Basic Management", {"tick:CheckBox1=1", "type:Value1=7000x0", "click:Set Checked",
+    const CliResult typo = on("Basic Management", {"tick:CheckBox1=1", "type:Value1=7000x0", "click:Set Checked",
                                             "show:Value1"});
-    ASSERT_EQ(typo.status, 0) << typo.err.toStdString();
+    ASSERT_EQ(typo.exitCode, 0) << typo.err.toStdString();
     EXPECT_TRUE(typo.out.contains("box: nx2400p-dialog: Please enter a number between -2147483648 and 2147483647!"))
         << typo.out.toStdString();
     // What the user typed stays, and nothing was written.
@@ -124,8 +96,8 @@ TEST_F(DialogDriverTest, AGenericPageRefusesANumberWithATypoAndWritesAOneRowTabl
     EXPECT_FALSE(typo.out.contains("status: Set:"));
     EXPECT_EQ(getValue(s_sim->target(), QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0"), "23");
 
-    const DriverRun net = on("Net Configuration", {"tick:CheckBox1=1", "type:Value1=255.255.255.0", "click:Set Checked"});
-    ASSERT_EQ(net.status, 0) << net.err.toStdString();
+    const CliResult net = on("Net Configuration", {"tick:CheckBox1=1", "type:Value1=255.255.255.0", "click:Set Checked"});
+    ASSERT_EQ(net.exitCode, 0) << net.err.toStdString();
     EXPECT_TRUE(net.out.contains("status: Set: Ok.")) << net.out.toStdString();
     EXPECT_EQ(getValue(s_sim->target(), "1.3.6.1.2.1.16.19.11.1.2.29"), "255.255.255.0");
 }
@@ -133,14 +105,14 @@ TEST_F(DialogDriverTest, AGenericPageRefusesANumberWithATypoAndWritesAOneRowTabl
 TEST_F(DialogDriverTest, ActionsGoOnInsideTheSubDialogsTheyOpen)
 {
     // Add opens the page's add dialog; the actions after it fill it in there.
-    const DriverRun add = on("Trust Host Table", {"click:Add", "type:Value0=4", "type:Value1=10.1.1.4", "tick:CheckBox1=1",
+    const CliResult add = on("Trust Host Table", {"click:Add", "type:Value0=4", "type:Value1=10.1.1.4", "tick:CheckBox1=1",
                                             "type:Value2=255.255.255.0", "tick:CheckBox2=1", "click:Set Checked",
                                             "show:ListView"});
-    ASSERT_EQ(add.status, 0) << add.err.toStdString();
+    ASSERT_EQ(add.exitCode, 0) << add.err.toStdString();
     EXPECT_TRUE(add.out.contains("\t10.1.1.4\t255.255.255.0\tactive")) << add.out.toStdString();
 
     // No: the row stays. Yes: it goes.
-    DriverRun del = on("Trust Host Table", {"select:ListView=4", "answer:no", "click:Delete", "show:ListView"});
+    CliResult del = on("Trust Host Table", {"select:ListView=4", "answer:no", "click:Delete", "show:ListView"});
     EXPECT_TRUE(del.out.contains("box: Delete: Are you sure to delete ?")) << del.out.toStdString();
     EXPECT_TRUE(del.out.contains("\t10.1.1.4\t")) << del.out.toStdString();
     del = on("Trust Host Table", {"select:ListView=4", "click:Delete", "show:ListView"});

@@ -5,31 +5,58 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
-CliResult runSnmp(const QString &tool, const QStringList &arguments, int timeoutMs)
+namespace {
+
+CliResult runProcess(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
+                     const QString &folder, int timeoutMs)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("MIBS"), QString());
     process.setProcessEnvironment(environment);
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
     QElapsedTimer timer;
     timer.start();
-    process.start(tool, arguments);
+    process.start(program, arguments);
     CliResult result;
     if (!process.waitForStarted(5000)) {
-        result.err = QStringLiteral("cannot start ") + tool;
+        result.err = QStringLiteral("cannot start ") + program;
         return result;
     }
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(2000);
-        result.err = tool + QStringLiteral(" did not finish");
+        result.err = program + QStringLiteral(" did not finish");
         return result;
     }
     result.elapsedMs = timer.elapsed();
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    result.err = QString::fromLocal8Bit(process.readAllStandardError());
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+} // namespace
+
+CliResult runSnmp(const QString &tool, const QStringList &arguments, int timeoutMs)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MIBS"), QString());
+    return runProcess(tool, arguments, environment, QString(), timeoutMs);
+}
+
+QProcessEnvironment moduleProgramEnvironment(const QString &folder)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("NX2400P_REGISTRY"), folder + QStringLiteral("/registry.ini"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
+}
+
+CliResult runModuleProgram(const QString &program, const QStringList &arguments, const QString &folder, int timeoutMs)
+{
+    return runProcess(program, arguments, moduleProgramEnvironment(folder), folder, timeoutMs);
 }
 
 QString getValue(const QString &target, const QString &oid, const QString &community)
