@@ -264,10 +264,7 @@ void DialogDriver::type(QWidget *target, const QString &text)
     for (const QChar c : text)
         key(edit, Qt::Key_unknown, QString(c));
     // Moving on is what runs the edit's exit check.
-    QPointer<QLineEdit> alive(edit);
     key(edit, Qt::Key_Tab);
-    if (alive && alive->hasFocus())
-        alive->clearFocus();
 }
 
 void DialogDriver::choose(QWidget *target, const QString &text, const QString &path)
