@@ -112,6 +112,11 @@ QString TMainForm::stpVersionText() const
     return ST_Version->text();
 }
 
+void TMainForm::setStpVersionText(const QString &version)
+{
+    ST_Version->setText(version);
+}
+
 void TMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);

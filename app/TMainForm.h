@@ -3,6 +3,7 @@
 #include "app/LaunchTexts.h"
 #include "app/MenuBuilder.h"
 #include "app/ModuleStartup.h"
+#include "dialogs/dedicated/TMainWindowLink.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -18,7 +19,7 @@ class TPanelNX2400PForm;
 // The module's only top-level window: the switch's front panel in a scroll box,
 // a one-panel status bar and the command menu. Its construction runs the whole
 // start-up from the launch parameters.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public TMainWindowLink
 {
     Q_OBJECT
 public:
@@ -52,7 +53,9 @@ public:
     // Reads the spanning-tree version again; errors go to the status bar.
     void refreshStpVersion();
     QString rmonStateText() const;
-    QString stpVersionText() const;
+    QString stpVersionText() const override;
+    // What the spanning-tree dialog wrote; the next read replaces it.
+    void setStpVersionText(const QString &version) override;
     // The embedded front panel, once the window has been shown.
     TPanelNX2400PForm *frontPanel() const { return m_frontPanel.get(); }
 

@@ -16,3 +16,32 @@ struct QxDescriptorTable
     // starts with a blank. Null: none (the status line leaves "Request:" out).
     const char *listName = nullptr;
 };
+
+// Compile-time checks of a column enum against its descriptor array, so that a
+// column moved in the array cannot leave a dialog writing the wrong variable:
+//
+//   static_assert(QxColumns::count(kTrunk) == Column::Count);
+//   static_assert(QxColumns::captionIs(kTrunk, Column::State, "State"));
+namespace QxColumns {
+
+constexpr int count(const QxSNMPVarItem *items)
+{
+    int n = 0;
+    while (items[n].oid)
+        ++n;
+    return n;
+}
+
+constexpr bool captionIs(const QxSNMPVarItem *items, int column, const char *caption)
+{
+    if (column < 0 || column >= count(items))
+        return false;
+    const char *a = items[column].caption;
+    while (*a && *a == *caption) {
+        ++a;
+        ++caption;
+    }
+    return *a == *caption;
+}
+
+} // namespace QxColumns

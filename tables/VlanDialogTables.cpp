@@ -21,7 +21,7 @@ const QxOptionList staticRowStatus(kStaticRowStatus);
 const QxOptionList currentVlanStatus(kCurrentVlanStatus);
 const QxOptionList constraintType(kConstraintType);
 
-const QxSNMPVarItem vlanScalars[] = {
+constexpr QxSNMPVarItem vlanScalars[] = {
     {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", S::integer, A::readonly, nullptr},
     {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", S::integer, A::readonly, nullptr},
     {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", S::guage, A::readonly, nullptr},
@@ -30,7 +30,7 @@ const QxSNMPVarItem vlanScalars[] = {
     {},
 };
 
-const QxSNMPVarItem portVlanTable[] = {
+constexpr QxSNMPVarItem portVlanTable[] = {
     {"", "Port", S::integer, A::notaccess, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.5.1.1", "Port VLAN ID", S::guage, A::readwrite, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Port Acceptable Frame Types", S::integer, A::readwrite, &acceptableFrameTypes},
@@ -41,7 +41,7 @@ const QxSNMPVarItem portVlanTable[] = {
     {},
 };
 
-const QxSNMPVarItem vlanStaticTable[] = {
+constexpr QxSNMPVarItem vlanStaticTable[] = {
     {"", "VLAN Index", S::guage, A::notaccess, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", S::displaystr, A::readwrite, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", S::bitstr, A::readwrite, nullptr},
@@ -51,12 +51,12 @@ const QxSNMPVarItem vlanStaticTable[] = {
     {},
 };
 
-const QxSNMPVarItem nextFreeVlanIndex[] = {
+constexpr QxSNMPVarItem nextFreeVlanIndex[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", S::integer, A::readonly, nullptr},
     {},
 };
 
-const QxSNMPVarItem vlanDeletionScalars[] = {
+constexpr QxSNMPVarItem vlanDeletionScalars[] = {
     {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Number Deletes", S::counter, A::readonly, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", S::integer, A::readonly, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.9", "Constraint Set Default", S::integer, A::readwrite, nullptr},
@@ -64,7 +64,7 @@ const QxSNMPVarItem vlanDeletionScalars[] = {
     {},
 };
 
-const QxSNMPVarItem vlanCurrentTable[] = {
+constexpr QxSNMPVarItem vlanCurrentTable[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLAN Time Mark", S::timeticks, A::notaccess, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN Index", S::guage, A::notaccess, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.2.1.3", "VLAM FDB ID", S::guage, A::readonly, nullptr},
@@ -75,11 +75,21 @@ const QxSNMPVarItem vlanCurrentTable[] = {
     {},
 };
 
-const QxDescriptorTable vlanScalarsTable{vlanScalars, SVT_SV, 0, " 802.1Q Basic Configure"};
-const QxDescriptorTable portVlanTableTable{portVlanTable, MVT_FMV, portVlanKeyCount, " VLAN Port Information Form"};
-const QxDescriptorTable vlanStaticTableTable{vlanStaticTable, MVT_UMV, vlanStaticKeyCount, " VLAN Static"};
-const QxDescriptorTable nextFreeVlanIndexTable{nextFreeVlanIndex, SVT_SV, 0, " Next Free Local VLAN Index"};
-const QxDescriptorTable vlanDeletionScalarsTable{vlanDeletionScalars, SVT_SV, 0, " VLAN Deletes"};
-const QxDescriptorTable vlanCurrentTableTable{vlanCurrentTable, MVT_UMV, vlanCurrentKeyCount, " VLAN Current"};
+static_assert(QxColumns::count(vlanScalars) == ScalarColumn::Count);
+static_assert(QxColumns::captionIs(vlanScalars, ScalarColumn::GvrpStatus, "GVRP Status"));
+static_assert(QxColumns::count(portVlanTable) == PortColumn::Count);
+static_assert(QxColumns::captionIs(portVlanTable, PortColumn::GvrpStatus, "Port GVRP Status"));
+static_assert(QxColumns::count(vlanStaticTable) == StaticColumn::Count);
+static_assert(QxColumns::captionIs(vlanStaticTable, StaticColumn::Untagged, "Untagged Ports"));
+static_assert(QxColumns::captionIs(vlanStaticTable, StaticColumn::RowStatus, "Row Status"));
+static_assert(QxColumns::count(vlanCurrentTable) == CurrentColumn::Count);
+static_assert(QxColumns::captionIs(vlanCurrentTable, CurrentColumn::Untagged, "VLAN Current Untagged Ports"));
+
+const QxDescriptorTable scalars{vlanScalars, SVT_SV, 0, " 802.1Q Basic Configure"};
+const QxDescriptorTable portVlans{portVlanTable, MVT_FMV, 1, " VLAN Port Information Form"};
+const QxDescriptorTable staticVlans{vlanStaticTable, MVT_UMV, 1, " VLAN Static"};
+const QxDescriptorTable nextFreeIndex{nextFreeVlanIndex, SVT_SV, 0, " Next Free Local VLAN Index"};
+const QxDescriptorTable deletionScalars{vlanDeletionScalars, SVT_SV, 0, " VLAN Deletes"};
+const QxDescriptorTable currentVlans{vlanCurrentTable, MVT_UMV, 2, " VLAN Current"};
 
 } // namespace VlanDialogTables

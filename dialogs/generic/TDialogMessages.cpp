@@ -26,6 +26,10 @@ TDialogMessages TDialogMessages::standard()
         return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;
     };
+    m.ask = [](QWidget *owner, const QString &caption, const QString &text) {
+        return QMessageBox::question(owner, caption, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+               == QMessageBox::Ok;
+    };
     return m;
 }
 
@@ -39,5 +43,7 @@ TDialogMessages TDialogMessages::completed() const
         m.warn = defaults.warn;
     if (!m.confirm)
         m.confirm = defaults.confirm;
+    if (!m.ask)
+        m.ask = defaults.ask;
     return m;
 }

@@ -15,6 +15,8 @@ struct TDialogMessages
     std::function<void(QWidget *owner, const QString &caption, const QString &text)> warn;
     // A question with Yes and No; true only for Yes.
     std::function<bool(QWidget *owner, const QString &caption, const QString &text)> confirm;
+    // A question with OK and Cancel; true only for OK.
+    std::function<bool(QWidget *owner, const QString &caption, const QString &text)> ask;
 
     // Real message boxes.
     static TDialogMessages standard();

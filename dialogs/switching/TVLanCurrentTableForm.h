@@ -1,15 +1,11 @@
 #pragma once
 
-#include "dialogs/switching/TDedicatedForm.h"
+#include "dialogs/dedicated/TDedicatedForm.h"
 
-class QLabel;
-class QPushButton;
-class QTabWidget;
-class QxListView;
-
-// "VLAN Current Table": the VLANs the switch uses now, with their egress and
-// untagged ports, and the number of VLAN deletions. It only reads.
-class TVLanCurrentTableForm : public TDedicatedForm
+// "VLAN Current Table": the VLANs the switch is using, with their egress and
+// untagged port maps, and the number of VLAN deletions. It only reads; its port
+// maps show the selected VLAN and take no clicks.
+class TVLanCurrentTableForm final : public TDedicatedForm
 {
     Q_OBJECT
 
@@ -21,18 +17,12 @@ public:
     TPortUitForm *egressPicker() const { return m_egress; }
     TPortUitForm *untaggedPicker() const { return m_untagged; }
 
-    void RefreshBtnClick();
+protected:
+    void rowSelected(QxSNMPRequest2Edits &binding, QTreeWidgetItem *row) override;
 
 private:
-    void FormCreate();
     void clearSelection();
 
-    QxListView *m_listView;
-    QLabel *m_numDeletes;
-    QLabel *m_vlanIndex;
-    QTabWidget *m_portPages;
-    QLabel *m_count = nullptr;
-    QPushButton *m_btnSet = nullptr;
     TPortUitForm *m_egress = nullptr;
     TPortUitForm *m_untagged = nullptr;
     QPointer<QxSNMPRequest2Edits> m_scalars;

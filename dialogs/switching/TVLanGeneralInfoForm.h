@@ -1,14 +1,10 @@
 #pragma once
 
-#include "dialogs/switching/TDedicatedForm.h"
-
-class QComboBox;
-class QLabel;
-class QPushButton;
+#include "dialogs/dedicated/TDedicatedForm.h"
 
 // "802.1Q Basic Configure": the Q-BRIDGE version, limits and VLAN count, and
 // the GVRP switch. Refresh reads them, Set writes the GVRP status.
-class TVLanGeneralInfoForm : public TDedicatedForm
+class TVLanGeneralInfoForm final : public TDedicatedForm
 {
     Q_OBJECT
 
@@ -17,16 +13,6 @@ public:
 
     QxSNMPRequest2Edits *scalarBinding() const { return m_binding; }
 
-    void RefreshBtnClick();
-    void SetBtnClick();
-
 private:
-    void FormCreate();
-
-    QLabel *m_versionNumber;
-    QLabel *m_maxVlanId;
-    QLabel *m_maxSupportedVlans;
-    QLabel *m_currentNumOfVlans;
-    QComboBox *m_gvrpStatus;
     QPointer<QxSNMPRequest2Edits> m_binding;
 };

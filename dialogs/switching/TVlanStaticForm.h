@@ -1,18 +1,14 @@
 #pragma once
 
-#include "dialogs/switching/TDedicatedForm.h"
+#include "dialogs/dedicated/TDedicatedForm.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
-class QTabWidget;
 class QxListView;
 
 // "VLAN Static Form": the static VLAN table with its egress, forbidden egress
 // and untagged port maps. Add creates a VLAN (createAndGo with its values), Set
 // changes the selected one, Delete destroys it (the row status alone).
-class TVlanStaticForm : public TDedicatedForm
+class TVlanStaticForm final : public TDedicatedForm
 {
     Q_OBJECT
 
@@ -25,29 +21,14 @@ public:
     TPortUitForm *forbiddenPicker() const { return m_forbidden; }
     TPortUitForm *untaggedPicker() const { return m_untagged; }
 
-    void RefreshBtnClick();
-    void SetBtnClick();
-    void AddBtnClick();
-    void DeleteBtnClick();
+protected:
+    void rowSelected(QxSNMPRequest2Edits &binding, QTreeWidgetItem *row) override;
 
 private:
-    void FormCreate();
-    void rowClick(QTreeWidgetItem *selected);
     void clearEditor();
-    // "Set" and "Delete" off, "Add" on.
-    void buttonsForNewRow();
-    // Writes the row with the given status item chosen, the columns notSent
-    // kept out of the write; `succeeded` runs once the write has gone through.
-    void applyWithStatus(int status, const QList<int> &notSent, const std::function<void()> &succeeded);
+    // "Set" and "Delete" on for a selected row, "Add" on for a new one.
+    void buttonsFor(bool rowSelected);
 
-    QxListView *m_listView;
-    QLineEdit *m_vlanId;
-    QLineEdit *m_vlanName;
-    QComboBox *m_status;
-    QLabel *m_nextFreeIndex;
-    QTabWidget *m_portPages;
-    QLabel *m_count = nullptr;
-    QPushButton *m_btnRefresh = nullptr;
     QPushButton *m_btnSet = nullptr;
     QPushButton *m_btnAdd = nullptr;
     QPushButton *m_btnDelete = nullptr;

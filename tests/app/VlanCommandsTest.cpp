@@ -5,7 +5,7 @@
 #include "app/ModuleFolder.h"
 #include "app/RegistryStore.h"
 #include "app/TMainForm.h"
-#include "dialogs/switching/TDedicatedForm.h"
+#include "dialogs/dedicated/TDedicatedForm.h"
 
 #include <QAction>
 #include <QApplication>

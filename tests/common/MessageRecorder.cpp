@@ -18,6 +18,7 @@ TDialogMessages MessageRecorder::messages()
         shown << caption + separator + text;
         return answer;
     };
+    m.ask = m.confirm;
     return m;
 }
 

@@ -9,9 +9,10 @@
 class MessageRecorder
 {
 public:
-    // Every box as it was raised: "text" for inform, "caption|text" for warn and confirm.
+    // Every box as it was raised: "text" for inform, "caption|text" for warn,
+    // confirm and ask.
     QStringList shown;
-    // What confirm boxes answer (true = Yes).
+    // What confirm and ask boxes answer (true = Yes or OK).
     bool answer = true;
     // Boxes that record into `shown` instead of showing.
     TDialogMessages messages();

@@ -1,0 +1,536 @@
+#include "dialogs/dedicated/TDedicatedForm.h"
+
+#include "binding/InvalidColumns.h"
+#include "binding/QxEventWait.h"
+#include "binding/QxListView.h"
+#include "binding/QxStatusMemo.h"
+#include "device/TPortUitForm.h"
+#include "dialogs/dedicated/DigitsOnlyFilter.h"
+#include "dialogs/dedicated/TMainWindowLink.h"
+#include "snmp/QxSNMPException.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <exception>
+
+namespace {
+
+// The bits of one octet, most significant first.
+const char kOctetBits[] = "0,1,2,3,4,5,6,7";
+// Label and control of two fields side by side.
+constexpr int FieldsPerEditorRow = 2;
+
+} // namespace
+
+TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
+    : QDialog(parent)
+    , m_body(new QWidget(this))
+    , m_bodyLayout(new QVBoxLayout(m_body))
+    , m_editor(new QGridLayout)
+    , m_buttons(new QHBoxLayout)
+    , m_notices(std::make_unique<QObject>())
+    , m_messages(TDialogMessages::standard())
+{
+    setWindowTitle(QString::fromLatin1(options.caption));
+    m_body->setObjectName(QStringLiteral("Body"));
+    m_bodyLayout->setContentsMargins(0, 0, 0, 0);
+    m_bodyLayout->addLayout(m_editor);
+    m_buttons->addStretch(1);
+    m_bodyLayout->addLayout(m_buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_body, 1);
+    if (options.status == StatusOutput::Memo) {
+        m_memo = new QPlainTextEdit(this);
+        m_memo->setObjectName(QStringLiteral("Memo1"));
+        m_memo->setReadOnly(true);
+        m_memo->setFixedHeight(MemoHeight);
+        layout->addWidget(m_memo);
+    } else {
+        m_statusBar = new QStatusBar(this);
+        m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+        m_statusBar->setSizeGripEnabled(false);
+        m_statusPanel = new QLabel(m_statusBar);
+        m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
+        m_statusBar->addWidget(m_statusPanel, 1);
+        layout->addWidget(m_statusBar);
+    }
+    resize(options.size);
+}
+
+TDedicatedForm::~TDedicatedForm()
+{
+    // The dialog's own handlers are gone by now: no notice may reach them while
+    // the bindings are waited for, nor while the controls are destroyed.
+    m_notices.reset();
+    closeBindings();
+}
+
+// ---------------------------------------------------------------- status output
+
+QString TDedicatedForm::statusPanelText() const
+{
+    return m_statusPanel ? m_statusPanel->text() : QString();
+}
+
+void TDedicatedForm::showStatusText(const QString &text)
+{
+    if (m_memo) {
+        QxStatusMemo::append(m_memo, text);
+    } else if (m_statusPanel) {
+        m_statusPanel->setText(text);
+        m_statusPanel->setToolTip(text);
+    }
+}
+
+// ---------------------------------------------------------------- bindings
+
+QxSNMPRequest2Edits *TDedicatedForm::binding(int i) const
+{
+    return i >= 0 && i < bindingCount() ? m_bindings[size_t(i)].get() : nullptr;
+}
+
+QList<QxSNMPRequest2Controls *> TDedicatedForm::controllers() const
+{
+    QList<QxSNMPRequest2Controls *> all;
+    for (const auto &b : m_bindings)
+        all << b.get();
+    return all;
+}
+
+void TDedicatedForm::setMessages(const TDialogMessages &messages)
+{
+    m_messages = messages.completed();
+}
+
+QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxDescriptorTable &table, const BindingOptions &options)
+{
+    auto binding = std::make_unique<QxSNMPRequest2Edits>(this);
+    binding->varList() = QxSNMPVarList(table);
+    binding->setAsynchronous(!options.synchronous);
+    if (options.timeout > 0)
+        binding->request().timeout = options.timeout;
+    if (m_memo)
+        binding->setStatusTarget(m_memo);
+    else
+        binding->setStatusTarget(m_statusPanel);
+    // The box of a failed input check is the dialog's, like every other box.
+    binding->constraint().setMessagePresenter(
+        [this](QWidget *owner, const QString &text) { m_messages.inform(owner, text); });
+    binding->setMessagePresenter([this](QWidget *owner, const QString &text) { m_messages.inform(owner, text); });
+    m_bindings.push_back(std::move(binding));
+    return *m_bindings.back();
+}
+
+void TDedicatedForm::done(int result)
+{
+    if (m_refuseClose && m_refuseClose()) {
+        inform(m_refuseMessage);
+        return;
+    }
+    closeBindings();
+    QDialog::done(result);
+}
+
+void TDedicatedForm::closeBindings()
+{
+    if (m_closing || m_bindingsClosed)
+        return;
+    m_closing = true;
+    m_body->setEnabled(false);
+    for (auto &binding : m_bindings) {
+        binding->stopAndWait();
+        binding.reset();
+    }
+    m_bindings.clear();
+    m_bindingsClosed = true;
+    m_closing = false;
+}
+
+// ---------------------------------------------------------------- building the form
+
+QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *objectName, bool enableOnSelect)
+{
+    auto *list = new QxListView;
+    list->setObjectName(QString::fromLatin1(objectName));
+    // Lists stand above the editor, in the order they are added.
+    m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_editor), list, 1);
+    binding.bindListView(list, enableOnSelect);
+    // Connected after the binding's own handler, so the row is in the controls.
+    QPointer<QxSNMPRequest2Edits> guardedBinding(&binding);
+    connect(list, &QTreeWidget::itemSelectionChanged, m_notices.get(), [this, list, guardedBinding] {
+        if (!guardedBinding)
+            return;
+        const QList<QTreeWidgetItem *> selected = list->selectedItems();
+        guarded(guardedBinding, [&] { rowSelected(*guardedBinding, selected.isEmpty() ? nullptr : selected.first()); });
+    });
+    return list;
+}
+
+void TDedicatedForm::addToEditor(const char *caption, QWidget *control)
+{
+    const int row = m_editorFields / FieldsPerEditorRow;
+    const int column = (m_editorFields % FieldsPerEditorRow) * 2;
+    if (caption)
+        m_editor->addWidget(new QLabel(QString::fromLatin1(caption)), row, column);
+    m_editor->addWidget(control, row, column + 1);
+    ++m_editorFields;
+}
+
+void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const DedicatedField> fields)
+{
+    for (const DedicatedField &f : fields) {
+        const QString name = QString::fromLatin1(f.objectName);
+        const QString format = QString::fromLatin1(f.format ? f.format : "%s");
+        switch (f.kind) {
+        case DedicatedField::Edit:
+        case DedicatedField::ReadOnlyEdit:
+        case DedicatedField::HiddenEdit: {
+            auto *edit = new QLineEdit(m_body);
+            edit->setObjectName(name);
+            edit->setReadOnly(f.kind == DedicatedField::ReadOnlyEdit);
+            if (f.kind == DedicatedField::HiddenEdit)
+                edit->hide();
+            else
+                addToEditor(f.caption, edit);
+            binding.bindFormatted(f.column, format, edit);
+            break;
+        }
+        case DedicatedField::DropDown: {
+            auto *combo = new QComboBox;
+            combo->setObjectName(name);
+            addToEditor(f.caption, combo);
+            binding.bindDropDownList(f.column, combo);
+            break;
+        }
+        case DedicatedField::Text:
+        case DedicatedField::HiddenText: {
+            QLabel *text = sunkenText(name);
+            if (f.kind == DedicatedField::HiddenText) {
+                text->setParent(m_body);
+                text->hide();
+            } else {
+                addToEditor(f.caption, text);
+            }
+            binding.bindControl(f.column, text);
+            break;
+        }
+        case DedicatedField::CheckBox: {
+            auto *box = new QCheckBox(QString::fromLatin1(f.caption ? f.caption : ""));
+            box->setObjectName(name);
+            addToEditor(nullptr, box);
+            binding.bindControl(f.column, box);
+            break;
+        }
+        }
+    }
+}
+
+QTabWidget *TDedicatedForm::pages()
+{
+    if (!m_pages) {
+        m_pages = new QTabWidget;
+        m_pages->setObjectName(QStringLiteral("PageControl1"));
+        m_pages->setMinimumHeight(130);
+        m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_buttons), m_pages);
+    }
+    return m_pages;
+}
+
+TPortUitForm *TDedicatedForm::addPortPage(const char *pageCaption, QxSNMPRequest2Edits *binding, int column)
+{
+    auto *page = new QWidget;
+    const QString caption = QString::fromLatin1(pageCaption);
+    page->setObjectName(caption);
+    pages()->addTab(page, caption);
+    TPortUitForm *picker = TPortUitForm::createUnit1(page);
+    if (binding)
+        bindPortPicker(*binding, column, picker);
+    return picker;
+}
+
+QList<QCheckBox *> TDedicatedForm::addBitsPage(const char *pageCaption, const char *const (&captions)[8],
+                                                QxSNMPRequest2Edits *binding, int column)
+{
+    auto *page = new QWidget;
+    const QString caption = QString::fromLatin1(pageCaption);
+    page->setObjectName(caption);
+    auto *grid = new QGridLayout(page);
+    QList<QCheckBox *> boxes;
+    for (int bit = 0; bit < 8; ++bit) {
+        auto *box = new QCheckBox(QString::fromLatin1(captions[bit]));
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(bit + 1));
+        grid->addWidget(box, bit / 4, bit % 4);
+        boxes << box;
+    }
+    pages()->addTab(page, caption);
+    if (binding)
+        binding->bindBitList(column, QString::fromLatin1(kOctetBits), boxes);
+    return boxes;
+}
+
+QLabel *TDedicatedForm::addRowCount(const char *objectName, QTreeWidget *list, bool samplesCaption)
+{
+    QLabel *count = sunkenText(QString::fromLatin1(objectName));
+    int at = 0;
+    if (samplesCaption)
+        m_buttons->insertWidget(at++, new QLabel(QStringLiteral("Samples")));
+    m_buttons->insertWidget(at, count);
+    const auto update = [count, list] { count->setText(QString::number(list->topLevelItemCount())); };
+    QAbstractItemModel *model = list->model();
+    connect(model, &QAbstractItemModel::rowsInserted, m_notices.get(), update);
+    connect(model, &QAbstractItemModel::rowsRemoved, m_notices.get(), update);
+    connect(model, &QAbstractItemModel::modelReset, m_notices.get(), update);
+    update();
+    return count;
+}
+
+QPushButton *TDedicatedForm::addButton(const char *caption, const char *objectName, const std::function<void()> &click)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption));
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(false);
+    m_buttons->addWidget(button);
+    // Nothing may leave a click handler: what it raises goes to the status output.
+    connect(button, &QPushButton::clicked, m_notices.get(), [this, click] { guarded(nullptr, click); });
+    return button;
+}
+
+void TDedicatedForm::bindPortPicker(QxSNMPRequest2Edits &binding, int position, const TPortUitForm *picker)
+{
+    binding.bindBitList(position, TPortUitForm::allPortsBitList(),
+                        picker->checkBoxes().mid(0, TPortUitForm::PortsPerUnit));
+}
+
+QLabel *TDedicatedForm::sunkenText(const QString &objectName)
+{
+    auto *text = new QLabel;
+    text->setObjectName(objectName);
+    text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    text->setMinimumWidth(80);
+    return text;
+}
+
+void TDedicatedForm::setKeyEditable(QLineEdit *edit, bool editable)
+{
+    if (!edit)
+        return;
+    edit->setReadOnly(!editable);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Base, editable ? QColor(Qt::white) : edit->palette().color(QPalette::Button));
+    edit->setPalette(p);
+}
+
+void TDedicatedForm::digitsOnly(QLineEdit *edit)
+{
+    if (!m_digitsOnly)
+        m_digitsOnly = new DigitsOnlyFilter(this);
+    edit->installEventFilter(m_digitsOnly);
+}
+
+QTreeWidgetItem *TDedicatedForm::rowWithText(const QTreeWidget *list, int column, const QString &text)
+{
+    for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(column) == text)
+            return list->topLevelItem(i);
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- operations
+
+void TDedicatedForm::runCreation(const std::function<void()> &handler)
+{
+    guarded(nullptr, handler);
+}
+
+bool TDedicatedForm::guarded(QxSNMPRequest2Edits *binding, const std::function<void()> &operation)
+{
+    QString text;
+    try {
+        operation();
+        return true;
+    } catch (const QxSNMPException &e) {
+        text = e.text();
+    } catch (const std::exception &e) {
+        text = QString::fromLocal8Bit(e.what());
+    }
+    if (binding && !m_bindingsClosed)
+        binding->showStatus(text);
+    else
+        showStatusText(text);
+    return false;
+}
+
+bool TDedicatedForm::refreshBinding(QxSNMPRequest2Edits *binding)
+{
+    if (!binding || binding->busy())
+        return false;
+    return guarded(binding, [binding] { binding->refresh(); });
+}
+
+bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite)
+{
+    if (!binding || binding->busy())
+        return false;
+    return guarded(binding, [binding, refreshAfterWrite] { binding->apply(refreshAfterWrite, true); });
+}
+
+bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite,
+                                  const std::function<void()> &succeeded)
+{
+    if (!binding || binding->busy())
+        return false;
+    if (!binding->asynchronous()) {
+        if (!applyBinding(binding, refreshAfterWrite))
+            return false;
+        succeeded();
+        return true;
+    }
+    // The write's one completion decides; the notice goes with it.
+    auto notice = std::make_shared<QMetaObject::Connection>();
+    *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
+                      [notice, succeeded](QxSNMPRequest2Controls *, const QxSNMPError &error) {
+                          QObject::disconnect(*notice);
+                          if (error.code == 0)
+                              succeeded();
+                      });
+    if (applyBinding(binding, refreshAfterWrite))
+        return true;
+    disconnect(*notice);
+    return false;
+}
+
+void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function<void()> &next,
+                               const std::function<void()> &succeeded)
+{
+    if (!binding || binding->busy())
+        return;
+    const auto finish = [next, succeeded](bool wrote) {
+        if (wrote && succeeded)
+            succeeded();
+        if (next)
+            next();
+    };
+    if (!binding->asynchronous()) {
+        finish(applyBinding(binding, false));
+        return;
+    }
+    auto notice = std::make_shared<QMetaObject::Connection>();
+    *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
+                      [notice, finish](QxSNMPRequest2Controls *, const QxSNMPError &error) {
+                          QObject::disconnect(*notice);
+                          finish(error.code == 0);
+                      });
+    if (!applyBinding(binding, false)) {
+        // Raised before anything was sent: there is no completion to wait for.
+        disconnect(*notice);
+        finish(false);
+    }
+}
+
+void TDedicatedForm::withStatus(QComboBox *status, int item, QxSNMPRequest2Edits *binding,
+                                const QList<int> &notSent, const std::function<void()> &write)
+{
+    if (!binding || !status)
+        return;
+    const int chosen = status->currentIndex();
+    status->setCurrentIndex(item);
+    {
+        // The marks matter while the write is put together; it is built at once
+        // even when its reply comes later.
+        InvalidColumns keptOut(binding->varList(), notSent);
+        write();
+    }
+    if (status->currentIndex() == item)
+        status->setCurrentIndex(chosen);
+}
+
+bool TDedicatedForm::passes(std::initializer_list<InputCheck> checks, Report report)
+{
+    for (const InputCheck &check : checks) {
+        if (!check.fails())
+            continue;
+        const QString message = QString::fromLatin1(check.message);
+        if (report == Report::Box)
+            inform(message);
+        else
+            showStatusText(message);
+        if (check.focus && check.focus->isVisible() && check.focus->isEnabled())
+            check.focus->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- notices
+
+void TDedicatedForm::onReadDone(QxSNMPRequest2Edits *binding, const std::function<void(const QxSNMPError &)> &handler)
+{
+    connect(binding, &QxSNMPRequest2Controls::readDone, m_notices.get(),
+            [handler](QxSNMPRequest2Controls *, const QxSNMPError &error) { handler(error); });
+}
+
+void TDedicatedForm::onWriteDone(QxSNMPRequest2Edits *binding,
+                                 const std::function<void(const QxSNMPError &)> &handler)
+{
+    connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
+            [handler](QxSNMPRequest2Controls *, const QxSNMPError &error) { handler(error); });
+}
+
+void TDedicatedForm::registerReadyNotice(QxSNMPRequest2Edits *binding, bool writesToo, const std::function<void()> &then)
+{
+    const auto notice = [this, then](const QxSNMPError &) {
+        m_ready = true;
+        if (then)
+            then();
+    };
+    onReadDone(binding, notice);
+    if (writesToo)
+        onWriteDone(binding, notice);
+}
+
+bool TDedicatedForm::waitUntilReady(int ms)
+{
+    return !QxEventWait::whileHolds([this] { return !m_ready; }, ms);
+}
+
+void TDedicatedForm::refuseCloseWhile(const std::function<bool()> &condition, const char *message)
+{
+    m_refuseClose = condition;
+    m_refuseMessage = QString::fromLatin1(message);
+}
+
+// ---------------------------------------------------------------- hooks and helpers
+
+void TDedicatedForm::rowSelected(QxSNMPRequest2Edits &, QTreeWidgetItem *) {}
+
+void TDedicatedForm::inform(const QString &text)
+{
+    m_messages.inform(this, text);
+}
+
+bool TDedicatedForm::ask(const QString &caption, const QString &text)
+{
+    return m_messages.ask(this, caption, text);
+}
+
+TMainWindowLink *TDedicatedForm::mainWindow() const
+{
+    for (QWidget *w = parentWidget(); w; w = w->parentWidget())
+        if (auto *link = dynamic_cast<TMainWindowLink *>(w))
+            return link;
+    return nullptr;
+}

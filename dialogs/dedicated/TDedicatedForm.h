@@ -1,0 +1,240 @@
+#pragma once
+
+#include "binding/QxControllerHost.h"
+#include "binding/QxListView.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/dedicated/DedicatedField.h"
+#include "dialogs/dedicated/InputCheck.h"
+#include "dialogs/generic/TDialogMessages.h"
+#include "snmp/QxDescriptorTable.h"
+#include "snmp/QxSNMPError.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <span>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVBoxLayout;
+class TMainWindowLink;
+class TPortUitForm;
+
+// How a dedicated dialog looks before anything is in it.
+struct DedicatedFormOptions
+{
+    enum class StatusOutput { Memo, StatusBar };
+
+    // The form's own caption, until the menu command sets the window title.
+    const char *caption = "";
+    StatusOutput status = StatusOutput::Memo;
+    QSize size{640, 480};
+};
+
+// How one of its bindings exchanges.
+struct DedicatedBindingOptions
+{
+    bool synchronous = false;
+    int timeout = 0; // hundredths of a second; 0 keeps the session's
+};
+
+// The base of every dedicated dialog. It owns the flow a dedicated dialog has
+// in common; a dialog supplies data (its descriptor tables, its field list, its
+// buttons) and overrides a hook only where it does something of its own.
+//
+// - Bindings (QxSNMPRequest2Edits over a descriptor table), owned here,
+//   asynchronous or synchronous with their own request time-out, reporting to
+//   the dialog's status output: the read-only memo Memo1 or a one-panel status
+//   bar, as the dialog chooses.
+// - The form is built from data: a list view per table, the field list (edits
+//   with their input formats, drop-down lists, static texts, check boxes) in an
+//   editor grid, port-picker and bit pages in one page control, a row count,
+//   and a row of buttons. Each control carries its object name.
+// - Every operation is guarded: what it raises goes to the status output and
+//   the dialog stays usable. A write that fails in any way leaves what the user
+//   typed as it was; only `succeeded` callbacks (a write that went through)
+//   clear an editor.
+// - A write that a read must follow starts the read from the write's own
+//   completion, whatever its outcome (applyThen), so no read is skipped because
+//   the binding was still busy. Every wait is bounded.
+// - Input checks run in the dialog's order and stop at the first failure,
+//   before any request (passes).
+// - The close sequence: each binding stops issuing requests, is waited for
+//   (bounded by its time-outs) and destroyed, when the dialog closes and at the
+//   latest when it is destroyed. A dialog may refuse to close while it reads.
+//
+// A dialog builds its controls and bindings in its constructor, inside
+// runCreation() (guarded like every other operation), and keeps its bindings
+// in QPointer members: they become null once the close sequence has destroyed
+// them, and every operation here takes a null binding as "nothing to do".
+class TDedicatedForm : public QDialog, public QxControllerHost
+{
+    Q_OBJECT
+
+public:
+    using StatusOutput = DedicatedFormOptions::StatusOutput;
+    using Options = DedicatedFormOptions;
+    using BindingOptions = DedicatedBindingOptions;
+
+    static constexpr int MemoHeight = 60;
+
+    TDedicatedForm(QWidget *parent, const Options &options);
+    ~TDedicatedForm() override;
+
+    // The status output: Memo1, or the one panel of StatusBar1.
+    QPlainTextEdit *Memo1() const { return m_memo; }
+    QStatusBar *statusBar() const { return m_statusBar; }
+    QString statusPanelText() const;
+    // Shows a text in the status output (a new line of Memo1, or the panel).
+    void showStatusText(const QString &text);
+
+    int bindingCount() const { return int(m_bindings.size()); }
+    QxSNMPRequest2Edits *binding(int i) const;
+    QList<QxSNMPRequest2Controls *> controllers() const override;
+
+    // Message boxes of the dialog and of its bindings' edit constraints.
+    void setMessages(const TDialogMessages &messages);
+    const TDialogMessages &messages() const { return m_messages; }
+
+    bool ready() const { return m_ready; }
+    void setReady(bool ready) { m_ready = ready; }
+
+    // Runs the close sequence before the dialog closes (unless it refuses).
+    void done(int result) override;
+    void closeBindings();
+    bool bindingsClosed() const { return m_bindingsClosed; }
+
+protected:
+    // ---- bindings
+    QxSNMPRequest2Edits &addBinding(const QxDescriptorTable &table, const BindingOptions &options = {});
+
+    // ---- building the form
+    QVBoxLayout *bodyLayout() const { return m_bodyLayout; }
+    QGridLayout *editorGrid() const { return m_editor; }
+    QHBoxLayout *buttonRow() const { return m_buttons; }
+    // The list view of a table binding, above the editor; its selection runs
+    // rowSelected once the binding has copied the row into the controls.
+    QxListView *addList(QxSNMPRequest2Edits &binding, const char *objectName, bool enableOnSelect = true);
+    // The fields' controls, label and control side by side, two fields to a
+    // grid row, bound to their columns.
+    void addFields(QxSNMPRequest2Edits &binding, std::span<const DedicatedField> fields);
+    // Adds a control of the dialog's own to the editor grid, with its label.
+    void addToEditor(const char *caption, QWidget *control);
+    // The page control below the editor (made on first use).
+    QTabWidget *pages();
+    // A page holding a port picker of unit 1 (28 ports), bound to a port-list
+    // column when a binding is given.
+    TPortUitForm *addPortPage(const char *pageCaption, QxSNMPRequest2Edits *binding = nullptr, int column = -1);
+    // A page of eight check boxes for the bits of one octet (bit 0 the most
+    // significant), bound to the column when a binding is given.
+    QList<QCheckBox *> addBitsPage(const char *pageCaption, const char *const (&captions)[8],
+                                   QxSNMPRequest2Edits *binding = nullptr, int column = -1);
+    // The row count of a list, in a sunken static text at the start of the
+    // button row, after the label "Samples" when asked.
+    QLabel *addRowCount(const char *objectName, QTreeWidget *list, bool samplesCaption = true);
+    QPushButton *addButton(const char *caption, const char *objectName, const std::function<void()> &click);
+
+    template <typename T>
+    T *control(const char *objectName) const
+    {
+        return findChild<T *>(QString::fromLatin1(objectName));
+    }
+
+    // Binds one unit's 64 boxes to a port-list variable (box k = bit k = port k + 1).
+    static void bindPortPicker(QxSNMPRequest2Edits &binding, int position, const TPortUitForm *picker);
+    // A static text in a sunken frame, as the dialogs show read-only values.
+    static QLabel *sunkenText(const QString &objectName);
+    // A key edit: white and editable for a new row, read-only on the button
+    // face colour while it shows the selected row's key.
+    static void setKeyEditable(QLineEdit *edit, bool editable);
+    // Unit and port edits take digits only.
+    void digitsOnly(QLineEdit *edit);
+    // The first row whose cell in the column holds the text, or null.
+    static QTreeWidgetItem *rowWithText(const QTreeWidget *list, int column, const QString &text);
+
+    // ---- operations (guarded; what they raise goes to the status output)
+    void runCreation(const std::function<void()> &handler);
+    // Returns whether the operation ran through.
+    bool guarded(QxSNMPRequest2Edits *binding, const std::function<void()> &operation);
+    // Re-reads (a table is walked row by row). Ignored while the binding is busy.
+    bool refreshBinding(QxSNMPRequest2Edits *binding);
+    // Takes the values from the bound controls and writes them with one SET;
+    // a table is re-read afterwards when asked. Ignored while the binding is busy.
+    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite = true);
+    // The same; `succeeded` runs once the write has gone through (for an
+    // asynchronous binding, when its completion reports success).
+    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite, const std::function<void()> &succeeded);
+    // Writes without the binding's own re-read and runs `next` once the write
+    // has finished, whatever its outcome (also when the apply raised): the
+    // dialog's read after a write. `succeeded` runs before it when the write
+    // went through.
+    void applyThen(QxSNMPRequest2Edits *binding, const std::function<void()> &next,
+                   const std::function<void()> &succeeded = {});
+    // Runs a write (`write` applies) with the drop-down list's item chosen for
+    // it alone and the columns notSent kept out of it: the status a row write
+    // carries ("createAndGo", "destroy") is the dialog's choice, and the user's
+    // own choice is back afterwards unless the write has cleared the editor.
+    void withStatus(QComboBox *status, int item, QxSNMPRequest2Edits *binding, const QList<int> &notSent,
+                    const std::function<void()> &write);
+    // Runs the checks in order; the first that fails shows its message (an
+    // information box, or the status output) and focuses its control.
+    enum class Report { Box, Status };
+    bool passes(std::initializer_list<InputCheck> checks, Report report = Report::Box);
+
+    // ---- notices
+    // The completion notice of a ready-flag dialog: sets the flag when a read
+    // (and, if asked, a write) has finished, whatever its outcome, then runs `then`.
+    void registerReadyNotice(QxSNMPRequest2Edits *binding, bool writesToo, const std::function<void()> &then = {});
+    void onReadDone(QxSNMPRequest2Edits *binding, const std::function<void(const QxSNMPError &)> &handler);
+    void onWriteDone(QxSNMPRequest2Edits *binding, const std::function<void(const QxSNMPError &)> &handler);
+    // Lets replies in until the ready flag is set or ms have passed.
+    bool waitUntilReady(int ms);
+    // While the condition holds the dialog does not close; it shows the message.
+    void refuseCloseWhile(const std::function<bool()> &condition, const char *message);
+
+    // ---- hooks
+    // After the binding of the list has copied the selected row into its
+    // controls; null when no row is selected any more.
+    virtual void rowSelected(QxSNMPRequest2Edits &binding, QTreeWidgetItem *row);
+
+    void inform(const QString &text);
+    bool ask(const QString &caption, const QString &text);
+    // The main window this dialog belongs to, or null (a dialog opened alone).
+    TMainWindowLink *mainWindow() const;
+
+private:
+    QWidget *m_body;
+    QVBoxLayout *m_bodyLayout;
+    QGridLayout *m_editor;
+    QHBoxLayout *m_buttons;
+    QTabWidget *m_pages = nullptr;
+    QPlainTextEdit *m_memo = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+    QLabel *m_statusPanel = nullptr;
+    int m_editorFields = 0;
+    std::vector<std::unique_ptr<QxSNMPRequest2Edits>> m_bindings;
+    // Context of every notice the dialog connects; deleted first on destruction.
+    std::unique_ptr<QObject> m_notices;
+    TDialogMessages m_messages;
+    std::function<bool()> m_refuseClose;
+    QString m_refuseMessage;
+    QObject *m_digitsOnly = nullptr;
+    bool m_ready = false;
+    bool m_closing = false;
+    bool m_bindingsClosed = false;
+};
