@@ -1,7 +1,8 @@
-// Every generic command of the catalogue (editor and table pages) opened once
-// from the main window on the simulator, offscreen, until its first read has
-// ended: the time from building the dialog to the read's report, in total and
-// for the slowest command. The last line gives the total.
+// Every command of the catalogue that opens a dialog (generic editor and table
+// pages, and the dedicated dialogs written so far) opened once from the main
+// window's dispatch on the simulator, offscreen, until its first reads have
+// ended: the time from building the dialog to the reads' reports, in total and
+// for the slowest commands of each kind. The last line gives the total.
 //
 //   bench_catalogue [--sim PATH] [--top N]
 
@@ -11,15 +12,16 @@
 #include "common/TestSupport.h"
 
 #include "app/CliCommandFinder.h"
-#include "app/GenericCommand.h"
+#include "app/CommandDispatcher.h"
+#include "app/DriverControls.h"
 #include "app/TMainForm.h"
-#include "binding/QxSNMPRequest2Edits.h"
-#include "dialogs/generic/Guiconfigform.h"
+#include "binding/QxControllerHost.h"
+#include "binding/QxSNMPRequest2Controls.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
+#include <QDialog>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,34 +37,67 @@ struct Command
     QString path;
     const CommandRecord *record = nullptr;
     qint64 ms = 0;
-    QString status;
+    QStringList statuses;
+    bool dedicated() const { return record->shape == CommandShape::Dedicated; }
+    bool read() const
+    {
+        return !statuses.isEmpty()
+               && std::all_of(statuses.begin(), statuses.end(), [](const QString &s) { return s.startsWith("Get: Ok"); });
+    }
 };
 
-// The catalogue's editor and table commands with their menu paths.
-std::vector<Command> genericCommands()
+// The catalogue's commands that open a dialog this build has, with their menu paths.
+std::vector<Command> dialogCommands()
 {
     std::vector<Command> commands;
     const CliCommandFinder finder;
     for (const CliCommandFinder::Command &c : finder.commands())
-        if (c.record->shape == CommandShape::Editor || c.record->shape == CommandShape::Table)
+        if (CommandDispatcher::opensDialog(*c.record) && CommandDispatcher::isAvailable(*c.record))
             commands.push_back({c.path, c.record});
     return commands;
 }
 
-// Opens the command's dialog and waits for its first read's report.
+bool busy(const QDialog &dialog)
+{
+    const auto *host = dynamic_cast<const QxControllerHost *>(&dialog);
+    const QList<QxSNMPRequest2Controls *> all = host ? host->controllers() : QList<QxSNMPRequest2Controls *>();
+    return std::any_of(all.begin(), all.end(), [](const QxSNMPRequest2Controls *c) { return c->busy(); });
+}
+
+// Opens the command's dialog as the menu does and waits for its first reads' reports.
 void openAndRefresh(Command &command, TMainForm &mainForm)
 {
     QElapsedTimer clock;
     clock.start();
-    GenericCommand generic(*command.record, mainForm);
-    std::unique_ptr<TConfigForm> form = generic.build();
-    form->show();
-    QPlainTextEdit *memo = form->panel()->msgPanel()->memo();
-    waitUntil([&] { return !memo->toPlainText().isEmpty() && !(form->controller() && form->controller()->busy()); },
-              30000);
+    std::unique_ptr<QDialog> dialog = mainForm.dispatcher().openDialog(*command.record);
+    dialog->show();
+    waitUntil([&] { return !DriverControls::statusTexts(dialog.get()).isEmpty() && !busy(*dialog); }, 30000);
     command.ms = clock.elapsed();
-    command.status = memo->toPlainText().section('\n', 0, 0);
-    form->close();
+    command.statuses = DriverControls::statusTexts(dialog.get());
+    dialog->close();
+}
+
+void printSlowest(const std::vector<Command> &commands, bool dedicated, int top)
+{
+    std::vector<const Command *> bySpeed;
+    for (const Command &c : commands)
+        if (c.dedicated() == dedicated)
+            bySpeed.push_back(&c);
+    std::sort(bySpeed.begin(), bySpeed.end(), [](const Command *a, const Command *b) { return a->ms > b->ms; });
+    qint64 total = 0;
+    for (const Command *c : bySpeed)
+        total += c->ms;
+    const char *kind = dedicated ? "dedicated" : "generic";
+    std::printf("slowest %s commands:\n", kind);
+    for (int i = 0; i < top && i < int(bySpeed.size()); ++i)
+        std::printf("  %6lld ms  %s\n", bySpeed[size_t(i)]->ms, qPrintable(bySpeed[size_t(i)]->path));
+    if (bySpeed.empty())
+        return;
+    std::printf("%zu %s commands opened and read\n", bySpeed.size(), kind);
+    printFigure(dedicated ? "mean per dedicated command" : "mean per generic command",
+                double(total) / double(bySpeed.size()), "ms");
+    std::printf("%-40s %10lld ms  %s\n", dedicated ? "slowest dedicated command" : "slowest generic command",
+                bySpeed.front()->ms, qPrintable(bySpeed.front()->path));
 }
 
 } // namespace
@@ -80,7 +115,7 @@ int main(int argc, char **argv)
     if (!useSimulator(sim, dir))
         return 2;
     MainWindowOnSimulator window(dir.path(), sim.port());
-    std::vector<Command> commands = genericCommands();
+    std::vector<Command> commands = dialogCommands();
     int failed = 0;
     QElapsedTimer total;
     try {
@@ -88,9 +123,9 @@ int main(int argc, char **argv)
         total.start();
         for (Command &command : commands) {
             openAndRefresh(command, mainForm);
-            if (!command.status.startsWith("Get: Ok")) {
+            if (!command.read()) {
                 ++failed;
-                std::printf("not read: %s: %s\n", qPrintable(command.path), qPrintable(command.status));
+                std::printf("not read: %s: %s\n", qPrintable(command.path), qPrintable(command.statuses.join(" | ")));
             }
         }
     } catch (const QxSNMPException &e) {
@@ -98,20 +133,9 @@ int main(int argc, char **argv)
         return 1;
     }
     const double totalMs = double(total.elapsed());
-
-    std::vector<const Command *> bySpeed;
-    for (const Command &c : commands)
-        bySpeed.push_back(&c);
-    std::sort(bySpeed.begin(), bySpeed.end(), [](const Command *a, const Command *b) { return a->ms > b->ms; });
-    std::printf("slowest commands:\n");
-    for (int i = 0; i < top && i < int(bySpeed.size()); ++i)
-        std::printf("  %6lld ms  %s\n", bySpeed[size_t(i)]->ms, qPrintable(bySpeed[size_t(i)]->path));
-    std::printf("%zu generic commands opened and read, %d without \"Get: Ok\"\n", commands.size(), failed);
-    if (!commands.empty()) {
-        printFigure("mean per command", totalMs / double(commands.size()), "ms");
-        std::printf("%-40s %10lld ms  %s\n", "slowest command", bySpeed.front()->ms,
-                    qPrintable(bySpeed.front()->path));
-    }
-    printFigure("total, every generic command once", totalMs, "ms");
+    printSlowest(commands, false, top);
+    printSlowest(commands, true, top);
+    std::printf("%d of %zu commands without \"Get: Ok\"\n", failed, commands.size());
+    printFigure("total, every dialog command once", totalMs, "ms");
     return failed ? 1 : 0;
 }

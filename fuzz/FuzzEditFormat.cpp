@@ -14,6 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString formatText = cut < 0 ? all : all.left(cut);
     const QString text = cut < 0 ? QString() : all.mid(cut + 1);
     (void)QxEditFormat::segments(formatText);
+    // A number row without a format of its own, for a syntax the seed picks.
+    QString sent;
+    if (QxEditFormat::checkWholeNumber(text, quint32(cursorSeed), &sent).result == QxEditFormat::ExitOutcome::Pass)
+        FUZZ_CHECK(!sent.isEmpty());
     (void)QxEditFormat::editCount(formatText);
     try {
         const QxEditFormat format = QxEditFormat::parse(formatText);

@@ -393,6 +393,7 @@ void SimAgent::answerSet(netsnmp_agent_request_info_s *info, netsnmp_request_inf
     case MODE_SET_COMMIT:
         if (!entry.finished) {
             entry.finished = true;
+            recordSet(transaction.bindings());
             perform(m_live.afterCommit(transaction.bindings()));
         }
         break;
@@ -402,6 +403,30 @@ void SimAgent::answerSet(netsnmp_agent_request_info_s *info, netsnmp_request_inf
     default:
         break;
     }
+}
+
+void SimAgent::recordSet(const std::vector<SimSetTransaction::Binding> &bindings)
+{
+    // Writes to the control subtree (fault injection) are the tests' own: they
+    // leave the record of the switch's last SET as it was.
+    const SimOid control = SimOid::of(SimControl::root);
+    bool ownOnly = true;
+    for (const SimSetTransaction::Binding &b : bindings)
+        ownOnly = ownOnly && b.oid.startsWith(control);
+    if (ownOnly)
+        return;
+    const SimOid entry = SimOid::of(SimControl::lastSetEntry);
+    m_store.eraseBelow(entry);
+    std::uint64_t n = 0;
+    for (const SimSetTransaction::Binding &b : bindings) {
+        ++n;
+        const std::string suffix = "." + std::to_string(n);
+        m_store.put(SimOid::of(std::string(SimControl::lastSetEntry) + ".2" + suffix), SimValue::objectId(b.oid));
+        m_store.put(SimOid::of(std::string(SimControl::lastSetEntry) + ".3" + suffix),
+                    SimValue::octets(SimValue::OctetString, b.value.toRecord()));
+    }
+    if (SimCell *count = m_store.find(SimOid::of(SimControl::setCount)))
+        count->value.grow(1);
 }
 
 void SimAgent::perform(const std::vector<SimLive::Action> &actions)

@@ -56,6 +56,8 @@ private:
                        netsnmp_request_info_s *requests);
     void answerSet(netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
     void perform(const std::vector<SimLive::Action> &actions);
+    // Keeps the bindings of an applied SET where tests can read them.
+    void recordSet(const std::vector<SimSetTransaction::Binding> &bindings);
     void sendDueReplies(Clock::time_point now, bool all);
     void registerSubtrees();
 

@@ -27,10 +27,15 @@ const SimObjectDef objects[] = {
     {"1.3.6.1.3.2400.1.10.1.5", INT, RW, "1", ROWSTAT, 0},    // RowStatus
     {"1.3.6.1.3.2400.1.11", INT, RW, "1", "1..3", 0},         // reply values: as stored 1, another type 2, overlong 3
     {"1.3.6.1.3.2400.1.12", OID, RW, "0.0", nullptr, 0},      // ...for instances below this prefix (0.0: all)
+    {"1.3.6.1.3.2400.1.13", C32, RO, "0", nullptr, 0},        // SETs recorded (applied SETs outside this subtree)
+    {"1.3.6.1.3.2400.1.14.1.1", INT, NA, nullptr, "1..1000", 0}, // last SET: binding number
+    {"1.3.6.1.3.2400.1.14.1.2", OID, RO, nullptr, nullptr, 0}, // ...its instance
+    {"1.3.6.1.3.2400.1.14.1.3", STR, RO, nullptr, nullptr, 0}, // ...its value as a state-file line has it: "TAG|VALUE"
 };
 
 const SimTableDef tables[] = {
     {"1.3.6.1.3.2400.1.10.1", "1:i", "", 5, ROWSTATUS},
+    {"1.3.6.1.3.2400.1.14.1", "1:i", "", 0, NONE},
 };
 
 } // namespace

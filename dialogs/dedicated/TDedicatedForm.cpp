@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +49,8 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
     m_body->setObjectName(QStringLiteral("Body"));
     m_bodyLayout->setContentsMargins(0, 0, 0, 0);
     m_bodyLayout->addLayout(m_editor);
+    m_editor->setColumnStretch(1, 1);
+    m_editor->setColumnStretch(3, 1);
     m_buttons->addStretch(1);
     m_bodyLayout->addLayout(m_buttons);
 
@@ -250,6 +253,16 @@ QTabWidget *TDedicatedForm::pages()
     return m_pages;
 }
 
+void TDedicatedForm::groupPages(const char *caption)
+{
+    QTabWidget *control = pages();
+    auto *group = new QGroupBox(QString::fromLatin1(caption));
+    group->setObjectName(QString::fromLatin1(caption));
+    m_bodyLayout->insertWidget(m_bodyLayout->indexOf(control), group);
+    auto *inside = new QVBoxLayout(group);
+    inside->addWidget(control);
+}
+
 TPortUitForm *TDedicatedForm::addPortPage(const char *pageCaption, QxSNMPRequest2Edits *binding, int column)
 {
     auto *page = new QWidget;
@@ -389,14 +402,18 @@ bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfte
 }
 
 bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite,
-                                  const std::function<void()> &succeeded)
+                                  const std::function<void()> &succeeded, bool collect)
 {
     if (!binding || binding->busy())
         return false;
+    const auto write = [this, binding, refreshAfterWrite, collect] {
+        return guarded(binding, [binding, refreshAfterWrite, collect] { binding->apply(refreshAfterWrite, collect); });
+    };
     if (!binding->asynchronous()) {
-        if (!applyBinding(binding, refreshAfterWrite))
+        if (!write())
             return false;
-        succeeded();
+        if (succeeded)
+            succeeded();
         return true;
     }
     // The write's one completion decides; the notice goes with it.
@@ -404,25 +421,22 @@ bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfte
     *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
                       [notice, succeeded](QxSNMPRequest2Controls *, const QxSNMPError &error) {
                           QObject::disconnect(*notice);
-                          if (error.code == 0)
+                          if (error.code == 0 && succeeded)
                               succeeded();
                       });
-    if (applyBinding(binding, refreshAfterWrite))
+    if (write())
         return true;
     disconnect(*notice);
     return false;
 }
 
-void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function<void()> &next,
-                               const std::function<void()> &succeeded)
+void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function<void(bool wrote)> &next)
 {
     if (!binding || binding->busy())
         return;
-    const auto finish = [next, succeeded](bool wrote) {
-        if (wrote && succeeded)
-            succeeded();
+    const auto finish = [next](bool wrote) {
         if (next)
-            next();
+            next(wrote);
     };
     if (!binding->asynchronous()) {
         finish(applyBinding(binding, false));
@@ -525,6 +539,11 @@ void TDedicatedForm::inform(const QString &text)
 bool TDedicatedForm::ask(const QString &caption, const QString &text)
 {
     return m_messages.ask(this, caption, text);
+}
+
+int TDedicatedForm::runModal(QDialog &window)
+{
+    return m_modalRunner ? m_modalRunner(window) : window.exec();
 }
 
 TMainWindowLink *TDedicatedForm::mainWindow() const

@@ -137,6 +137,8 @@ protected:
     void addToEditor(const char *caption, QWidget *control);
     // The page control below the editor (made on first use).
     QTabWidget *pages();
+    // Puts the page control in a group box with the caption.
+    void groupPages(const char *caption);
     // A page holding a port picker of unit 1 (28 ports), bound to a port-list
     // column when a binding is given.
     TPortUitForm *addPortPage(const char *pageCaption, QxSNMPRequest2Edits *binding = nullptr, int column = -1);
@@ -177,14 +179,15 @@ protected:
     // a table is re-read afterwards when asked. Ignored while the binding is busy.
     bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite = true);
     // The same; `succeeded` runs once the write has gone through (for an
-    // asynchronous binding, when its completion reports success).
-    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite, const std::function<void()> &succeeded);
+    // asynchronous binding, when its completion reports success). Without
+    // `collect` the value texts are written as they are (a binding without
+    // controls of its own, filled by the dialog).
+    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite, const std::function<void()> &succeeded,
+                      bool collect = true);
     // Writes without the binding's own re-read and runs `next` once the write
-    // has finished, whatever its outcome (also when the apply raised): the
-    // dialog's read after a write. `succeeded` runs before it when the write
-    // went through.
-    void applyThen(QxSNMPRequest2Edits *binding, const std::function<void()> &next,
-                   const std::function<void()> &succeeded = {});
+    // has finished, whatever its outcome (also when the apply raised), telling
+    // it whether the write went through: the dialog's read after a write.
+    void applyThen(QxSNMPRequest2Edits *binding, const std::function<void(bool wrote)> &next);
     // Runs a write (`write` applies) with the drop-down list's item chosen for
     // it alone and the columns notSent kept out of it: the status a row write
     // carries ("createAndGo", "destroy") is the dialog's choice, and the user's
@@ -214,6 +217,15 @@ protected:
 
     void inform(const QString &text);
     bool ask(const QString &caption, const QString &text);
+    // Shows a modal window of the dialog's own (a progress dialog) and returns
+    // its result; tests run it without a modal loop.
+    int runModal(QDialog &window);
+
+public:
+    using ModalRunner = std::function<int(QDialog &)>;
+    void setModalRunner(ModalRunner runner) { m_modalRunner = std::move(runner); }
+
+protected:
     // The main window this dialog belongs to, or null (a dialog opened alone).
     TMainWindowLink *mainWindow() const;
 
@@ -231,6 +243,7 @@ private:
     // Context of every notice the dialog connects; deleted first on destruction.
     std::unique_ptr<QObject> m_notices;
     TDialogMessages m_messages;
+    ModalRunner m_modalRunner;
     std::function<bool()> m_refuseClose;
     QString m_refuseMessage;
     QObject *m_digitsOnly = nullptr;

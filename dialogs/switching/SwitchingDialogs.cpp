@@ -1,5 +1,11 @@
 #include "dialogs/switching/SwitchingDialogs.h"
 
+#include "dialogs/switching/TAggregatorPortTableForm.h"
+#include "dialogs/switching/TPortMirrorForm.h"
+#include "dialogs/switching/TPortTrunkForm.h"
+#include "dialogs/switching/TSTP_Info.h"
+#include "dialogs/switching/TSpanningTreeAlgorithmForm.h"
+#include "dialogs/switching/TTrafficSegmentationForm.h"
 #include "dialogs/switching/TVLanCurrentTableForm.h"
 #include "dialogs/switching/TVLanGeneralInfoForm.h"
 #include "dialogs/switching/TVLanPortInfomationForm.h"
@@ -11,5 +17,11 @@ const DedicatedDialogEntry switchingDialogs[] = {
     {"TVLanPortInfomationForm", DedicatedDialogEntry::make<TVLanPortInfomationForm>},
     {"TVlanStaticForm", DedicatedDialogEntry::make<TVlanStaticForm>},
     {"TVLanCurrentTableForm", DedicatedDialogEntry::make<TVLanCurrentTableForm>},
+    {"TPortTrunkForm", DedicatedDialogEntry::make<TPortTrunkForm>},
+    {"TPortMirrorForm", DedicatedDialogEntry::make<TPortMirrorForm>},
+    {"TTrafficSegmentationForm", DedicatedDialogEntry::make<TTrafficSegmentationForm>},
+    {"TAggregatorPortTableForm", DedicatedDialogEntry::make<TAggregatorPortTableForm>},
+    {"TSpanningTreeAlgorithmForm", DedicatedDialogEntry::make<TSpanningTreeAlgorithmForm>},
+    {"TSTP_Info", DedicatedDialogEntry::make<TSTP_Info>},
     {nullptr, nullptr},
 };

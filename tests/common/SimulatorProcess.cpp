@@ -1,5 +1,6 @@
 #include "SimulatorProcess.h"
 
+#include "CliResult.h"
 #include "TestAgents.h"
 
 namespace {
@@ -36,4 +37,33 @@ SimulatorProcess::SimulatorProcess(const QStringList &extraArguments, bool expec
 QString SimulatorProcess::program()
 {
     return QStringLiteral(NX_BIN_DIR "/nx2400p-sim");
+}
+
+QStringList SimulatorProcess::lastSet() const
+{
+    const auto column = [this](int c) {
+        const CliResult r = runSnmp(QStringLiteral("snmpwalk"),
+                                    {QStringLiteral("-v2c"), QStringLiteral("-c"), QString::fromLatin1(TestAgents::readCommunity),
+                                     QStringLiteral("-On"), QStringLiteral("-Oqv"), target(),
+                                     QStringLiteral("1.3.6.1.3.2400.1.14.1.%1").arg(c)});
+        return r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    const QStringList oids = column(2);
+    const QStringList values = column(3);
+    QStringList bindings;
+    for (qsizetype i = 0; i < oids.size() && i < values.size(); ++i) {
+        QString value = values.at(i).trimmed();
+        if (value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+            value = value.mid(1, value.size() - 2);
+        QString oid = oids.at(i).trimmed();
+        if (oid.startsWith(QLatin1Char('.')))
+            oid.remove(0, 1);
+        bindings << oid + QLatin1Char('=') + value;
+    }
+    return bindings;
+}
+
+int SimulatorProcess::setCount() const
+{
+    return getValue(target(), QStringLiteral("1.3.6.1.3.2400.1.13.0")).toInt();
 }

@@ -20,4 +20,11 @@ public:
 
     // The simulator built with the tests.
     static QString program();
+
+    // What the switch's last applied SET carried, binding by binding in the
+    // order they came: "OID=TAG|VALUE" (the OID numeric, the value as a state
+    // file holds it, "2|4" or "4x|e000000000000000").
+    QStringList lastSet() const;
+    // How many SETs the switch has applied.
+    int setCount() const;
 };

@@ -1,0 +1,37 @@
+#include "binding/QxIpAddressRule.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr qsizetype MaximumLength = 15; // "255.255.255.255"
+constexpr qsizetype MaximumPartLength = 3;
+
+} // namespace
+
+QxIpAddressRule::Verdict QxIpAddressRule::check(const QString &text)
+{
+    if (text.isEmpty() || text.size() > MaximumLength)
+        return Verdict::Invalid;
+    for (const QChar c : text)
+        if (c != QLatin1Char('.') && (c < QLatin1Char('0') || c > QLatin1Char('9')))
+            return Verdict::Invalid;
+    if (text.startsWith(QLatin1Char('.')))
+        return Verdict::MisplacedDot;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text.at(i) == QLatin1Char('.') && (i + 1 >= text.size() || !text.at(i + 1).isDigit()))
+            return Verdict::MisplacedDot;
+    if (text.count(QLatin1Char('.')) != 3)
+        return Verdict::Invalid;
+    const QStringList parts = text.split(QLatin1Char('.'));
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        const QString &part = parts.at(k);
+        if (k < 3 && part.size() > MaximumPartLength)
+            return Verdict::Invalid;
+        bool ok = false;
+        const int value = part.toInt(&ok);
+        if (!ok || value > 255 || (value == 0 && part.contains(QLatin1String("00"))))
+            return Verdict::Invalid;
+    }
+    return Verdict::Valid;
+}

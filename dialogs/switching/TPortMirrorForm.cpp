@@ -1,0 +1,54 @@
+#include "dialogs/switching/TPortMirrorForm.h"
+
+#include "binding/InvalidColumns.h"
+#include "tables/PortGroupDialogTables.h"
+
+#include <QLineEdit>
+
+namespace {
+
+namespace Column = PortGroupDialogTables::MirrorColumn;
+
+constexpr DedicatedField kFields[] = {
+    {Column::TargetPort, "PortEdit", "Target Port ", DedicatedField::Edit, "%i"},
+    {Column::State, "CK_Status", "Mirroring Status", DedicatedField::CheckBox},
+};
+
+} // namespace
+
+TPortMirrorForm::TPortMirrorForm(QWidget *parent)
+    : TDedicatedForm(parent, {.caption = "Port Mirror", .status = StatusOutput::StatusBar, .size = {600, 460}})
+{
+    runCreation([this] {
+        m_mirror = &addBinding(PortGroupDialogTables::mirror, {.synchronous = true});
+        // The target port is the global port number; the unit is always 1.
+        auto *unit = new QLineEdit(QStringLiteral("1"));
+        unit->setObjectName(QStringLiteral("UnitEdit"));
+        unit->setEnabled(false);
+        addToEditor("Unit", unit);
+        addFields(*m_mirror, kFields);
+        digitsOnly(control<QLineEdit>("PortEdit"));
+        m_ingress = addPortPage("Ingress Port", m_mirror, Column::RxPorts);
+        m_egress = addPortPage("Egress Port", m_mirror, Column::TxPorts);
+        groupPages("Source Port");
+        addButton("Refresh", "btnRefresh", [this] { refreshBinding(m_mirror); });
+        addButton("Set Member", "btnSetMember", [this] { setMembers(); });
+        refreshBinding(m_mirror);
+    });
+}
+
+void TPortMirrorForm::setMembers()
+{
+    // All four, then each source list alone; the first failure ends the
+    // sequence and leaves what the user set up for another try.
+    const auto writeOnly = [this](int column) {
+        QList<int> others;
+        for (int c = 0; c < Column::Count; ++c)
+            if (c != column)
+                others << c;
+        InvalidColumns keptOut(m_mirror->varList(), others);
+        return applyBinding(m_mirror, false);
+    };
+    if (applyBinding(m_mirror, false) && writeOnly(Column::RxPorts) && writeOnly(Column::TxPorts))
+        refreshBinding(m_mirror);
+}
