@@ -4,7 +4,7 @@
 #include "common/TestAgents.h"
 
 #include "app/GenericCommand.h"
-#include "app/ModuleFolder.h"
+#include "app/SharedMainWindow.h"
 #include "common/PlacedRecords.h"
 #include "common/TestSupport.h"
 #include "app/RegistryStore.h"
@@ -36,29 +36,7 @@ std::vector<GenericCase> genericCommands()
     return cases;
 }
 
-class CatalogueFixture : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_GT(simulatorPort(), 0);
-        dir = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(ModuleFolder::pointAt(dir->path(), simulatorPort(), 0));
-        registry = std::make_unique<RegistryStore>(dir->filePath("registry.ini"));
-        mainForm = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *registry,
-                                               nullptr, dir->path());
-    }
-    static void TearDownTestSuite()
-    {
-        mainForm.reset();
-        registry.reset();
-        dir.reset();
-    }
-
-    static inline std::unique_ptr<QTemporaryDir> dir;
-    static inline std::unique_ptr<RegistryStore> registry;
-    static inline std::unique_ptr<TMainForm> mainForm;
-};
+using CatalogueFixture = SharedMainWindow;
 
 class CatalogueCommandsTest : public CatalogueFixture, public ::testing::WithParamInterface<int>
 {

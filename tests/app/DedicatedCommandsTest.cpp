@@ -9,16 +9,13 @@
 #include "app/CommandDispatcher.h"
 #include "app/DedicatedDialogs.h"
 #include "app/GenericCommand.h"
-#include "app/ModuleFolder.h"
-#include "app/RegistryStore.h"
-#include "app/TMainForm.h"
+#include "app/SharedMainWindow.h"
 #include "binding/QxSNMPRequest2Controls.h"
 #include "dialogs/dedicated/TDedicatedForm.h"
 #include "tables/CommandCatalogue.h"
 
 #include <QPlainTextEdit>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,28 +60,8 @@ TEST(DedicatedCommands, EveryClassIsRegisteredOrListedAsNotWrittenYet)
         EXPECT_TRUE(DedicatedDialogs::find(name)) << name.toStdString() << " is no dedicated command";
 }
 
-class DedicatedDialogOpens : public ::testing::TestWithParam<int>
+class DedicatedDialogOpens : public SharedMainWindow, public ::testing::WithParamInterface<int>
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_GT(simulatorPort(), 0);
-        s_dir = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(ModuleFolder::pointAt(s_dir->path(), simulatorPort(), 1));
-        s_registry = std::make_unique<RegistryStore>(s_dir->filePath("registry.ini"));
-        s_mainForm = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *s_registry,
-                                                 nullptr, s_dir->path());
-    }
-    static void TearDownTestSuite()
-    {
-        s_mainForm.reset();
-        s_registry.reset();
-        s_dir.reset();
-    }
-
-    static inline std::unique_ptr<QTemporaryDir> s_dir;
-    static inline std::unique_ptr<RegistryStore> s_registry;
-    static inline std::unique_ptr<TMainForm> s_mainForm;
 };
 
 TEST_P(DedicatedDialogOpens, ThroughTheMenusDispatchAndReadsWithoutAnError)
@@ -92,7 +69,7 @@ TEST_P(DedicatedDialogOpens, ThroughTheMenusDispatchAndReadsWithoutAnError)
     const PlacedRecords::Placed p = dedicatedCommands().at(size_t(GetParam()));
     if (!DedicatedDialogs::find(QString::fromLatin1(p.record->target)))
         GTEST_SKIP() << p.record->target << " is not written yet";
-    std::unique_ptr<QDialog> opened = s_mainForm->dispatcher().openDialog(*p.record);
+    std::unique_ptr<QDialog> opened = mainForm->dispatcher().openDialog(*p.record);
     auto *dialog = dynamic_cast<TDedicatedForm *>(opened.get());
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), GenericCommand::caption(*p.record, "127.0.0.1"));
