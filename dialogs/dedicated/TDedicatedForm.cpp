@@ -62,7 +62,7 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
         m_memo->setReadOnly(true);
         m_memo->setFixedHeight(MemoHeight);
         layout->addWidget(m_memo);
-    } else {
+    } else if (options.status == StatusOutput::StatusBar) {
         m_statusBar = new QStatusBar(this);
         m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
         m_statusBar->setSizeGripEnabled(false);
@@ -128,7 +128,7 @@ QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxDescriptorTable &table, 
         binding->request().timeout = options.timeout;
     if (m_memo)
         binding->setStatusTarget(m_memo);
-    else
+    else if (m_statusPanel)
         binding->setStatusTarget(m_statusPanel);
     // The box of a failed input check is the dialog's, like every other box.
     binding->constraint().setMessagePresenter(
@@ -191,6 +191,63 @@ void TDedicatedForm::addToEditor(const char *caption, QWidget *control)
         m_editor->addWidget(new QLabel(QString::fromLatin1(caption)), row, column);
     m_editor->addWidget(control, row, column + 1);
     ++m_editorFields;
+}
+
+QCheckBox *TDedicatedForm::addCheckedField(QxSNMPRequest2Edits &binding, const DedicatedField &field,
+                                           const char *boxName, const char *boxCaption)
+{
+    auto *box = new QCheckBox(QString::fromLatin1(boxCaption ? boxCaption : ""));
+    box->setObjectName(QString::fromLatin1(boxName));
+    // The row's check box stands where a field's label would.
+    const int row = m_editorFields / FieldsPerEditorRow;
+    const int column = (m_editorFields % FieldsPerEditorRow) * 2;
+    m_editor->addWidget(box, row, column);
+    DedicatedField unlabelled = field;
+    unlabelled.caption = nullptr;
+    addFields(binding, std::span<const DedicatedField>(&unlabelled, 1));
+    m_checkedRows.push_back({box, &binding, field.column});
+    return box;
+}
+
+void TDedicatedForm::checkAllRows(bool ticked)
+{
+    for (const CheckedRow &row : m_checkedRows)
+        if (row.box)
+            row.box->setChecked(ticked);
+}
+
+QList<int> TDedicatedForm::uncheckedColumns(const QxSNMPRequest2Edits &binding) const
+{
+    QList<int> columns;
+    for (const CheckedRow &row : m_checkedRows)
+        if (row.binding == &binding && row.box && !row.box->isChecked())
+            columns << row.column;
+    return columns;
+}
+
+void TDedicatedForm::applyChecked(QxSNMPRequest2Edits *binding, bool readAfter, const std::function<void()> &succeeded)
+{
+    if (!binding || binding->busy())
+        return;
+    // The marks matter while the write is put together; the read after it
+    // comes once they are gone, or it would miss the columns left out.
+    const auto after = [this, binding = QPointer<QxSNMPRequest2Edits>(binding), readAfter, succeeded](bool wrote) {
+        if (wrote && succeeded)
+            succeeded();
+        if (readAfter)
+            refreshBinding(binding);
+    };
+    if (binding->asynchronous()) {
+        InvalidColumns notTicked(binding->varList(), uncheckedColumns(*binding));
+        applyThen(binding, after);
+        return;
+    }
+    bool wrote = false;
+    {
+        InvalidColumns notTicked(binding->varList(), uncheckedColumns(*binding));
+        wrote = applyBinding(binding, false);
+    }
+    after(wrote);
 }
 
 void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const DedicatedField> fields)

@@ -38,7 +38,8 @@ class TPortUitForm;
 // How a dedicated dialog looks before anything is in it.
 struct DedicatedFormOptions
 {
-    enum class StatusOutput { Memo, StatusBar };
+    // None: a sub-dialog whose bindings are its parent's, which report there.
+    enum class StatusOutput { Memo, StatusBar, None };
 
     // The form's own caption, until the menu command sets the window title.
     const char *caption = "";
@@ -77,6 +78,12 @@ struct DedicatedBindingOptions
 // - The close sequence: each binding stops issuing requests, is waited for
 //   (bounded by its time-outs) and destroyed, when the dialog closes and at the
 //   latest when it is destroyed. A dialog may refuse to close while it reads.
+//
+// - Check-and-set rows: a check box before a field's control; a write of them
+//   sends the ticked rows only (the others kept out for that one write).
+// - Sub-dialogs (add and edit windows) are dedicated dialogs too, owned by the
+//   dialog that opens them: they bind their fields to the parent's binding
+//   (addFields takes any binding; the parent keeps it) or add their own.
 //
 // A dialog builds its controls and bindings in its constructor, inside
 // runCreation() (guarded like every other operation), and keeps its bindings
@@ -135,6 +142,18 @@ protected:
     void addFields(QxSNMPRequest2Edits &binding, std::span<const DedicatedField> fields);
     // Adds a control of the dialog's own to the editor grid, with its label.
     void addToEditor(const char *caption, QWidget *control);
+    // A check-and-set row: the check box (named and captioned as given), then
+    // the field's control; the box decides whether the column is written.
+    QCheckBox *addCheckedField(QxSNMPRequest2Edits &binding, const DedicatedField &field, const char *boxName,
+                               const char *boxCaption);
+    // Ticks or unticks every check-and-set row ("Check All", "Clear Checks").
+    void checkAllRows(bool ticked);
+    // The columns of the binding whose check-and-set rows are not ticked.
+    QList<int> uncheckedColumns(const QxSNMPRequest2Edits &binding) const;
+    // Writes the ticked rows only (the unticked ones are back in the list
+    // however the write ends), then reads again when asked, whatever the
+    // write's outcome; `succeeded` runs first when the write went through.
+    void applyChecked(QxSNMPRequest2Edits *binding, bool readAfter, const std::function<void()> &succeeded = {});
     // The page control below the editor (made on first use).
     QTabWidget *pages();
     // Puts the page control in a group box with the caption.
@@ -239,6 +258,13 @@ private:
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_statusPanel = nullptr;
     int m_editorFields = 0;
+    struct CheckedRow
+    {
+        QPointer<QCheckBox> box;
+        const QxSNMPRequest2Edits *binding;
+        int column;
+    };
+    std::vector<CheckedRow> m_checkedRows;
     std::vector<std::unique_ptr<QxSNMPRequest2Edits>> m_bindings;
     // Context of every notice the dialog connects; deleted first on destruction.
     std::unique_ptr<QObject> m_notices;

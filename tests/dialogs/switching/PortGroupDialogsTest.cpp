@@ -1,7 +1,7 @@
 // The trunk, mirror, traffic-segmentation and aggregator-port dialogs against
 // a simulator of their own; what a write carried is read from the simulator's
 // record of the last SET.
-#include "SwitchingDialogTest.h"
+#include "dialogs/dedicated/DedicatedDialogTest.h"
 
 #include "device/TPortUitForm.h"
 #include "dialogs/switching/TAggregatorPortTableForm.h"
@@ -15,11 +15,11 @@
 
 namespace {
 
-using PortGroupDialogs = SwitchingDialogTest;
+using PortGroupDialogs = DedicatedDialogTest;
 
 QString trunk(int column, int group)
 {
-    return SwitchingDialogTest::vendor("11.63.7.2.4.3.1") + QStringLiteral(".%1.%2").arg(column).arg(group);
+    return DedicatedDialogTest::vendor("11.63.7.2.4.3.1") + QStringLiteral(".%1.%2").arg(column).arg(group);
 }
 
 void tickPorts(TPortUitForm *picker, std::initializer_list<int> ports)

@@ -1,6 +1,6 @@
 // The spanning-tree dialogs against a simulator of their own, owned by a
 // window that plays the main window's part (its version text).
-#include "SwitchingDialogTest.h"
+#include "dialogs/dedicated/DedicatedDialogTest.h"
 
 #include "dialogs/dedicated/TMainWindowLink.h"
 #include "dialogs/switching/TSTP_Info.h"
@@ -19,7 +19,7 @@ public:
     void setStpVersionText(const QString &v) override { version = v; }
 };
 
-class SpanningTreeDialogs : public SwitchingDialogTest
+class SpanningTreeDialogs : public DedicatedDialogTest
 {
 protected:
     // Modal windows (the progress dialogs) are noted, not shown.

@@ -27,7 +27,7 @@ inline void PrintTo(const QString &text, std::ostream *os)
     *os << '"' << text.toStdString() << '"';
 }
 
-class SwitchingDialogTest : public ::testing::Test
+class DedicatedDialogTest : public ::testing::Test
 {
 public:
     // A vendor object's instance, numeric.
@@ -100,4 +100,4 @@ private:
     QTemporaryDir m_counterDir;
 };
 
-inline SimulatorProcess *SwitchingDialogTest::s_sim = nullptr;
+inline SimulatorProcess *DedicatedDialogTest::s_sim = nullptr;

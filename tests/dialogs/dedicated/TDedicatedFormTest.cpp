@@ -1,0 +1,87 @@
+// What the dedicated base gives every dialog beyond what the dialogs' own
+// tests show: check-and-set rows, and a sub-dialog on its parent's binding.
+#include "dialogs/dedicated/DedicatedDialogTest.h"
+
+#include "dialogs/dedicated/TDedicatedForm.h"
+
+#include <QCheckBox>
+
+namespace {
+
+namespace S = QxSyntax;
+namespace A = QxAccess;
+
+constexpr QxSNMPVarItem kPorts[] = {
+    {"EnterpriseBase.12.1.2.5", "Telnet Port", S::integer, A::readwrite, nullptr},
+    {"EnterpriseBase.12.1.2.9", "Web Port", S::integer, A::readwrite, nullptr},
+    {},
+};
+const QxDescriptorTable kPortsTable{kPorts, SVT_SV, 0, " Ports"};
+
+class PortsForm final : public TDedicatedForm
+{
+public:
+    explicit PortsForm(QWidget *parent) : TDedicatedForm(parent, {.caption = "Ports"})
+    {
+        runCreation([this] {
+            ports = &addBinding(kPortsTable, {.synchronous = true});
+            telnet = addCheckedField(*ports, {0, "edtTelnet", nullptr, DedicatedField::Edit, "%i{n1x65535}"},
+                                     "CheckBox1", "Telnet Port");
+            web = addCheckedField(*ports, {1, "edtWeb", nullptr, DedicatedField::Edit, "%i{n1x65535}"}, "CheckBox2",
+                                  "Web Port");
+            refreshBinding(ports);
+        });
+    }
+    void setChecked() { applyChecked(ports, true); }
+    using TDedicatedForm::checkAllRows;
+
+    QPointer<QxSNMPRequest2Edits> ports;
+    QCheckBox *telnet = nullptr;
+    QCheckBox *web = nullptr;
+};
+
+// An edit window on its parent's binding: it owns no binding of its own.
+class PortSubForm final : public TDedicatedForm
+{
+public:
+    PortSubForm(QWidget *parent, QxSNMPRequest2Edits &parentBinding)
+        : TDedicatedForm(parent, {.caption = "Port", .status = StatusOutput::None})
+    {
+        constexpr DedicatedField kWeb[] = {{1, "edtSubWeb", "Web Port", DedicatedField::Edit, "%i{n1x65535}"}};
+        addFields(parentBinding, kWeb);
+    }
+};
+
+using DedicatedForms = DedicatedDialogTest;
+
+TEST_F(DedicatedForms, CheckAndSetRowsWriteTheTickedRowsOnly)
+{
+    PortsForm form(nullptr);
+    type(form, "edtTelnet", "2323");
+    type(form, "edtWeb", "8080");
+    form.telnet->setChecked(true);
+    form.setChecked();
+    EXPECT_EQ(s_sim->lastSet(), QStringList{vendor("12.1.2.5.0") + "=2|2323"});
+    EXPECT_EQ(form.ports->varList().item(1).access, quint32(QxAccess::readwrite));
+    // Read again: the web port the user typed was not written.
+    EXPECT_EQ(find<QLineEdit>(form, "edtWeb")->text(), "80");
+    form.checkAllRows(true);
+    EXPECT_TRUE(form.web->isChecked());
+    type(form, "edtTelnet", "23");
+    form.setChecked();
+    EXPECT_EQ(s_sim->lastSet().size(), 2);
+
+    // A sub-dialog shows and edits through the parent's binding, and closing
+    // it leaves that binding to the parent.
+    {
+        PortSubForm sub(&form, *form.ports);
+        form.ports->showValues();
+        EXPECT_EQ(find<QLineEdit>(sub, "edtSubWeb")->text(), "80");
+        EXPECT_EQ(sub.bindingCount(), 0);
+        sub.reject();
+    }
+    ASSERT_FALSE(form.ports.isNull());
+    EXPECT_NO_THROW(form.ports->showValues());
+}
+
+} // namespace
