@@ -438,6 +438,14 @@ void SimAgent::perform(const std::vector<SimLive::Action> &actions)
     };
     for (const SimLive::Action &action : actions) {
         switch (action.action) {
+        case SimAction::TestMail: {
+            bump(SimControl::testMailCount);
+            const SimCell *subject = m_store.find(SimOid::of("E.12.29.1.5.0"));
+            m_store.put(SimOid::of("E.12.29.2.1.0"),
+                        SimValue::octets(SimValue::OctetString,
+                                         "Test mail sent: " + (subject ? subject->value.bytes() : std::string())));
+            break;
+        }
         case SimAction::Save: {
             bump(SimControl::saveCount);
             std::string error;

@@ -15,6 +15,7 @@ inline constexpr char errorEntry[] = "1.3.6.1.3.2400.1.10.1";
 inline constexpr char valueMode[] = "1.3.6.1.3.2400.1.11.0";
 inline constexpr char valuePrefix[] = "1.3.6.1.3.2400.1.12.0";
 inline constexpr char setCount[] = "1.3.6.1.3.2400.1.13.0";
+inline constexpr char testMailCount[] = "1.3.6.1.3.2400.1.15.0";
 // The bindings of the last SET applied (outside this subtree), one row each in
 // the order they came: column 2 the instance, column 3 "TAG|VALUE".
 inline constexpr char lastSetEntry[] = "1.3.6.1.3.2400.1.14.1";

@@ -28,6 +28,7 @@ const SimObjectDef objects[] = {
     {"1.3.6.1.3.2400.1.11", INT, RW, "1", "1..3", 0},         // reply values: as stored 1, another type 2, overlong 3
     {"1.3.6.1.3.2400.1.12", OID, RW, "0.0", nullptr, 0},      // ...for instances below this prefix (0.0: all)
     {"1.3.6.1.3.2400.1.13", C32, RO, "0", nullptr, 0},        // SETs recorded (applied SETs outside this subtree)
+    {"1.3.6.1.3.2400.1.15", C32, RO, "0", nullptr, 0},        // SMTP test mails sent
     {"1.3.6.1.3.2400.1.14.1.1", INT, NA, nullptr, "1..1000", 0}, // last SET: binding number
     {"1.3.6.1.3.2400.1.14.1.2", OID, RO, nullptr, nullptr, 0}, // ...its instance
     {"1.3.6.1.3.2400.1.14.1.3", STR, RO, nullptr, nullptr, 0}, // ...its value as a state-file line has it: "TAG|VALUE"
@@ -81,5 +82,6 @@ const SimTriggerDef SimMib::triggers[] = {
     {"E.12.30.1.3.0", "2", SimAction::ResetValues, "E.12.30.1.1.0,E.12.30.1.2.0", 1},
     {"1.3.6.1.3.2400.1.3.0", "1..3600", SimAction::Silence, nullptr, 0},
     {"1.3.6.1.3.2400.1.9.0", "2", SimAction::ClearFaults, nullptr, 1},
+    {"E.12.29.1.7.0", "1", SimAction::TestMail, nullptr, 2},
 };
 const std::size_t SimMib::triggerCount = std::size(SimMib::triggers);

@@ -129,7 +129,7 @@ const SimObjectDef objects[] = {
     {"E.12.34.3.5.1.1", INT, NA, nullptr, "1..4094", 0},
     {"E.12.34.3.5.1.2", STR, NA, nullptr, "16", 0},
     {"E.12.34.3.5.1.3", STR, NA, nullptr, "16", 0},
-    {"E.12.34.3.5.1.4", STR, RO, NOPORTS, PORTLIST, 0},
+    {"E.12.34.3.5.1.4", STR, RO, "0xA000000000000000", PORTLIST, 0},
     {"E.12.34.3.5.1.5", STR, RO, NOPORTS, PORTLIST, 0},
 
     // Traffic segmentation: forward ports per port (all by default)
@@ -299,7 +299,11 @@ const SimTableDef tables[] = {
     {"E.11.63.7.2.7.8.1", "1:i", "", 8, ROWSTATUS},
     {"E.11.63.7.2.7.9.1", "1:i 2:a 3:a", "", 4, ROWSTATUS},
     {"E.12.34.3.4.1", "1:i", "1", 0, NONE},
-    {"E.12.34.3.5.1", "1:i 2:6 3:6", "", 0, NONE},
+    // Two groups learnt on VLAN 1: ff05::1:3 from fe80::21e:58ff:fea7:1, ff0e::db8:1 from any source.
+    {"E.12.34.3.5.1", "1:i 2:6 3:6",
+     "1.255.5.0.0.0.0.0.0.0.0.0.0.0.1.0.3.254.128.0.0.0.0.0.0.2.30.88.255.254.167.0.1,"
+     "1.255.14.0.0.0.0.0.0.0.0.0.0.13.184.0.1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0",
+     0, NONE},
     {"E.11.63.7.2.17.3.1.1", "1:i", "1..28", 0, NONE},
     {"E.11.63.7.2.17.3.2.1", "1:i", "1..28", 0, NONE},
     {"E.11.63.7.2.17.3.3.1", "1:m", "", 0, NONE},

@@ -71,6 +71,7 @@ enum class SimAction : std::uint8_t {
     ResetValues,   // the `target` instances back to their factory values
     Silence,       // silent for the written number of seconds
     ClearFaults,   // every fault injection back to its default
+    TestMail,      // send the SMTP test mail: count it and say so in the server information
 };
 
 // Writing one of `values` to `oid` (an instance) performs `action`; the object

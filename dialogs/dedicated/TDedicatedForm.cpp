@@ -2,6 +2,7 @@
 
 #include "binding/InvalidColumns.h"
 #include "binding/QxEventWait.h"
+#include "binding/QxIpAddressRule.h"
 #include "binding/QxListView.h"
 #include "binding/QxStatusMemo.h"
 #include "device/TPortUitForm.h"
@@ -178,8 +179,11 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
         if (!guardedBinding)
             return;
         const QList<QTreeWidgetItem *> selected = list->selectedItems();
+        if (selected.isEmpty() && m_keepingInput.contains(guardedBinding.data()))
+            return;
         guarded(guardedBinding, [&] { rowSelected(*guardedBinding, selected.isEmpty() ? nullptr : selected.first()); });
     });
+    onReadDone(&binding, [this, b = &binding](const QxSNMPError &) { m_keepingInput.removeAll(b); });
     return list;
 }
 
@@ -491,9 +495,30 @@ void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function
 {
     if (!binding || binding->busy())
         return;
-    const auto finish = [next](bool wrote) {
+    const auto finish = [this, next, binding](bool wrote) {
+        if (!wrote && !m_keepingInput.contains(binding))
+            m_keepingInput << binding;
+        // A one-panel status bar shows one text: the read that follows a failed
+        // write must not replace its error with "Ok".
+        const QString failure = !wrote && m_statusPanel ? m_statusPanel->text() : QString();
         if (next)
             next(wrote);
+        if (wrote)
+            return;
+        if (!binding->busy()) {
+            // No read followed: the input is the user's to keep or clear again.
+            m_keepingInput.removeAll(binding);
+            return;
+        }
+        if (failure.isEmpty())
+            return;
+        auto restore = std::make_shared<QMetaObject::Connection>();
+        *restore = connect(binding, &QxSNMPRequest2Controls::readDone, m_notices.get(),
+                           [this, restore, failure](QxSNMPRequest2Controls *, const QxSNMPError &error) {
+                               QObject::disconnect(*restore);
+                               if (error.code == 0)
+                                   showStatusText(failure);
+                           });
     };
     if (!binding->asynchronous()) {
         finish(applyBinding(binding, false));
@@ -544,6 +569,29 @@ bool TDedicatedForm::passes(std::initializer_list<InputCheck> checks, Report rep
         return false;
     }
     return true;
+}
+
+bool TDedicatedForm::validAddress(QLineEdit *edit, bool dotWording)
+{
+    const QxIpAddressRule::Verdict verdict = QxIpAddressRule::check(edit->text());
+    if (verdict == QxIpAddressRule::Verdict::Valid)
+        return true;
+    const bool dot = dotWording && verdict == QxIpAddressRule::Verdict::MisplacedDot;
+    return passes({{[] { return true; }, dot ? QxIpAddressRule::dotMessage : QxIpAddressRule::message, edit}});
+}
+
+void TDedicatedForm::stopRequests(QxSNMPRequest2Edits *binding)
+{
+    if (binding)
+        binding->request().setAlive(false);
+}
+
+void TDedicatedForm::resumeRequests(QxSNMPRequest2Edits *binding)
+{
+    if (!binding)
+        return;
+    binding->waitWhileBusy();
+    binding->request().setAlive(true);
 }
 
 // ---------------------------------------------------------------- notices

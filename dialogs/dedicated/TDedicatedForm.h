@@ -106,6 +106,7 @@ public:
     // The status output: Memo1, or the one panel of StatusBar1.
     QPlainTextEdit *Memo1() const { return m_memo; }
     QStatusBar *statusBar() const { return m_statusBar; }
+    QLabel *statusPanel() const { return m_statusPanel; }
     QString statusPanelText() const;
     // Shows a text in the status output (a new line of Memo1, or the panel).
     void showStatusText(const QString &text);
@@ -205,7 +206,9 @@ protected:
                       bool collect = true);
     // Writes without the binding's own re-read and runs `next` once the write
     // has finished, whatever its outcome (also when the apply raised), telling
-    // it whether the write went through: the dialog's read after a write.
+    // it whether the write went through: the dialog's read after a write. The
+    // rows that read replaces after a failed write do not take the editor's
+    // input with them (rowSelected is not told of the lost selection).
     void applyThen(QxSNMPRequest2Edits *binding, const std::function<void(bool wrote)> &next);
     // Runs a write (`write` applies) with the drop-down list's item chosen for
     // it alone and the columns notSent kept out of it: the status a row write
@@ -217,6 +220,17 @@ protected:
     // information box, or the status output) and focuses its control.
     enum class Report { Box, Status };
     bool passes(std::initializer_list<InputCheck> checks, Report report = Report::Box);
+
+    // The one valid-address rule on an edit's text: when it is no address the
+    // rule's message is shown and the edit takes the focus. With dotWording a
+    // misplaced dot is worded "Please input a valid IP".
+    bool validAddress(QLineEdit *edit, bool dotWording = false);
+
+    // Stop: the binding issues no further requests, so a running read ends at
+    // its next reply. Resume: once that reply (or its time-out) is in, the
+    // binding issues requests again.
+    static void stopRequests(QxSNMPRequest2Edits *binding);
+    static void resumeRequests(QxSNMPRequest2Edits *binding);
 
     // ---- notices
     // The completion notice of a ready-flag dialog: sets the flag when a read
@@ -265,6 +279,8 @@ private:
         int column;
     };
     std::vector<CheckedRow> m_checkedRows;
+    // Bindings reading again after a failed write, until that read ends.
+    QList<const QxSNMPRequest2Edits *> m_keepingInput;
     std::vector<std::unique_ptr<QxSNMPRequest2Edits>> m_bindings;
     // Context of every notice the dialog connects; deleted first on destruction.
     std::unique_ptr<QObject> m_notices;

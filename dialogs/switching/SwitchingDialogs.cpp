@@ -1,6 +1,12 @@
 #include "dialogs/switching/SwitchingDialogs.h"
 
 #include "dialogs/switching/TAggregatorPortTableForm.h"
+#include "dialogs/switching/TIGMPMulticastVlanForm.h"
+#include "dialogs/switching/TIGMPRouterPortsForm.h"
+#include "dialogs/switching/TIGMPSnoopingClearDnyIpMultForm.h"
+#include "dialogs/switching/TISMVLANForm.h"
+#include "dialogs/switching/TMLD_SnoopingGroupForm.h"
+#include "dialogs/switching/TMLD_SnoopingRouterPortsForm.h"
 #include "dialogs/switching/TPortMirrorForm.h"
 #include "dialogs/switching/TPortTrunkForm.h"
 #include "dialogs/switching/TSTP_Info.h"
@@ -23,5 +29,11 @@ const DedicatedDialogEntry switchingDialogs[] = {
     {"TAggregatorPortTableForm", DedicatedDialogEntry::make<TAggregatorPortTableForm>},
     {"TSpanningTreeAlgorithmForm", DedicatedDialogEntry::make<TSpanningTreeAlgorithmForm>},
     {"TSTP_Info", DedicatedDialogEntry::make<TSTP_Info>},
+    {"TIGMPRouterPortsForm", DedicatedDialogEntry::make<TIGMPRouterPortsForm>},
+    {"TISMVLANForm", DedicatedDialogEntry::make<TISMVLANForm>},
+    {"TIGMPMulticastVlanForm", DedicatedDialogEntry::make<TIGMPMulticastVlanForm>},
+    {"TIGMPSnoopingClearDnyIpMultForm", DedicatedDialogEntry::make<TIGMPSnoopingClearDnyIpMultForm>},
+    {"TMLD_SnoopingGroupForm", DedicatedDialogEntry::make<TMLD_SnoopingGroupForm>},
+    {"TMLD_SnoopingRouterPortsForm", DedicatedDialogEntry::make<TMLD_SnoopingRouterPortsForm>},
     {nullptr, nullptr},
 };

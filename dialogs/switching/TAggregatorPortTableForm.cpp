@@ -37,10 +37,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *parent)
 
         // A read of this list leaves the bound controls disabled until a row is
         // chosen; its end gives them back.
-        registerReadyNotice(m_table, false, [this] {
-            m_keepEditor = false;
-            enableEditor(true);
-        });
+        registerReadyNotice(m_table, false, [this] { enableEditor(true); });
         addButton("Refresh", "btnRefresh", [this] { refresh(); });
         m_btnEdit = addButton("Edit", "btnEdit", [this] { edit(); });
         addButton("Close", "btnClose", [this] { reject(); });
@@ -56,11 +53,8 @@ void TAggregatorPortTableForm::refresh(bool clear)
         return;
     setReady(false);
     m_btnEdit->setEnabled(false);
-    m_keepEditor = !clear;
-    if (!refreshBinding(m_table)) {
+    if (!refreshBinding(m_table))
         setReady(true);
-        m_keepEditor = false;
-    }
     if (clear)
         clearEditor();
 }
@@ -85,7 +79,7 @@ void TAggregatorPortTableForm::edit()
 void TAggregatorPortTableForm::rowSelected(QxSNMPRequest2Edits &, QTreeWidgetItem *row)
 {
     m_btnEdit->setEnabled(row && ready());
-    if (!row && !m_keepEditor)
+    if (!row)
         clearEditor();
 }
 

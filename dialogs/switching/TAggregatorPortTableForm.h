@@ -29,8 +29,5 @@ private:
 
     QList<QCheckBox *> m_stateBoxes; // the 32 of the four state pages
     QPushButton *m_btnEdit = nullptr;
-    // Set while the read after a failed write runs: the rows it replaces do
-    // not take the user's input with them.
-    bool m_keepEditor = false;
     QPointer<QxSNMPRequest2Edits> m_table;
 };

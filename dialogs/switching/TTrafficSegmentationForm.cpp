@@ -46,7 +46,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *parent)
         addButton("Refresh", "btnRefresh", [this] {
             if (refusedWhileReading())
                 return;
-            resume();
+            resumeRequests(m_table);
             setReady(false);
             if (!refreshBinding(m_table))
                 setReady(true);
@@ -55,14 +55,14 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *parent)
         m_btnSet = addButton("Set", "btnSet", [this] {
             if (refusedWhileReading())
                 return;
-            resume();
+            resumeRequests(m_table);
             setReady(false);
             if (!applyBinding(m_table, true, [this] { clearEditor(); }))
                 setReady(true);
         });
         addButton("Stop", "btnStop", [this] {
             setReady(true);
-            m_table->request().setAlive(false);
+            stopRequests(m_table);
         });
         refreshBinding(m_table);
         m_btnSet->setEnabled(false);
@@ -75,14 +75,6 @@ bool TTrafficSegmentationForm::refusedWhileReading()
         return false;
     inform(QStringLiteral("Refresh not complete"));
     return true;
-}
-
-void TTrafficSegmentationForm::resume()
-{
-    // A read that Stop ended sends nothing more, but its last reply or
-    // time-out may still be on the way: it ends first.
-    m_table->waitWhileBusy();
-    m_table->request().setAlive(true);
 }
 
 void TTrafficSegmentationForm::clearEditor()

@@ -23,8 +23,6 @@ protected:
 
 private:
     bool refusedWhileReading();
-    // The binding issues requests again, and a read Stop ended is over.
-    void resume();
     void clearEditor();
 
     QLineEdit *m_port = nullptr;

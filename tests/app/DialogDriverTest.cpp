@@ -60,7 +60,8 @@ TEST_F(DialogDriverTest, ListsEveryDialogCommandAndMarksTheMissingOnes)
     EXPECT_TRUE(lines.contains("E\tgeneric\tBasic Configuration > Agent Management > Basic Management"));
     // Marked missing: exactly the dedicated commands whose class this build lacks.
     int lacking = 0;
-    for (const CliCommandFinder::Command &c : CliCommandFinder().commands())
+    const CliCommandFinder finder;
+    for (const CliCommandFinder::Command &c : finder.commands())
         lacking += c.record->shape == CommandShape::Dedicated && !DedicatedDialogs::find(c.record->target);
     EXPECT_EQ(lines.filter("\tmissing").size(), lacking);
 
