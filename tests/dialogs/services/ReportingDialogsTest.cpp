@@ -98,7 +98,7 @@ TEST_F(ReportingDialogs, SyslogHostChecksIndexAndPortAndShowsARefusedWrite)
     type(*form, "Ed_Port", "");
     choose(*form, "CBox_Facility", "local3");
     EXPECT_EQ(add(), "");
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return rowOfIndex(*form, "2"); }));
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return rowOfIndex(*form, "2"); }) && idle(form->hostBinding()));
     EXPECT_EQ(s_sim->lastSet(), (QStringList{host(2, 2) + "=64|10.1.1.9", host(3, 2) + "=2|3", host(7, 2) + "=2|4"}));
     type(*form, "Ed_Index", "2");
     type(*form, "Ed_IP", "10.1.1.10");
@@ -117,6 +117,17 @@ TEST_F(ReportingDialogs, SyslogHostChecksIndexAndPortAndShowsARefusedWrite)
     EXPECT_FALSE(form->statusPanelText().contains("Ok")) << form->statusPanelText().toStdString();
     EXPECT_EQ(find<QLineEdit>(*form, "Ed_Port")->text(), "6000");
     faultsCleared();
+
+    // Set with the port left empty does not write 0 over the configured one.
+    list->clearSelection();
+    list->setCurrentItem(list->topLevelItem(0));
+    type(*form, "Ed_Port", "");
+    choose(*form, "CBox_Severity", "warning");
+    click(*form, "Btn_Edit");
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return s_sim->lastSet().contains(host(4, 2) + "=2|2"); }));
+    ASSERT_TRUE(idle(form->hostBinding()));
+    EXPECT_FALSE(s_sim->lastSet().join(' ').contains(host(5, 2) + "="));
+    EXPECT_EQ(value(host(5, 2)), "514");
 
     // Delete: the status alone.
     list->clearSelection();
