@@ -405,6 +405,11 @@ void SimAgent::answerSet(netsnmp_agent_request_info_s *info, netsnmp_request_inf
     }
 }
 
+namespace {
+// How long an update file's transfer takes.
+constexpr auto TransferTime = std::chrono::seconds(3);
+} // namespace
+
 void SimAgent::recordSet(const std::vector<SimSetTransaction::Binding> &bindings)
 {
     // Writes to the control subtree (fault injection) are the tests' own: they
@@ -438,6 +443,9 @@ void SimAgent::perform(const std::vector<SimLive::Action> &actions)
     };
     for (const SimLive::Action &action : actions) {
         switch (action.action) {
+        case SimAction::Transfer:
+            m_transfers.push_back({action.instance, now + TransferTime});
+            break;
         case SimAction::TestMail: {
             bump(SimControl::testMailCount);
             const SimCell *subject = m_store.find(SimOid::of("E.12.29.1.5.0"));
@@ -490,6 +498,19 @@ bool SimAgent::saveState(std::string *error) const
     return true;
 }
 
+void SimAgent::finishTransfers(Clock::time_point now)
+{
+    constexpr std::int64_t Inactive = 2;
+    for (auto it = m_transfers.begin(); it != m_transfers.end();) {
+        if (now < it->due) {
+            ++it;
+            continue;
+        }
+        m_store.put(it->control, SimValue::integer(Inactive));
+        it = m_transfers.erase(it);
+    }
+}
+
 void SimAgent::run(const volatile std::sig_atomic_t *stop)
 {
     while (!*stop) {
@@ -519,6 +540,7 @@ void SimAgent::run(const volatile std::sig_atomic_t *stop)
         netsnmp_check_outstanding_agent_requests();
         const auto after = Clock::now();
         sendDueReplies(after, false);
+        finishTransfers(after);
         if (m_rebooting && after >= m_rebootDone) {
             m_rebooting = false;
             if (m_factoryReset) {

@@ -76,6 +76,14 @@ private:
     int (*m_receive)(netsnmp_transport_s *, void *, int, void **, int *) = nullptr;
     int (*m_send)(netsnmp_transport_s *, const void *, int, void **, int *) = nullptr;
     Clock::time_point m_rebootDone{};
+    // Update-file transfers under way: the control goes back to inactive when due.
+    struct Transfer
+    {
+        SimOid control;
+        Clock::time_point due;
+    };
+    std::vector<Transfer> m_transfers;
+    void finishTransfers(Clock::time_point now);
     bool m_rebooting = false;
     bool m_factoryReset = false;
     bool m_started = false;

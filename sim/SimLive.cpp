@@ -289,7 +289,7 @@ std::vector<SimLive::Action> SimLive::afterCommit(const std::vector<SimSetTransa
                 break;
             }
             default:
-                actions.push_back({trigger.action, binding.value.asInt()});
+                actions.push_back({trigger.action, binding.value.asInt(), binding.oid});
                 break;
             }
             m_store.put(binding.oid, SimValue::integer(trigger.idle));

@@ -23,6 +23,7 @@ public:
     {
         SimAction action;
         std::int64_t value;
+        SimOid instance; // what the trigger was written to
     };
 
     explicit SimLive(SimObjectStore &store);

@@ -83,5 +83,8 @@ const SimTriggerDef SimMib::triggers[] = {
     {"1.3.6.1.3.2400.1.3.0", "1..3600", SimAction::Silence, nullptr, 0},
     {"1.3.6.1.3.2400.1.9.0", "2", SimAction::ClearFaults, nullptr, 1},
     {"E.12.29.1.7.0", "1", SimAction::TestMail, nullptr, 2},
+    {"E.12.1.2.1.1.8.1", "3", SimAction::Transfer, nullptr, 3},
+    {"E.12.1.2.1.1.8.2", "3", SimAction::Transfer, nullptr, 3},
+    {"E.12.1.2.1.1.8.3", "3", SimAction::Transfer, nullptr, 3},
 };
 const std::size_t SimMib::triggerCount = std::size(SimMib::triggers);

@@ -72,6 +72,7 @@ enum class SimAction : std::uint8_t {
     Silence,       // silent for the written number of seconds
     ClearFaults,   // every fault injection back to its default
     TestMail,      // send the SMTP test mail: count it and say so in the server information
+    Transfer,      // an update file's transfer: the control shows "start" for a few seconds, then "inactive"
 };
 
 // Writing one of `values` to `oid` (an instance) performs `action`; the object

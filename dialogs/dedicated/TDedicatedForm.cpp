@@ -122,7 +122,13 @@ void TDedicatedForm::setMessages(const TDialogMessages &messages)
 
 QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxDescriptorTable &table, const BindingOptions &options)
 {
-    auto binding = std::make_unique<QxSNMPRequest2Edits>(this);
+    adopt(std::make_unique<QxSNMPRequest2Edits>(this), table, options);
+    return *m_bindings.back();
+}
+
+void TDedicatedForm::adopt(std::unique_ptr<QxSNMPRequest2Edits> binding, const QxDescriptorTable &table,
+                           const BindingOptions &options)
+{
     binding->varList() = QxSNMPVarList(table);
     binding->setAsynchronous(!options.synchronous);
     if (options.timeout > 0)
@@ -136,7 +142,6 @@ QxSNMPRequest2Edits &TDedicatedForm::addBinding(const QxDescriptorTable &table, 
         [this](QWidget *owner, const QString &text) { m_messages.inform(owner, text); });
     binding->setMessagePresenter([this](QWidget *owner, const QString &text) { m_messages.inform(owner, text); });
     m_bindings.push_back(std::move(binding));
-    return *m_bindings.back();
 }
 
 void TDedicatedForm::done(int result)

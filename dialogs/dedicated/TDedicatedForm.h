@@ -130,6 +130,16 @@ public:
 protected:
     // ---- bindings
     QxSNMPRequest2Edits &addBinding(const QxDescriptorTable &table, const BindingOptions &options = {});
+    // The same with a binding of a derived class (one that shows some columns
+    // its own way), made with the dialog as owner and the arguments given.
+    template <typename Binding, typename... Args>
+    Binding &addBindingOf(const QxDescriptorTable &table, const BindingOptions &options, Args &&...args)
+    {
+        auto binding = std::make_unique<Binding>(this, std::forward<Args>(args)...);
+        Binding &made = *binding;
+        adopt(std::move(binding), table, options);
+        return made;
+    }
 
     // ---- building the form
     QVBoxLayout *bodyLayout() const { return m_bodyLayout; }
@@ -263,6 +273,9 @@ protected:
     TMainWindowLink *mainWindow() const;
 
 private:
+    void adopt(std::unique_ptr<QxSNMPRequest2Edits> binding, const QxDescriptorTable &table,
+               const BindingOptions &options);
+
     QWidget *m_body;
     QVBoxLayout *m_bodyLayout;
     QGridLayout *m_editor;

@@ -5,6 +5,15 @@
 #include "dialogs/switching/TIGMPRouterPortsForm.h"
 #include "dialogs/switching/TIGMPSnoopingClearDnyIpMultForm.h"
 #include "dialogs/switching/TISMVLANForm.h"
+#include "dialogs/switching/TLLDPConfigProtocolForm.h"
+#include "dialogs/switching/TLLDPConfigProtocolVLANForm.h"
+#include "dialogs/switching/TLLDPConfigVLANNameForm.h"
+#include "dialogs/switching/TLLDPDot3LinkAggForm.h"
+#include "dialogs/switching/TLLDPDot3PortConfigForm.h"
+#include "dialogs/switching/TLLDPDot3RemoteLinkAggForm.h"
+#include "dialogs/switching/TLLDPLocSysDataForm.h"
+#include "dialogs/switching/TLLDPPortConfigForm.h"
+#include "dialogs/switching/TLLDPRemoteForm.h"
 #include "dialogs/switching/TMLD_SnoopingGroupForm.h"
 #include "dialogs/switching/TMLD_SnoopingRouterPortsForm.h"
 #include "dialogs/switching/TPortMirrorForm.h"
@@ -35,5 +44,14 @@ const DedicatedDialogEntry switchingDialogs[] = {
     {"TIGMPSnoopingClearDnyIpMultForm", DedicatedDialogEntry::make<TIGMPSnoopingClearDnyIpMultForm>},
     {"TMLD_SnoopingGroupForm", DedicatedDialogEntry::make<TMLD_SnoopingGroupForm>},
     {"TMLD_SnoopingRouterPortsForm", DedicatedDialogEntry::make<TMLD_SnoopingRouterPortsForm>},
+    {"TLLDPPortConfigForm", DedicatedDialogEntry::make<TLLDPPortConfigForm>},
+    {"TLLDPDot3PortConfigForm", DedicatedDialogEntry::make<TLLDPDot3PortConfigForm>},
+    {"TLLDPRemoteForm", DedicatedDialogEntry::make<TLLDPRemoteForm>},
+    {"TLLDPLocSysDataForm", DedicatedDialogEntry::make<TLLDPLocSysDataForm>},
+    {"TLLDPDot3LinkAggForm", DedicatedDialogEntry::make<TLLDPDot3LinkAggForm>},
+    {"TLLDPDot3RemoteLinkAggForm", DedicatedDialogEntry::make<TLLDPDot3RemoteLinkAggForm>},
+    {"TLLDPConfigVLANNameForm", DedicatedDialogEntry::make<TLLDPConfigVLANNameForm>},
+    {"TLLDPConfigProtocolVLANForm", DedicatedDialogEntry::make<TLLDPConfigProtocolVLANForm>},
+    {"TLLDPConfigProtocolForm", DedicatedDialogEntry::make<TLLDPConfigProtocolForm>},
     {nullptr, nullptr},
 };

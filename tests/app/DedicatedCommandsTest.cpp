@@ -25,16 +25,11 @@ const QSet<QString> kNotWrittenYet{
     "TBOOTCtrlTableForm", "TCPUEthernetInformationForm", "TCPUEthernetInformationRuleForm",
     "TCPUIPMaskInformationForm", "TCPUIPRuleForm", "TCPUUserMaskInfoForm", "TCPUUserMaskRuleForm",
     "TCertificateFileForm", "TDiagnosticsInformationForm", "TEnableMethodForm", "TEthernetInformationRuleForm",
-    "TEthernetMaskInformationForm", "TGuestVlanForm",
-    "TIPMACBindingForm", "TIPMaskInformationForm", "TIPRuleForm",
-    "TLLDPConfigProtocolForm", "TLLDPConfigProtocolVLANForm", "TLLDPConfigVLANNameForm", "TLLDPDot3LinkAggForm",
-    "TLLDPDot3PortConfigForm", "TLLDPDot3RemoteLinkAggForm", "TLLDPLocSysDataForm", "TLLDPPortConfigForm",
-    "TLLDPRemoteForm", "TLoginMethodListForm",
-    "TMSInformationForm", "TMacStatisticTableForm", "TMulticastFilterInformationForm", "TPortCapabilities8021dForm",
-    "TPrtSecDelCtrlForm", "TRadiusServerForm", "TSSLManagementForm", "TSafeguardCtrlForm",
-    "TServerInformationForm", "TTimeRangeForm", "TUnicastFilterInformationForm",
-    "TUserDefinedInformationRuleForm", "TUserMaskInfoForm", "Tdot3ControlForm", "Tdot3PauseForm",
-    "TfrmACCServerCtrl", "TfrmAgentSupportedUpdateFiles", "TfrmNetwroktime", "TfrmSummerTime",
+    "TEthernetMaskInformationForm", "TGuestVlanForm", "TIPMACBindingForm", "TIPMaskInformationForm", "TIPRuleForm",
+    "TLoginMethodListForm", "TMSInformationForm", "TMacStatisticTableForm", "TMulticastFilterInformationForm",
+    "TPortCapabilities8021dForm", "TPrtSecDelCtrlForm", "TRadiusServerForm", "TSSLManagementForm",
+    "TSafeguardCtrlForm", "TServerInformationForm", "TTimeRangeForm", "TUnicastFilterInformationForm",
+    "TUserDefinedInformationRuleForm", "TUserMaskInfoForm", "TfrmACCServerCtrl", "TfrmNetwroktime", "TfrmSummerTime",
 };
 
 std::vector<PlacedRecords::Placed> dedicatedCommands()

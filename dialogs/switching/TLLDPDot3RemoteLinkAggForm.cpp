@@ -1,0 +1,18 @@
+#include "dialogs/switching/TLLDPDot3RemoteLinkAggForm.h"
+
+#include "tables/LldpDialogTables.h"
+
+namespace {
+
+namespace Column = LldpDialogTables::RemoteLinkAggColumn;
+
+const TLldpNamesForm::Spec kSpec{
+    .caption = "Remote Link Aggregation Table",
+    .table = &LldpDialogTables::remoteLinkAggregation,
+    .listName = "LV_RemoteLinkAgg",
+    .named = {{Column::Status, &LldpDialogTables::linkAggregation}},
+};
+
+} // namespace
+
+TLLDPDot3RemoteLinkAggForm::TLLDPDot3RemoteLinkAggForm(QWidget *parent) : TLldpNamesForm(parent, kSpec) {}

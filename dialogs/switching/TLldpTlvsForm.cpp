@@ -1,0 +1,63 @@
+#include "dialogs/switching/TLldpTlvsForm.h"
+
+#include "binding/QxBitNamesRequest2Edits.h"
+#include "dialogs/switching/TLldpTlvSelectionForm.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TLldpTlvsForm::TLldpTlvsForm(QWidget *parent, const Spec &spec)
+    : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {600, 460}})
+{
+    runCreation([this, &spec] {
+        auto &table = addBindingOf<QxBitNamesRequest2Edits>(
+            *spec.table, {}, QList<QxBitNamesRequest2Edits::Column>{{spec.tlvColumn, spec.names}});
+        m_table = &table;
+        m_list = addList(*m_table, "ListView1");
+        addFields(*m_table, spec.fields);
+        addRowCount("ST_Count", m_list, false);
+        m_tlvs = control<QLineEdit>("TLVsEdit");
+        table.writeNamesFrom(spec.tlvColumn, m_tlvs);
+        m_tlvs->installEventFilter(this);
+        m_selection = spec.makeSelection(this, m_tlvs);
+        addButton("Refresh", "btnRefresh", [this] {
+            control<QLabel>("PortText")->setText(QStringLiteral(" "));
+            m_btnEdit->setEnabled(false);
+            refreshBinding(m_table);
+        });
+        m_btnEdit = addButton("Edit", "btnEdit", [this] { edit(); });
+        addButton("Close", "btnClose", [this] { reject(); });
+        m_btnEdit->setEnabled(false);
+        refreshBinding(m_table);
+    });
+}
+
+void TLldpTlvsForm::rowSelected(QxSNMPRequest2Edits &, QTreeWidgetItem *row)
+{
+    m_btnEdit->setEnabled(row != nullptr);
+}
+
+bool TLldpTlvsForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click on the TLV edit chooses the TLVs in the selection window.
+    if (watched == m_tlvs && event->type() == QEvent::MouseButtonPress) {
+        m_btnEdit->setEnabled(true);
+        const QString address = windowTitle().section(QStringLiteral(": "), 1);
+        m_selection->setWindowTitle(m_selection->windowTitle().section(QStringLiteral(": "), 0, 0)
+                                    + QStringLiteral(": ") + address);
+        runModal(*m_selection);
+        return true;
+    }
+    return TDedicatedForm::eventFilter(watched, event);
+}
+
+void TLldpTlvsForm::edit()
+{
+    if (m_list->selectedItems().isEmpty())
+        return;
+    // The binding puts the lists' choices and the encoded TLV names into the
+    // write; the table is read again once it is answered.
+    applyThen(m_table, [this](bool) { refreshBinding(m_table); });
+}
