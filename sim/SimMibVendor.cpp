@@ -354,12 +354,13 @@ const SimObjectDef objects[] = {
 
     // Single IP member switches
     {"E.12.8.1.3.1.1", INT, NA, nullptr, "1..32", 0},
-    {"E.12.8.1.3.1.2", STR, RO, "", nullptr, 0},
-    {"E.12.8.1.3.1.3", STR, RO, "0x000000000000", nullptr, 0},
-    {"E.12.8.1.3.1.4", STR, RO, "", nullptr, 0},
-    {"E.12.8.1.3.1.5", STR, RO, "", nullptr, 0},
-    {"E.12.8.1.3.1.6", STR, RO, "", nullptr, 0},
-    {"E.12.8.1.3.1.7", INT, RO, "0", nullptr, 0},
+    // A member added by ID answers as a switch of the family would.
+    {"E.12.8.1.3.1.2", STR, RO, "NX-2400P-{1}", nullptr, 0},
+    {"E.12.8.1.3.1.3", STR, RO, "0x0050BA0100{x1}", nullptr, 0},
+    {"E.12.8.1.3.1.4", STR, RO, "2.00.009", nullptr, 0},
+    {"E.12.8.1.3.1.5", STR, RO, "Member", nullptr, 0},
+    {"E.12.8.1.3.1.6", STR, RO, "NX-2400P L2 Switch", nullptr, 0},
+    {"E.12.8.1.3.1.7", INT, RO, "100", nullptr, 0},
     {"E.12.8.1.3.1.8", INT, RW, "1", "1..32", 0},
     {"E.12.8.1.3.1.9", STR, RW, "", "0..20", 0},
     {"E.12.8.1.3.1.10", INT, RW, "1", ROWSTAT, 0},

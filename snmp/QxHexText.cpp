@@ -37,3 +37,12 @@ QByteArray QxHexText::toOctets(const QString &text)
         octets.append(char(digits[i] * 16 + digits[i + 1]));
     return octets;
 }
+
+bool QxHexText::isDigits(const QString &text)
+{
+    for (QChar c : text)
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+              || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
+            return false;
+    return true;
+}

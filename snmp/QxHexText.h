@@ -12,4 +12,6 @@ public:
     // the digit 0, and with an odd number of digits the first digit alone makes
     // the first octet.
     static QByteArray toOctets(const QString &text);
+    // Whether every character is a hexadecimal digit (no blanks, no sign).
+    static bool isDigits(const QString &text);
 };

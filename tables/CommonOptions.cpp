@@ -3,6 +3,7 @@
 namespace {
 const QxOptionPair kRowStatus[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"}, {4, "createAndGo"},
                                    {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
+const QxOptionPair kActiveCreateDestroy[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
 const QxOptionPair kEnabledDisabled[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
 const QxOptionPair kDisabledEnabled[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 const QxOptionPair kOtherDisabledEnabled[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {0, nullptr}};
@@ -13,6 +14,7 @@ const QxOptionPair kTrueFalse[] = {{1, "true"}, {2, "false"}, {0, nullptr}};
 
 namespace CommonOptions {
 const QxOptionList rowStatus(kRowStatus);
+const QxOptionList activeCreateDestroy(kActiveCreateDestroy);
 const QxOptionList enabledDisabled(kEnabledDisabled);
 const QxOptionList disabledEnabled(kDisabledEnabled);
 const QxOptionList otherDisabledEnabled(kOtherDisabledEnabled);

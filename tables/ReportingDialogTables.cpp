@@ -13,11 +13,9 @@ const QxOptionPair kSendTest[] = {{1, "send"}, {2, "noAction"}, {0, nullptr}};
 const QxOptionPair kFacility[] = {{0, "local0"}, {1, "local1"}, {2, "local2"}, {3, "local3"}, {4, "local4"},
                                   {5, "local5"}, {6, "local6"}, {7, "local7"}, {0, nullptr}};
 const QxOptionPair kSeverity[] = {{1, "all"}, {2, "warning"}, {3, "informational"}, {0, nullptr}};
-const QxOptionPair kHostRowStatus[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
 const QxOptionList sendTest(kSendTest);
 const QxOptionList facility(kFacility);
 const QxOptionList severity(kSeverity);
-const QxOptionList hostRowStatus(kHostRowStatus);
 
 constexpr QxSNMPVarItem kSmtp[] = {
     {"EnterpriseBase.12.29.1.1", "SMTP Status", S::integer, A::readwrite, &CommonOptions::disabledEnabled},
@@ -39,7 +37,7 @@ constexpr QxSNMPVarItem kSyslogHosts[] = {
     {"EnterpriseBase.12.12.2.1.4", "System Log Server Severity", S::integer, A::readwrite, &severity},
     {"EnterpriseBase.12.12.2.1.5", "System Log Server UDP Port", S::integer, A::readwrite, nullptr},
     {"EnterpriseBase.12.12.2.1.6", "System Log Server State", S::integer, A::readwrite, &CommonOptions::disabledEnabled},
-    {"EnterpriseBase.12.12.2.1.7", "System Log Server Row Status", S::integer, A::readwrite, &hostRowStatus},
+    {"EnterpriseBase.12.12.2.1.7", "System Log Server Row Status", S::integer, A::readwrite, &CommonOptions::activeCreateDestroy},
     {},
 };
 static_assert(QxColumns::count(kSyslogHosts) == SyslogColumn::Count);

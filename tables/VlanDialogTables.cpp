@@ -8,7 +8,6 @@ namespace S = QxSyntax;
 namespace A = QxAccess;
 
 const QxOptionPair kAcceptableFrameTypes[] = {{1, "admitAll"}, {2, "admitOnlyVlanTagged"}, {0, nullptr}};
-const QxOptionPair kStaticRowStatus[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
 const QxOptionPair kCurrentVlanStatus[] = {{1, "other"}, {2, "permanent"}, {3, "dynamicGvrp"}, {0, nullptr}};
 const QxOptionPair kConstraintType[] = {{1, "independent"}, {2, "shared"}, {0, nullptr}};
 
@@ -17,7 +16,6 @@ const QxOptionPair kConstraintType[] = {{1, "independent"}, {2, "shared"}, {0, n
 namespace VlanDialogTables {
 
 const QxOptionList acceptableFrameTypes(kAcceptableFrameTypes);
-const QxOptionList staticRowStatus(kStaticRowStatus);
 const QxOptionList currentVlanStatus(kCurrentVlanStatus);
 const QxOptionList constraintType(kConstraintType);
 
@@ -47,7 +45,7 @@ constexpr QxSNMPVarItem vlanStaticTable[] = {
     {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", S::bitstr, A::readwrite, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", S::bitstr, A::readwrite, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", S::bitstr, A::readwrite, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Row Status", S::integer, A::readwrite, &staticRowStatus},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Row Status", S::integer, A::readwrite, &CommonOptions::activeCreateDestroy},
     {},
 };
 

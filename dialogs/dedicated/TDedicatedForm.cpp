@@ -46,6 +46,7 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
     , m_notices(std::make_unique<QObject>())
     , m_messages(TDialogMessages::standard())
 {
+    m_reopened = options.reopened;
     setWindowTitle(QString::fromLatin1(options.caption));
     m_body->setObjectName(QStringLiteral("Body"));
     m_bodyLayout->setContentsMargins(0, 0, 0, 0);
@@ -97,6 +98,8 @@ void TDedicatedForm::showStatusText(const QString &text)
     } else if (m_statusPanel) {
         m_statusPanel->setText(text);
         m_statusPanel->setToolTip(text);
+    } else if (auto *parent = qobject_cast<TDedicatedForm *>(parentWidget())) {
+        parent->showStatusText(text);
     }
 }
 
@@ -150,7 +153,8 @@ void TDedicatedForm::done(int result)
         inform(m_refuseMessage);
         return;
     }
-    closeBindings();
+    if (!m_reopened)
+        closeBindings();
     QDialog::done(result);
 }
 
@@ -202,11 +206,19 @@ void TDedicatedForm::addToEditor(const char *caption, QWidget *control)
     ++m_editorFields;
 }
 
-QCheckBox *TDedicatedForm::addCheckedField(QxSNMPRequest2Edits &binding, const DedicatedField &field,
-                                           const char *boxName, const char *boxCaption)
+QCheckBox *TDedicatedForm::checkedRowBox(QxSNMPRequest2Edits &binding, int column, const char *boxName,
+                                         const char *boxCaption)
 {
     auto *box = new QCheckBox(QString::fromLatin1(boxCaption ? boxCaption : ""));
     box->setObjectName(QString::fromLatin1(boxName));
+    m_checkedRows.push_back({box, &binding, column});
+    return box;
+}
+
+QCheckBox *TDedicatedForm::addCheckedField(QxSNMPRequest2Edits &binding, const DedicatedField &field,
+                                           const char *boxName, const char *boxCaption)
+{
+    QCheckBox *box = checkedRowBox(binding, field.column, boxName, boxCaption);
     // The row's check box stands where a field's label would.
     const int row = m_editorFields / FieldsPerEditorRow;
     const int column = (m_editorFields % FieldsPerEditorRow) * 2;
@@ -214,14 +226,25 @@ QCheckBox *TDedicatedForm::addCheckedField(QxSNMPRequest2Edits &binding, const D
     DedicatedField unlabelled = field;
     unlabelled.caption = nullptr;
     addFields(binding, std::span<const DedicatedField>(&unlabelled, 1));
-    m_checkedRows.push_back({box, &binding, field.column});
+    return box;
+}
+
+QCheckBox *TDedicatedForm::addCheckedRow(QxSNMPRequest2Edits &binding, int column, const char *boxName,
+                                         const char *boxCaption, QWidget *controls)
+{
+    QCheckBox *box = checkedRowBox(binding, column, boxName, boxCaption);
+    // A line of its own, after whatever the editor holds.
+    const int row = (m_editorFields + FieldsPerEditorRow - 1) / FieldsPerEditorRow;
+    m_editor->addWidget(box, row, 0);
+    m_editor->addWidget(controls, row, 1, 1, 2 * FieldsPerEditorRow - 1);
+    m_editorFields = (row + 1) * FieldsPerEditorRow;
     return box;
 }
 
 void TDedicatedForm::checkAllRows(bool ticked)
 {
     for (const CheckedRow &row : m_checkedRows)
-        if (row.box)
+        if (row.box && (!ticked || !row.box->isHidden()))
             row.box->setChecked(ticked);
 }
 
@@ -237,6 +260,11 @@ QList<int> TDedicatedForm::uncheckedColumns(const QxSNMPRequest2Edits &binding) 
 void TDedicatedForm::applyChecked(QxSNMPRequest2Edits *binding, bool readAfter, const std::function<void()> &succeeded)
 {
     if (!binding || binding->busy())
+        return;
+    const bool anyTicked = std::any_of(m_checkedRows.begin(), m_checkedRows.end(), [binding](const CheckedRow &row) {
+        return row.binding == binding && row.box && row.box->isChecked();
+    });
+    if (!anyTicked)
         return;
     // The marks matter while the write is put together; the read after it
     // comes once they are gone, or it would miss the columns left out.
@@ -336,6 +364,18 @@ TPortUitForm *TDedicatedForm::addPortPage(const char *pageCaption, QxSNMPRequest
     page->setObjectName(caption);
     pages()->addTab(page, caption);
     TPortUitForm *picker = TPortUitForm::createUnit1(page);
+    if (binding)
+        bindPortPicker(*binding, column, picker);
+    return picker;
+}
+
+TPortUitForm *TDedicatedForm::addPortGroup(const char *caption, QxSNMPRequest2Edits *binding, int column)
+{
+    auto *group = new QGroupBox(QString::fromLatin1(caption));
+    group->setObjectName(QString::fromLatin1(caption));
+    group->setMinimumHeight(130);
+    m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_buttons), group);
+    TPortUitForm *picker = TPortUitForm::createUnit1(group);
     if (binding)
         bindPortPicker(*binding, column, picker);
     return picker;
@@ -446,7 +486,8 @@ bool TDedicatedForm::guarded(QxSNMPRequest2Edits *binding, const std::function<v
     } catch (const std::exception &e) {
         text = QString::fromLocal8Bit(e.what());
     }
-    if (binding && !m_bindingsClosed)
+    // A binding without a status output of its own leaves the text to the dialog's.
+    if (binding && !m_bindingsClosed && binding->hasStatusTarget())
         binding->showStatus(text);
     else
         showStatusText(text);
@@ -567,6 +608,8 @@ bool TDedicatedForm::passes(std::initializer_list<InputCheck> checks, Report rep
         const QString message = QString::fromLatin1(check.message);
         if (report == Report::Box)
             inform(message);
+        else if (report == Report::WarningBox)
+            m_messages.warn(this, QStringLiteral("Warning"), message);
         else
             showStatusText(message);
         if (check.focus && check.focus->isVisible() && check.focus->isEnabled())

@@ -45,6 +45,9 @@ struct DedicatedFormOptions
     const char *caption = "";
     StatusOutput status = StatusOutput::Memo;
     QSize size{640, 480};
+    // A sub-dialog its parent keeps and shows again: its bindings live until
+    // it is destroyed, not only until it first closes.
+    bool reopened = false;
 };
 
 // How one of its bindings exchanges.
@@ -108,7 +111,8 @@ public:
     QStatusBar *statusBar() const { return m_statusBar; }
     QLabel *statusPanel() const { return m_statusPanel; }
     QString statusPanelText() const;
-    // Shows a text in the status output (a new line of Memo1, or the panel).
+    // Shows a text in the status output (a new line of Memo1, or the panel);
+    // a sub-dialog without one shows it in its parent's.
     void showStatusText(const QString &text);
 
     int bindingCount() const { return int(m_bindings.size()); }
@@ -157,13 +161,19 @@ protected:
     // the field's control; the box decides whether the column is written.
     QCheckBox *addCheckedField(QxSNMPRequest2Edits &binding, const DedicatedField &field, const char *boxName,
                                const char *boxCaption);
-    // Ticks or unticks every check-and-set row ("Check All", "Clear Checks").
+    // The same for a column the dialog shows with controls of its own, which
+    // take the rest of an editor line after the box.
+    QCheckBox *addCheckedRow(QxSNMPRequest2Edits &binding, int column, const char *boxName, const char *boxCaption,
+                             QWidget *controls);
+    // Ticks the check-and-set rows that are shown, or unticks them all
+    // ("Check All", "Clear Checks").
     void checkAllRows(bool ticked);
     // The columns of the binding whose check-and-set rows are not ticked.
     QList<int> uncheckedColumns(const QxSNMPRequest2Edits &binding) const;
     // Writes the ticked rows only (the unticked ones are back in the list
     // however the write ends), then reads again when asked, whatever the
     // write's outcome; `succeeded` runs first when the write went through.
+    // With no row of the binding ticked nothing is written.
     void applyChecked(QxSNMPRequest2Edits *binding, bool readAfter, const std::function<void()> &succeeded = {});
     // The page control below the editor (made on first use).
     QTabWidget *pages();
@@ -172,6 +182,8 @@ protected:
     // A page holding a port picker of unit 1 (28 ports), bound to a port-list
     // column when a binding is given.
     TPortUitForm *addPortPage(const char *pageCaption, QxSNMPRequest2Edits *binding = nullptr, int column = -1);
+    // The same picker in a group box of its own below the editor.
+    TPortUitForm *addPortGroup(const char *caption, QxSNMPRequest2Edits *binding = nullptr, int column = -1);
     // A page of eight check boxes for the bits of one octet (bit 0 the most
     // significant), bound to the column when a binding is given.
     QList<QCheckBox *> addBitsPage(const char *pageCaption, const char *const (&captions)[8],
@@ -228,7 +240,7 @@ protected:
                     const std::function<void()> &write);
     // Runs the checks in order; the first that fails shows its message (an
     // information box, or the status output) and focuses its control.
-    enum class Report { Box, Status };
+    enum class Report { Box, WarningBox, Status };
     bool passes(std::initializer_list<InputCheck> checks, Report report = Report::Box);
 
     // The one valid-address rule on an edit's text: when it is no address the
@@ -292,6 +304,7 @@ private:
         int column;
     };
     std::vector<CheckedRow> m_checkedRows;
+    QCheckBox *checkedRowBox(QxSNMPRequest2Edits &binding, int column, const char *boxName, const char *boxCaption);
     // Bindings reading again after a failed write, until that read ends.
     QList<const QxSNMPRequest2Edits *> m_keepingInput;
     std::vector<std::unique_ptr<QxSNMPRequest2Edits>> m_bindings;
@@ -303,6 +316,7 @@ private:
     QString m_refuseMessage;
     QObject *m_digitsOnly = nullptr;
     bool m_ready = false;
+    bool m_reopened = false;
     bool m_closing = false;
     bool m_bindingsClosed = false;
 };

@@ -2,9 +2,12 @@
 
 #include "dialogs/services/TSMTPControlForm.h"
 #include "dialogs/services/TSystemLogServerForm.h"
+#include "dialogs/services/TTimeRangeForm.h"
 #include "dialogs/services/Tdot3ControlForm.h"
 #include "dialogs/services/Tdot3PauseForm.h"
 #include "dialogs/services/TfrmAgentSupportedUpdateFiles.h"
+#include "dialogs/services/TfrmNetwroktime.h"
+#include "dialogs/services/TfrmSummerTime.h"
 
 // Each dialog class of the system services registers here when it is written.
 const DedicatedDialogEntry servicesDialogs[] = {
@@ -13,5 +16,8 @@ const DedicatedDialogEntry servicesDialogs[] = {
     {"Tdot3ControlForm", DedicatedDialogEntry::make<Tdot3ControlForm>},
     {"Tdot3PauseForm", DedicatedDialogEntry::make<Tdot3PauseForm>},
     {"TfrmAgentSupportedUpdateFiles", DedicatedDialogEntry::make<TfrmAgentSupportedUpdateFiles>},
+    {"TTimeRangeForm", DedicatedDialogEntry::make<TTimeRangeForm>},
+    {"TfrmNetwroktime", DedicatedDialogEntry::make<TfrmNetwroktime>},
+    {"TfrmSummerTime", DedicatedDialogEntry::make<TfrmSummerTime>},
     {nullptr, nullptr},
 };

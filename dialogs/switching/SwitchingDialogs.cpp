@@ -16,11 +16,16 @@
 #include "dialogs/switching/TLLDPRemoteForm.h"
 #include "dialogs/switching/TMLD_SnoopingGroupForm.h"
 #include "dialogs/switching/TMLD_SnoopingRouterPortsForm.h"
+#include "dialogs/switching/TMSInformationForm.h"
+#include "dialogs/switching/TMacStatisticTableForm.h"
+#include "dialogs/switching/TMulticastFilterInformationForm.h"
+#include "dialogs/switching/TPortCapabilities8021dForm.h"
 #include "dialogs/switching/TPortMirrorForm.h"
 #include "dialogs/switching/TPortTrunkForm.h"
 #include "dialogs/switching/TSTP_Info.h"
 #include "dialogs/switching/TSpanningTreeAlgorithmForm.h"
 #include "dialogs/switching/TTrafficSegmentationForm.h"
+#include "dialogs/switching/TUnicastFilterInformationForm.h"
 #include "dialogs/switching/TVLanCurrentTableForm.h"
 #include "dialogs/switching/TVLanGeneralInfoForm.h"
 #include "dialogs/switching/TVLanPortInfomationForm.h"
@@ -53,5 +58,10 @@ const DedicatedDialogEntry switchingDialogs[] = {
     {"TLLDPConfigVLANNameForm", DedicatedDialogEntry::make<TLLDPConfigVLANNameForm>},
     {"TLLDPConfigProtocolVLANForm", DedicatedDialogEntry::make<TLLDPConfigProtocolVLANForm>},
     {"TLLDPConfigProtocolForm", DedicatedDialogEntry::make<TLLDPConfigProtocolForm>},
+    {"TUnicastFilterInformationForm", DedicatedDialogEntry::make<TUnicastFilterInformationForm>},
+    {"TMulticastFilterInformationForm", DedicatedDialogEntry::make<TMulticastFilterInformationForm>},
+    {"TPortCapabilities8021dForm", DedicatedDialogEntry::make<TPortCapabilities8021dForm>},
+    {"TMSInformationForm", DedicatedDialogEntry::make<TMSInformationForm>},
+    {"TMacStatisticTableForm", DedicatedDialogEntry::make<TMacStatisticTableForm>},
     {nullptr, nullptr},
 };

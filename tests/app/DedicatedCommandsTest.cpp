@@ -26,10 +26,8 @@ const QSet<QString> kNotWrittenYet{
     "TCPUIPMaskInformationForm", "TCPUIPRuleForm", "TCPUUserMaskInfoForm", "TCPUUserMaskRuleForm",
     "TCertificateFileForm", "TDiagnosticsInformationForm", "TEnableMethodForm", "TEthernetInformationRuleForm",
     "TEthernetMaskInformationForm", "TGuestVlanForm", "TIPMACBindingForm", "TIPMaskInformationForm", "TIPRuleForm",
-    "TLoginMethodListForm", "TMSInformationForm", "TMacStatisticTableForm", "TMulticastFilterInformationForm",
-    "TPortCapabilities8021dForm", "TPrtSecDelCtrlForm", "TRadiusServerForm", "TSSLManagementForm",
-    "TSafeguardCtrlForm", "TServerInformationForm", "TTimeRangeForm", "TUnicastFilterInformationForm",
-    "TUserDefinedInformationRuleForm", "TUserMaskInfoForm", "TfrmACCServerCtrl", "TfrmNetwroktime", "TfrmSummerTime",
+    "TLoginMethodListForm", "TPrtSecDelCtrlForm", "TRadiusServerForm", "TSSLManagementForm", "TSafeguardCtrlForm",
+    "TServerInformationForm", "TUserDefinedInformationRuleForm", "TUserMaskInfoForm", "TfrmACCServerCtrl",
 };
 
 std::vector<PlacedRecords::Placed> dedicatedCommands()
