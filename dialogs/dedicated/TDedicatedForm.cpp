@@ -583,6 +583,24 @@ void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function
     }
 }
 
+void TDedicatedForm::writeThenRead(QxSNMPRequest2Edits *binding, const QList<int> &notSent,
+                                   const std::function<void()> &succeeded)
+{
+    if (!binding)
+        return;
+    // The marks matter while the write is put together; the read after it must
+    // fetch every column again. A synchronous binding reads inside applyThen,
+    // an asynchronous one once the reply is in: either way the marks are gone.
+    auto keptOut = std::make_shared<InvalidColumns>(binding->varList(), notSent);
+    applyThen(binding, [this, binding = QPointer<QxSNMPRequest2Edits>(binding), keptOut, succeeded](bool wrote) {
+        keptOut->restore();
+        if (wrote && succeeded)
+            succeeded();
+        refreshBinding(binding);
+    });
+    keptOut->restore();
+}
+
 void TDedicatedForm::withStatus(QComboBox *status, int item, QxSNMPRequest2Edits *binding,
                                 const QList<int> &notSent, const std::function<void()> &write)
 {

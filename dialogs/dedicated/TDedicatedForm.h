@@ -232,6 +232,11 @@ protected:
     // rows that read replaces after a failed write do not take the editor's
     // input with them (rowSelected is not told of the lost selection).
     void applyThen(QxSNMPRequest2Edits *binding, const std::function<void(bool wrote)> &next);
+    // The common case of it: writes with the columns notSent kept out, then
+    // reads again with every column back; `succeeded` runs first when the
+    // write went through (it clears the editor).
+    void writeThenRead(QxSNMPRequest2Edits *binding, const QList<int> &notSent = {},
+                       const std::function<void()> &succeeded = {});
     // Runs a write (`write` applies) with the drop-down list's item chosen for
     // it alone and the columns notSent kept out of it: the status a row write
     // carries ("createAndGo", "destroy") is the dialog's choice, and the user's

@@ -1,6 +1,5 @@
 #include "dialogs/services/TSMTPControlForm.h"
 
-#include "binding/InvalidColumns.h"
 #include "dialogs/generic/TProgressForm.h"
 #include "tables/ReportingDialogTables.h"
 
@@ -38,12 +37,6 @@ TSMTPControlForm::TSMTPControlForm(QWidget *parent)
     });
 }
 
-void TSMTPControlForm::writeThenRead(const QList<int> &notSent)
-{
-    InvalidColumns keptOut(m_smtp->varList(), notSent);
-    applyThen(m_smtp, [this](bool) { refreshBinding(m_smtp); });
-}
-
 void TSMTPControlForm::set()
 {
     auto *address = control<QLineEdit>("Ed_SourceAddress");
@@ -65,12 +58,12 @@ void TSMTPControlForm::set()
         progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
         progress.setPrompt(QStringLiteral("Send the mail is doing..."));
         // One SET of all seven, "send" among them; the read follows its reply.
-        writeThenRead({});
+        writeThenRead(m_smtp);
         runModal(progress);
         return;
     }
     if (sendTest == ReportingDialogTables::smtpNoAction) {
-        writeThenRead({Column::SendTest});
+        writeThenRead(m_smtp, {Column::SendTest});
         return;
     }
     // Nothing chosen for the test mail: nothing is written.

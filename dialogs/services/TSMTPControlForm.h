@@ -16,8 +16,6 @@ public:
 
 private:
     void set();
-    // The write, then one read from its completion.
-    void writeThenRead(const QList<int> &notSent);
 
     QPointer<QxSNMPRequest2Edits> m_smtp;
 };

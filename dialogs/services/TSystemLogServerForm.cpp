@@ -1,6 +1,5 @@
 #include "dialogs/services/TSystemLogServerForm.h"
 
-#include "binding/InvalidColumns.h"
 #include "tables/ReportingDialogTables.h"
 
 #include <QComboBox>
@@ -93,22 +92,13 @@ void TSystemLogServerForm::refresh()
     clearInput();
 }
 
-void TSystemLogServerForm::writeThenRead(const QList<int> &notSent)
-{
-    InvalidColumns keptOut(m_hosts->varList(), notSent);
-    applyThen(m_hosts, [this](bool wrote) {
-        refreshBinding(m_hosts);
-        if (wrote)
-            clearInput();
-    });
-}
-
 void TSystemLogServerForm::set()
 {
     if (!validAddress(m_address) || !portAccepted())
         return;
     // An empty port is left out: it would write 0 over the configured one.
-    writeThenRead(m_port->text().isEmpty() ? QList<int>{Column::UdpPort} : QList<int>{});
+    writeThenRead(m_hosts, m_port->text().isEmpty() ? QList<int>{Column::UdpPort} : QList<int>{},
+                  [this] { clearInput(); });
 }
 
 void TSystemLogServerForm::add()
@@ -138,6 +128,7 @@ void TSystemLogServerForm::remove()
 {
     // A host is destroyed by its status alone.
     withStatus(control<QComboBox>("CBox_RowStatus"), ReportingDialogTables::syslogDestroy, m_hosts, {}, [this] {
-        writeThenRead({Column::Address, Column::Facility, Column::Severity, Column::UdpPort, Column::State});
+        writeThenRead(m_hosts, {Column::Address, Column::Facility, Column::Severity, Column::UdpPort, Column::State},
+                      [this] { clearInput(); });
     });
 }

@@ -29,9 +29,6 @@ private:
     void set();
     void remove();
     bool portAccepted();
-    // Writes with the columns left out, then one read from the write's
-    // completion; an input that went through is cleared.
-    void writeThenRead(const QList<int> &notSent);
     void clearInput();
 
     QLineEdit *m_index = nullptr;

@@ -103,12 +103,11 @@ bool TTimeRangeForm::timesGiven()
     });
 }
 
-void TTimeRangeForm::writeThenRead(bool endsEditing)
+void TTimeRangeForm::writeRange(bool endsEditing, const QList<int> &notSent)
 {
-    applyThen(m_ranges, [this, endsEditing](bool wrote) {
-        if (wrote && endsEditing)
+    writeThenRead(m_ranges, notSent, [this, endsEditing] {
+        if (endsEditing)
             endEditing();
-        refreshBinding(m_ranges);
     });
 }
 
@@ -116,19 +115,19 @@ void TTimeRangeForm::add()
 {
     if (!timesGiven())
         return;
-    withStatus(m_status, Tables::rangeCreateAndGo, m_ranges, {}, [this] { writeThenRead(false); });
+    withStatus(m_status, Tables::rangeCreateAndGo, m_ranges, {}, [this] { writeRange(false); });
 }
 
 void TTimeRangeForm::edit()
 {
     if (!timesGiven())
         return;
-    writeThenRead(true);
+    writeRange(true);
 }
 
 void TTimeRangeForm::remove()
 {
     // A range goes by its status alone.
-    withStatus(m_status, Tables::rangeDestroy, m_ranges, {Column::Days, Column::Start, Column::End},
-               [this] { writeThenRead(true); });
+    withStatus(m_status, Tables::rangeDestroy, m_ranges, {},
+               [this] { writeRange(true, {Column::Days, Column::Start, Column::End}); });
 }

@@ -79,9 +79,5 @@ void TfrmAgentSupportedUpdateFiles::set()
 {
     if (!validAddress(control<QLineEdit>("ED_IPAddress")))
         return;
-    applyThen(m_files, [this](bool wrote) {
-        refreshBinding(m_files);
-        if (wrote)
-            clearInput();
-    });
+    writeThenRead(m_files, {}, [this] { clearInput(); });
 }

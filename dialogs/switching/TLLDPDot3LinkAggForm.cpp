@@ -10,7 +10,7 @@ const TLldpNamesForm::Spec kSpec{
     .caption = "Local Link Aggregation Table",
     .table = &LldpDialogTables::localLinkAggregation,
     .listName = "LV_LocalLinkAgg",
-    .named = {{Column::Status, &LldpDialogTables::linkAggregation}},
+    .named = {QxShownTextRequest2Edits::bitNames(Column::Status, LldpDialogTables::linkAggregation)},
 };
 
 } // namespace

@@ -10,7 +10,7 @@ const TLldpNamesForm::Spec kSpec{
     .caption = "Remote Link Aggregation Table",
     .table = &LldpDialogTables::remoteLinkAggregation,
     .listName = "LV_RemoteLinkAgg",
-    .named = {{Column::Status, &LldpDialogTables::linkAggregation}},
+    .named = {QxShownTextRequest2Edits::bitNames(Column::Status, LldpDialogTables::linkAggregation)},
 };
 
 } // namespace

@@ -10,8 +10,8 @@ const TLldpNamesForm::Spec kSpec{
     .caption = "LLDP Remote Table",
     .table = &LldpDialogTables::remoteSystems,
     .listName = "LV_LLDPRemote",
-    .named = {{Column::CapabilitiesSupported, &LldpDialogTables::capabilities},
-              {Column::CapabilitiesEnabled, &LldpDialogTables::capabilities}},
+    .named = {QxShownTextRequest2Edits::bitNames(Column::CapabilitiesSupported, LldpDialogTables::capabilities),
+              QxShownTextRequest2Edits::bitNames(Column::CapabilitiesEnabled, LldpDialogTables::capabilities)},
 };
 
 } // namespace

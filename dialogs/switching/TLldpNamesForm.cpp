@@ -4,7 +4,7 @@ TLldpNamesForm::TLldpNamesForm(QWidget *parent, const Spec &spec)
     : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {720, 420}})
 {
     runCreation([this, &spec] {
-        m_table = &addBindingOf<QxBitNamesRequest2Edits>(*spec.table, {}, spec.named);
+        m_table = &addBindingOf<QxShownTextRequest2Edits>(*spec.table, {}, spec.named);
         addRowCount("ST_Count", addList(*m_table, spec.listName), false);
         addButton("Refresh", "btnRefresh", [this] { refreshBinding(m_table); });
         addButton("Close", "btnClose", [this] { reject(); });

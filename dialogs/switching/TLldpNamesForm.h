@@ -1,6 +1,6 @@
 #pragma once
 
-#include "binding/QxBitNamesRequest2Edits.h"
+#include "binding/QxShownTextRequest2Edits.h"
 #include "dialogs/dedicated/TDedicatedForm.h"
 
 // What the read-only LLDP tables share: a list whose bit-map columns show the
@@ -15,7 +15,7 @@ public:
         const char *caption;
         const QxDescriptorTable *table;
         const char *listName;
-        QList<QxBitNamesRequest2Edits::Column> named;
+        QList<QxShownTextRequest2Edits::Column> named;
     };
 
     QxSNMPRequest2Edits *tableBinding() const { return m_table; }

@@ -1,6 +1,6 @@
 #include "dialogs/switching/TLldpTlvsForm.h"
 
-#include "binding/QxBitNamesRequest2Edits.h"
+#include "binding/QxShownTextRequest2Edits.h"
 #include "dialogs/switching/TLldpTlvSelectionForm.h"
 
 #include <QEvent>
@@ -12,14 +12,14 @@ TLldpTlvsForm::TLldpTlvsForm(QWidget *parent, const Spec &spec)
     : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {600, 460}})
 {
     runCreation([this, &spec] {
-        auto &table = addBindingOf<QxBitNamesRequest2Edits>(
-            *spec.table, {}, QList<QxBitNamesRequest2Edits::Column>{{spec.tlvColumn, spec.names}});
+        auto &table = addBindingOf<QxShownTextRequest2Edits>(
+            *spec.table, {}, QList{QxShownTextRequest2Edits::bitNames(spec.tlvColumn, *spec.names)});
         m_table = &table;
         m_list = addList(*m_table, "ListView1");
         addFields(*m_table, spec.fields);
         addRowCount("ST_Count", m_list, false);
         m_tlvs = control<QLineEdit>("TLVsEdit");
-        table.writeNamesFrom(spec.tlvColumn, m_tlvs);
+        table.writeFrom(spec.tlvColumn, m_tlvs);
         m_tlvs->installEventFilter(this);
         m_selection = spec.makeSelection(this, m_tlvs);
         addButton("Refresh", "btnRefresh", [this] {
@@ -59,5 +59,5 @@ void TLldpTlvsForm::edit()
         return;
     // The binding puts the lists' choices and the encoded TLV names into the
     // write; the table is read again once it is answered.
-    applyThen(m_table, [this](bool) { refreshBinding(m_table); });
+    writeThenRead(m_table);
 }

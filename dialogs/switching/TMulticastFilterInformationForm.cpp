@@ -66,14 +66,14 @@ void TMulticastFilterInformationForm::set()
     if (!notBusy())
         return;
     // The egress ports alone.
-    writeThenRead({Column::Status});
+    writeEntry({Column::Status});
 }
 
 void TMulticastFilterInformationForm::remove()
 {
     if (!notBusy())
         return;
-    withStatus(statusList(), Tables::statusInvalid, filterBinding(), {}, [this] { writeThenRead(); });
+    withStatus(statusList(), Tables::statusInvalid, filterBinding(), {}, [this] { writeEntry(); });
 }
 
 void TMulticastFilterInformationForm::add()
@@ -83,5 +83,5 @@ void TMulticastFilterInformationForm::add()
                      "Status should be set to permanent", statusList()}})
         || !notBusy())
         return;
-    writeThenRead();
+    writeEntry();
 }

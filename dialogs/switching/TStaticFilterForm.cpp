@@ -1,6 +1,5 @@
 #include "dialogs/switching/TStaticFilterForm.h"
 
-#include "binding/InvalidColumns.h"
 #include "device/TPortUitForm.h"
 #include "snmp/QxHexText.h"
 
@@ -59,15 +58,11 @@ bool TStaticFilterForm::notBusy()
     return passes({{[this] { return m_table && m_table->busy(); }, "Get data not complete"}});
 }
 
-void TStaticFilterForm::writeThenRead(const QList<int> &notSent)
+void TStaticFilterForm::writeEntry(const QList<int> &notSent)
 {
-    InvalidColumns keptOut(m_table->varList(), notSent);
-    applyThen(m_table, [this](bool wrote) {
-        if (wrote) {
-            setBrowsing(true);
-            clearInput();
-        }
-        refreshBinding(m_table);
+    writeThenRead(m_table, notSent, [this] {
+        setBrowsing(true);
+        clearInput();
     });
 }
 

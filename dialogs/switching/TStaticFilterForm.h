@@ -45,7 +45,7 @@ protected:
     bool notBusy();
     // Writes (the columns notSent left out), then reads again; once the write
     // went through the editor is cleared.
-    void writeThenRead(const QList<int> &notSent = {});
+    void writeEntry(const QList<int> &notSent = {});
     // Editable keys and an empty editor, or the selected row's keys shown
     // read-only.
     void setBrowsing(bool browsing);

@@ -73,7 +73,7 @@ void TUnicastFilterInformationForm::add()
         })
         || !notBusy())
         return;
-    writeThenRead();
+    writeEntry();
 }
 
 void TUnicastFilterInformationForm::remove()
@@ -84,8 +84,8 @@ void TUnicastFilterInformationForm::remove()
         || !notBusy())
         return;
     // The entry goes by its status alone.
-    withStatus(statusList(), Tables::statusInvalid, filterBinding(), {Column::AllowedToGoTo}, [this] {
-        writeThenRead();
+    withStatus(statusList(), Tables::statusInvalid, filterBinding(), {}, [this] {
+        writeEntry({Column::AllowedToGoTo});
         enterBrowsing();
     });
 }
