@@ -35,3 +35,18 @@ QxIpAddressRule::Verdict QxIpAddressRule::check(const QString &text)
     }
     return Verdict::Valid;
 }
+
+const char *QxIpAddressRule::reservedMessage(const QString &text)
+{
+    if (text == QLatin1String("255.255.255.255"))
+        return "you can't input this ip address";
+    if (text.startsWith(QLatin1String("127")))
+        return "you can't input ip address like 127.*.*.*";
+    bool ok = false;
+    const int first = text.section(QLatin1Char('.'), 0, 0).toInt(&ok);
+    if (ok && first >= 224 && first <= 239)
+        return "Ip address can not in class d";
+    if (ok && first >= 240 && first <= 247)
+        return "Ip address can not in class e";
+    return nullptr;
+}

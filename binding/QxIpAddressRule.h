@@ -20,4 +20,9 @@ public:
 
     static Verdict check(const QString &text);
     static bool isValid(const QString &text) { return check(text) == Verdict::Valid; }
+
+    // Why a server may not have the address, or null: the limited broadcast,
+    // a loopback address, or one of class D (224-239) or E (240-247), judged
+    // by the text's first part.
+    static const char *reservedMessage(const QString &text);
 };

@@ -14,4 +14,6 @@ public:
     static QByteArray toOctets(const QString &text);
     // Whether every character is a hexadecimal digit (no blanks, no sign).
     static bool isDigits(const QString &text);
+    // Exactly `count` hexadecimal digits.
+    static bool isDigits(const QString &text, int count) { return text.size() == count && isDigits(text); }
 };

@@ -15,10 +15,6 @@ constexpr int MacDigits = 12;
 // an existing one at its own.
 constexpr int NewEntryReceivePort = 0;
 
-bool isMacText(const QString &text)
-{
-    return text.size() == MacDigits && QxHexText::isDigits(text);
-}
 
 } // namespace
 
@@ -49,7 +45,7 @@ bool TStaticFilterForm::keysAccepted()
         {[this] { return m_vlan->text().isEmpty() || m_mac->text().isEmpty(); }, "Please input VID and MAC Address!",
          m_vlan->text().isEmpty() ? m_vlan : m_mac},
         // A shorter key would name another entry.
-        {[this] { return !isMacText(m_mac->text()); }, kMacLength, m_mac},
+        {[this] { return !QxHexText::isDigits(m_mac->text(), MacDigits); }, kMacLength, m_mac},
     });
 }
 

@@ -1,0 +1,8 @@
+#include "dialogs/security/TEthernetMaskInformationForm.h"
+
+#include "tables/AclDialogTables.h"
+
+TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *parent)
+    : TEthernetMaskForm(parent, "Ethernet Mask", AclDialogTables::ethernetMask, nullptr)
+{
+}
