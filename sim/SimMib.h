@@ -26,6 +26,9 @@ extern const std::size_t adminRuleCount;
 // Columns that follow a port's link (up value while the link is up).
 extern const SimAdminRule linkRules[];
 extern const std::size_t linkRuleCount;
+// Tables whose rows live under rows of another (access rules under their masks).
+extern const SimParentRule parentRules[];
+extern const std::size_t parentRuleCount;
 // Objects whose write sets something in motion.
 extern const SimTriggerDef triggers[];
 extern const std::size_t triggerCount;

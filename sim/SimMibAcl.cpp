@@ -213,3 +213,15 @@ const SimMibPart &SimMib::accessControl()
     static const SimMibPart part{"acl", objects, std::size(objects), tables, std::size(tables), nullptr};
     return part;
 }
+
+// A rule lives under its mask: no rule without the mask, and an IP rule's
+// protocol is the one its mask selects.
+const SimParentRule SimMib::parentRules[] = {
+    {"E.12.9.3.1.1", "E.12.9.2.1.1", 0, 0},
+    {"E.12.9.3.2.1", "E.12.9.2.2.1", 7, 7},
+    {"E.12.9.3.9.1", "E.12.9.2.3.1", 0, 0},
+    {"E.12.9.5.1.1", "E.12.9.4.1.1", 0, 0},
+    {"E.12.9.5.2.1", "E.12.9.4.2.1", 7, 7},
+    {"E.12.9.5.3.1", "E.12.9.4.3.1", 0, 0},
+};
+const std::size_t SimMib::parentRuleCount = std::size(SimMib::parentRules);

@@ -86,5 +86,9 @@ const SimTriggerDef SimMib::triggers[] = {
     {"E.12.1.2.1.1.8.1", "3", SimAction::Transfer, nullptr, 3},
     {"E.12.1.2.1.1.8.2", "3", SimAction::Transfer, nullptr, 3},
     {"E.12.1.2.1.1.8.3", "3", SimAction::Transfer, nullptr, 3},
+    // The SSL certificate's download runs like an update file's; a delete
+    // leaves the switch without one.
+    {"E.12.7.2.4.0", "3", SimAction::Transfer, nullptr, 3},
+    {"E.12.7.2.4.0", "4", SimAction::ResetValues, "E.12.7.2.5.0", 2},
 };
 const std::size_t SimMib::triggerCount = std::size(SimMib::triggers);

@@ -75,6 +75,17 @@ enum class SimAction : std::uint8_t {
     Transfer,      // an update file's transfer: the control shows "start" for a few seconds, then "inactive"
 };
 
+// A table whose rows live under rows of another: a row is created only when
+// the parent table has a row at the child row's first index arc, and takes
+// the parent's value of one column (0: none) into one of its own.
+struct SimParentRule
+{
+    const char *child;  // the child table's entry OID
+    const char *parent; // the parent table's entry OID
+    unsigned childColumn;
+    unsigned parentColumn;
+};
+
 // Writing one of `values` to `oid` (an instance) performs `action`; the object
 // then reads back `idle`.
 struct SimTriggerDef

@@ -1,5 +1,6 @@
 #include "sim/SimSetTransaction.h"
 
+#include "sim/SimMib.h"
 #include "sim/SimRange.h"
 
 #include <map>
@@ -10,6 +11,20 @@ namespace {
 bool isOctets(SimValue::Tag tag)
 {
     return tag == SimValue::OctetString || tag == SimValue::Opaque || tag == SimValue::IpAddress;
+}
+
+const SimParentRule *parentRuleOf(const SimTable &table)
+{
+    for (std::size_t i = 0; i < SimMib::parentRuleCount; ++i)
+        if (SimOid::of(SimMib::parentRules[i].child) == table.entry())
+            return &SimMib::parentRules[i];
+    return nullptr;
+}
+
+// The parent row of a child row: the child's first index arc.
+SimOid parentRowOf(const SimOid &suffix)
+{
+    return suffix.empty() ? SimOid() : SimOid().child(suffix[0]);
 }
 
 } // namespace
@@ -135,8 +150,17 @@ int SimSetTransaction::check(const SimOid &oid) const
     if (exists)
         return NoError;
     if (status && creates(table, status->value.asInt()))
-        return NoError;
+        return parentExists(table, suffix) ? NoError : InconsistentValue;
     return NoCreation;
+}
+
+bool SimSetTransaction::parentExists(const SimTable &table, const SimOid &suffix) const
+{
+    const SimParentRule *rule = parentRuleOf(table);
+    if (!rule)
+        return true;
+    const SimTable *parent = m_store.tableAt(SimOid::of(rule->parent));
+    return parent && m_store.rowExists(*parent, parentRowOf(suffix));
 }
 
 void SimSetTransaction::remember(const SimOid &instance)
@@ -179,6 +203,12 @@ void SimSetTransaction::apply()
         if (!m_store.rowExists(table, key.suffix)) {
             if (status != values.end() && table.def().control == SimRowControl::RowStatus)
                 status->second = SimValue::integer(1); // createAndGo leaves the row active
+            // A column the parent row decides comes from there.
+            if (const SimParentRule *rule = parentRuleOf(table); rule && rule->childColumn) {
+                const SimOid parent = SimOid::of(rule->parent).child(rule->parentColumn);
+                if (const SimCell *cell = m_store.find(parent.concat(parentRowOf(key.suffix))))
+                    values[rule->childColumn] = cell->value;
+            }
             m_store.createRow(table, key.suffix, values);
             continue;
         }

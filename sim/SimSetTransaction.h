@@ -34,6 +34,9 @@ public:
     int add(const SimOid &oid, const SimValue &value);
     // Second pass, after every binding was added: row existence and creation.
     int check(const SimOid &oid) const;
+    // Whether a new row of the table has the parent row it needs (always, for
+    // a table without a parent).
+    bool parentExists(const SimTable &table, const SimOid &suffix) const;
     // Applies every binding; a second call does nothing.
     void apply();
     // Restores what apply() changed.

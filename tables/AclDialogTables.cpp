@@ -23,7 +23,6 @@ const QxOptionPair kSwitch[] = {{1, "enable"}, {2, "disable"}, {0, nullptr}};
 const QxOptionPair kIcmpOption[] = {{1, "none"}, {2, "type"}, {3, "code"}, {4, "type-code"}, {0, nullptr}};
 const QxOptionList macState(kMacState);
 const QxOptionList ipState(kIpState);
-const QxOptionList protocol(kProtocol);
 const QxOptionList portOption(kPortOption);
 const QxOptionList onOffSwitch(kSwitch);
 const QxOptionList icmpOption(kIcmpOption);
@@ -90,7 +89,7 @@ constexpr QxSNMPVarItem kIpMask[] = {
     {"EnterpriseBase.12.9.2.2.1.4", "Source IP Address Mask", S::ipaddress, A::readwrite, nullptr},
     {"EnterpriseBase.12.9.2.2.1.5", "Destination IP Address Mask", S::ipaddress, A::readwrite, nullptr},
     {"EnterpriseBase.12.9.2.2.1.6", "Use DSCP", S::integer, A::readwrite, kOnOff},
-    {"EnterpriseBase.12.9.2.2.1.7", "Use Protocol Type", S::integer, A::readwrite, &protocol},
+    {"EnterpriseBase.12.9.2.2.1.7", "Use Protocol Type", S::integer, A::readwrite, &protocolOptions},
     {"EnterpriseBase.12.9.2.2.1.10", "TCP Option", S::integer, A::readwrite, &portOption},
     {"EnterpriseBase.12.9.2.2.1.11", "UDP Option", S::integer, A::readwrite, &portOption},
     {"EnterpriseBase.12.9.2.2.1.12", "TCP or UDP Source Port Mask", S::octetstr, A::readwrite, nullptr},
@@ -113,7 +112,7 @@ constexpr QxSNMPVarItem kCpuIpMask[] = {
     {"EnterpriseBase.12.9.4.2.1.4", "IP Address Mask Source", S::ipaddress, A::readwrite, nullptr},
     {"EnterpriseBase.12.9.4.2.1.5", "IP Address Mask Destination", S::ipaddress, A::readwrite, nullptr},
     {"EnterpriseBase.12.9.4.2.1.6", "Use DSCP", S::integer, A::readwrite, kOnOff},
-    {"EnterpriseBase.12.9.4.2.1.7", "Use Protocol Type", S::integer, A::readwrite, &protocol},
+    {"EnterpriseBase.12.9.4.2.1.7", "Use Protocol Type", S::integer, A::readwrite, &protocolOptions},
     {"EnterpriseBase.12.9.4.2.1.8", "ICMP Option", S::integer, A::readwrite, &icmpOption},
     {"EnterpriseBase.12.9.4.2.1.9", "IGMP Option", S::integer, A::readwrite, &onOffSwitch},
     {"EnterpriseBase.12.9.4.2.1.10", "TCP Option", S::integer, A::readwrite, &portOption},
@@ -159,6 +158,8 @@ constexpr int kCpuProtocolId[] = {C.icmpOption,     C.igmpOption,          C.tcp
                                   C.sourcePortMask, C.destinationPortMask, C.tcpFlag,   C.tcpFlagMask};
 
 } // namespace
+
+const QxOptionList protocolOptions(kProtocol);
 
 const QxDescriptorTable ethernetMask{kEthernetMask, MVT_UMV, 1, " Ethernet Mask"};
 const QxDescriptorTable cpuEthernetMask{kCpuEthernetMask, MVT_UMV, 1, " CPU Ethernet Mask"};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "snmp/QxDescriptorTable.h"
+#include "snmp/QxOptionList.h"
 
 #include <span>
 
@@ -64,6 +65,9 @@ enum : int { None, Type, Code, TypeCode };
 // The columns each protocol leaves out of a new mask, by protocol item.
 extern const std::span<const int> ipMaskProtocolExclusions[Protocol::Count];
 extern const std::span<const int> cpuIpMaskProtocolExclusions[Protocol::Count];
+
+// The protocol list a mask and its rules share.
+extern const QxOptionList protocolOptions; // 1 none .. 6 protocolId
 
 // Item positions in the masks' row-status list (active, createAndGo, destroy).
 inline constexpr int rowActive = 0;

@@ -27,3 +27,11 @@ struct DedicatedField
     Kind kind = Edit;
     const char *format = "%s"; // Edit, ReadOnlyEdit and HiddenEdit only
 };
+
+// A field with a check box before its control (a check-and-set row): the box
+// decides whether the column is written. Without a box it is a plain field.
+struct DedicatedCheckedField
+{
+    DedicatedField field;
+    const char *box = nullptr;
+};

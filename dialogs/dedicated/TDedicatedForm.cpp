@@ -244,7 +244,7 @@ QCheckBox *TDedicatedForm::addCheckedRow(QxSNMPRequest2Edits &binding, int colum
 void TDedicatedForm::checkAllRows(bool ticked)
 {
     for (const CheckedRow &row : m_checkedRows)
-        if (row.box && (!ticked || !row.box->isHidden()))
+        if (row.box && (!ticked || (!row.box->isHidden() && row.box->isEnabled())))
             row.box->setChecked(ticked);
 }
 
@@ -552,8 +552,11 @@ void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function
         if (wrote)
             return;
         if (!binding->busy()) {
-            // No read followed: the input is the user's to keep or clear again.
+            // No read followed, or a synchronous one is over: the input is the
+            // user's to keep or clear again, and the write's error stays in view.
             m_keepingInput.removeAll(binding);
+            if (!failure.isEmpty())
+                showStatusText(failure);
             return;
         }
         if (failure.isEmpty())

@@ -165,7 +165,7 @@ protected:
     // take the rest of an editor line after the box.
     QCheckBox *addCheckedRow(QxSNMPRequest2Edits &binding, int column, const char *boxName, const char *boxCaption,
                              QWidget *controls);
-    // Ticks the check-and-set rows that are shown, or unticks them all
+    // Ticks the check-and-set rows that are shown and enabled, or unticks them all
     // ("Check All", "Clear Checks").
     void checkAllRows(bool ticked);
     // The columns of the binding whose check-and-set rows are not ticked.

@@ -31,7 +31,7 @@ constexpr int MacDigits = 12;
 
 TEthernetMaskForm::TEthernetMaskForm(QWidget *parent, const char *caption, const QxDescriptorTable &table,
                                      const char *idFormat)
-    : TAclMaskForm(parent, {.caption = caption,
+    : TAclTableForm(parent, {.caption = caption,
                             .table = &table,
                             .fields = kFields,
                             .idFormat = idFormat,
@@ -53,12 +53,12 @@ bool TEthernetMaskForm::addAccepted()
     // Only the masks the state uses are checked, and only when given.
     const auto badMac = [](QLineEdit *mask) { return !mask->text().isEmpty() && !QxHexText::isDigits(mask->text(), MacDigits); };
     return passes({
-        {[this] { return idListed(); }, "There is already a record with the same Ethernet Mask ID. Please modified it.",
+        {[this] { return keysListed(); }, "There is already a record with the same Ethernet Mask ID. Please modified it.",
          idEdit()},
         {[this] { return rowStatus()->currentIndex() != AclDialogTables::rowCreateAndGo; },
          "Row Status must be createAndGo.", rowStatus()},
         {[this] { return idEdit()->text().isEmpty(); }, "Mask ID must be set", idEdit()},
-        {[this] { return maskBinding()->busy(); }, "Get data not complet"},
+        {[this] { return tableBinding()->busy(); }, "Get data not complet"},
         {[&] { return checksDestination && badMac(destination); }, "Invalid MAC Address", destination},
         {[&] { return checksSource && badMac(source); }, "Invalid MAC Address", source},
     });

@@ -31,7 +31,7 @@ int numberOr(const QString &text, int otherwise)
 } // namespace
 
 TIpMaskForm::TIpMaskForm(QWidget *parent, const IpSpec &spec)
-    : TAclMaskForm(parent, {.caption = spec.caption,
+    : TAclTableForm(parent, {.caption = spec.caption,
                             .table = spec.table,
                             .fields = spec.fields,
                             .idFormat = nullptr,
@@ -109,7 +109,7 @@ bool TIpMaskForm::addAccepted()
         {[&] { return protocol == Protocol::Tcp && item(c.tcpFlag) == Switch::Enable
                       && outOfRange(c.tcpFlagMask, MaxFlagMask); },
          "Please input a valid value", editOf(c.tcpFlagMask)},
-        {[this] { return idListed(); }, "There is already a record with the same IP Mask ID. Please modified it.",
+        {[this] { return keysListed(); }, "There is already a record with the same IP Mask ID. Please modified it.",
          idEdit()},
         {[this] { return rowStatus()->currentIndex() != AclDialogTables::rowCreateAndGo; },
          "Row Status must be createAndGo.", rowStatus()},

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "dialogs/security/TAclMaskForm.h"
+#include "dialogs/security/TAclTableForm.h"
 #include "tables/AclDialogTables.h"
 
 // The IP masks of the access lists and of the CPU filter: addresses, DSCP and
 // one protocol with its options. What a new mask leaves out follows from its
 // state, protocol and options; the CPU filter's mask also has ICMP and IGMP
 // options and a user mask.
-class TIpMaskForm : public TAclMaskForm
+class TIpMaskForm : public TAclTableForm
 {
     Q_OBJECT
 

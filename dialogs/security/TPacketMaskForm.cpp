@@ -44,7 +44,7 @@ constexpr int ChunkDigits = 32;
 
 TPacketMaskForm::TPacketMaskForm(QWidget *parent, const char *caption, const QxDescriptorTable &table,
                                  const char *idFormat)
-    : TAclMaskForm(parent, {.caption = caption,
+    : TAclTableForm(parent, {.caption = caption,
                             .table = &table,
                             .fields = kFields,
                             .idFormat = idFormat,
@@ -53,7 +53,8 @@ TPacketMaskForm::TPacketMaskForm(QWidget *parent, const char *caption, const QxD
                             .addButton = "AddButton",
                             .deleteButton = "DeleteButton",
                             .defaults = kDefaults,
-                            .hiddenCount = true})
+                            .countText = "Static",
+                            .countHidden = true})
 {
 }
 
@@ -61,7 +62,7 @@ bool TPacketMaskForm::addAccepted()
 {
     if (!passes({
             {[this] { return idEdit()->text().isEmpty(); }, "Payload Entry ID must be set.", idEdit()},
-            {[this] { return idListed(); }, "Payload Entry ID must be different.", idEdit()},
+            {[this] { return keysListed(); }, "Payload Entry ID must be different.", idEdit()},
             {[this] { return rowStatus()->currentIndex() != AclDialogTables::rowCreateAndGo; },
              "Row State must be createAndGo.", rowStatus()},
         }))

@@ -9,15 +9,10 @@ namespace {
 
 namespace Column = TimeDialogTables::NetworkColumn;
 
-struct TickedRow
-{
-    DedicatedField field;
-    const char *box;
-};
-constexpr TickedRow kState{{Column::State, "CBox_TimeSate", "Network Time State", DedicatedField::DropDown},
+constexpr DedicatedCheckedField kState{{Column::State, "CBox_TimeSate", "Network Time State", DedicatedField::DropDown},
                             "CheckBox_TimeState"};
 constexpr DedicatedField kSource{Column::Source, "ED_TimeSource", "Time Source", DedicatedField::ReadOnlyEdit};
-constexpr TickedRow kRows[] = {
+constexpr DedicatedCheckedField kRows[] = {
     {{Column::Server1, "ED_Server1IPAddress", "Server1 IP Address", DedicatedField::Edit, "%s{l16}"},
      "CheckBox_Server1IP"},
     {{Column::Server2, "ED_ServerIPAddress2", "Server2 IP Address", DedicatedField::Edit, "%s{l16}"},
@@ -36,7 +31,7 @@ TfrmNetwroktime::TfrmNetwroktime(QWidget *parent)
         m_time = &addBinding(TimeDialogTables::networkTime);
         addCheckedField(*m_time, kState.field, kState.box, kState.field.caption);
         addFields(*m_time, std::span<const DedicatedField>(&kSource, 1));
-        for (const TickedRow &row : kRows)
+        for (const DedicatedCheckedField &row : kRows)
             addCheckedField(*m_time, row.field, row.box, row.field.caption);
         addButton("Refresh", "btnRefresh", [this] { refresh(); });
         addButton("Set Checked ", "btnSetChecked", [this] { setChecked(); });
@@ -57,7 +52,7 @@ void TfrmNetwroktime::refresh()
 void TfrmNetwroktime::setChecked()
 {
     // The two servers' rows come first.
-    for (const TickedRow &server : std::span(kRows).first(2))
+    for (const DedicatedCheckedField &server : std::span(kRows).first(2))
         if (control<QCheckBox>(server.box)->isChecked() && !validAddress(control<QLineEdit>(server.field.objectName)))
             return;
     // A write that fails leaves the values and ticks as the user set them.

@@ -85,11 +85,13 @@ protected:
     {
         return runSnmp("snmpset", QStringList{"-v2c", "-c", "kdrwopl", s_sim->target()} + bindings).exitCode;
     }
-    // Writes below the prefix are answered with genErr until faultsCleared().
-    static bool writesRefusedBelow(const QString &prefix)
+    // Writes (or reads) below the prefix are answered with genErr until faultsCleared().
+    static bool writesRefusedBelow(const QString &prefix) { return refusedBelow(prefix, "3"); }
+    static bool readsRefusedBelow(const QString &prefix) { return refusedBelow(prefix, "2"); }
+    static bool refusedBelow(const QString &prefix, const char *operations)
     {
         const QString row = QStringLiteral("1.3.6.1.3.2400.1.10.1.%1.1");
-        return snmpset({row.arg(2), "o", prefix, row.arg(4), "i", "3", row.arg(5), "i", "4"}) == 0;
+        return snmpset({row.arg(2), "o", prefix, row.arg(4), "i", operations, row.arg(5), "i", "4"}) == 0;
     }
     static void faultsCleared() { snmpset({"1.3.6.1.3.2400.1.9.0", "i", "2"}); }
 

@@ -125,7 +125,7 @@ TEST_F(AclMaskDialogs, PacketChunksAreHexOnlyAndTheCpuTwinTakesItsOwnRange)
     EXPECT_EQ(find<QLabel>(*form, "Static")->text(), "1");
 
     auto cpu = open<TCPUEthernetInformationForm>();
-    const QxEditFormat *id = cpu->maskBinding()->constraint().format(find<QLineEdit>(*cpu, "IDEdit"));
+    const QxEditFormat *id = cpu->tableBinding()->constraint().format(find<QLineEdit>(*cpu, "IDEdit"));
     ASSERT_NE(id, nullptr);
     EXPECT_EQ(id->integerMaximum(), 3);
 }

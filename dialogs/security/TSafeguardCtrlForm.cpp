@@ -1,0 +1,119 @@
+#include "dialogs/security/TSafeguardCtrlForm.h"
+
+#include "binding/InvalidColumns.h"
+#include "tables/SslSafeguardDialogTables.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+namespace Tables = SslSafeguardDialogTables;
+namespace Column = Tables::SafeguardColumn;
+
+// In the order they are written.
+constexpr DedicatedCheckedField kRows[] = {
+    {{Column::Rising, "edtRising", "Rising Threshold", DedicatedField::Edit, "%i{n20x100l3}"}, "ckRising"},
+    {{Column::Falling, "edtFalling", "Falling Threshold", DedicatedField::Edit, "%i{n20x100l3}"}, "ckFalling"},
+    {{Column::Mode, "cbxMode", "Mode", DedicatedField::DropDown}, "ckMode"},
+    {{Column::Alarm, "cbxAlarm", "Alarm State", DedicatedField::DropDown}, "ckAlarm"},
+};
+constexpr DedicatedField kCurrentState{Column::CurrentStatus, "cbxCurrentState", "Current Status",
+                                       DedicatedField::DropDown};
+
+// A threshold's text as the checks take it: what is no number counts as -1.
+int threshold(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : -1;
+}
+
+bool outOfRange(const QLineEdit *edit)
+{
+    const int value = threshold(edit->text());
+    return value < Tables::thresholdMin || value > Tables::thresholdMax;
+}
+
+} // namespace
+
+TSafeguardCtrlForm::TSafeguardCtrlForm(QWidget *parent)
+    : TDedicatedForm(parent, {.caption = "Safeguard Control", .status = StatusOutput::StatusBar, .size = {560, 240}})
+{
+    runCreation([this] {
+        m_safeguard = &addBinding(Tables::safeguard, {.synchronous = true});
+        for (const DedicatedCheckedField &row : kRows) {
+            QCheckBox *box = addCheckedField(*m_safeguard, row.field, row.box, row.field.caption);
+            connect(box, &QCheckBox::toggled, this, [this] { updateSetButton(); });
+        }
+        addFields(*m_safeguard, std::span<const DedicatedField>(&kCurrentState, 1));
+        control<QComboBox>(kCurrentState.objectName)->setEnabled(false);
+        m_lastFalling = sunkenText(QStringLiteral("lbFalling"));
+        m_lastFalling->setParent(this);
+        m_lastFalling->hide();
+        addButton("Refresh", "btnRefresh", [this] { refresh(); });
+        m_btnSet = addButton("Set Chekced", "btnSetChecked", [this] { setChecked(); });
+        addButton("Close", "btnClose", [this] { reject(); });
+        addButton("Check All", "btnCheckAll", [this] { checkAllRows(true); });
+        addButton("Clear Checks", "btnClearChecks", [this] { checkAllRows(false); });
+        updateSetButton();
+        refresh();
+    });
+}
+
+void TSafeguardCtrlForm::updateSetButton()
+{
+    if (m_safeguard && m_btnSet)
+        m_btnSet->setEnabled(uncheckedColumns(*m_safeguard).size() < qsizetype(std::size(kRows)));
+}
+
+void TSafeguardCtrlForm::refresh()
+{
+    if (refreshBinding(m_safeguard))
+        m_lastFalling->setText(m_safeguard->varList().item(Column::Falling).valueText);
+}
+
+QList<int> TSafeguardCtrlForm::writeOrder() const
+{
+    const QList<int> unticked = uncheckedColumns(*m_safeguard);
+    QList<int> order;
+    for (const DedicatedCheckedField &row : kRows)
+        if (!unticked.contains(row.field.column))
+            order << row.field.column;
+    // A falling threshold that comes down goes first, so that the switch never
+    // holds a rising threshold below the falling one in between.
+    const bool lowerFalling = threshold(control<QLineEdit>("edtFalling")->text()) < threshold(m_lastFalling->text());
+    if (order.size() >= 2 && order[0] == Column::Rising && order[1] == Column::Falling && lowerFalling)
+        order.swapItemsAt(0, 1);
+    return order;
+}
+
+void TSafeguardCtrlForm::setChecked()
+{
+    const QList<int> unticked = uncheckedColumns(*m_safeguard);
+    auto *rising = control<QLineEdit>("edtRising");
+    auto *falling = control<QLineEdit>("edtFalling");
+    if (!passes({
+            {[&] { return !unticked.contains(Column::Rising) && outOfRange(rising); },
+             "Rising Threshold should between 20-100", rising},
+            {[&] { return !unticked.contains(Column::Falling) && outOfRange(falling); },
+             "Falling Threshold should between 20-100", falling},
+        }))
+        return;
+    if (!m_safeguard || m_safeguard->busy())
+        return;
+    for (int column : writeOrder()) {
+        InvalidColumns others(m_safeguard->varList());
+        for (const DedicatedCheckedField &row : kRows)
+            if (row.field.column != column)
+                others.add(row.field.column);
+        // The first write that fails ends the sequence, and what the user set
+        // stays in the controls.
+        if (!applyBinding(m_safeguard, false))
+            return;
+    }
+    refresh();
+}
