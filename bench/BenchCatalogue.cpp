@@ -1,5 +1,5 @@
 // Every command of the catalogue that opens a dialog (generic editor and table
-// pages, and the dedicated dialogs written so far) opened once from the main
+// pages, and the dedicated dialogs) opened once from the main
 // window's dispatch on the simulator, offscreen, until its first reads have
 // ended: the time from building the dialog to the reads' reports, in total and
 // for the slowest commands of each kind. The last line gives the total.

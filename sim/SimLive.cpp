@@ -274,6 +274,9 @@ std::vector<SimLive::Action> SimLive::afterCommit(const std::vector<SimSetTransa
             case SimAction::ClearCounters:
                 clearCounters();
                 break;
+            case SimAction::DeleteLearnt:
+                deleteLearntAddress();
+                break;
             case SimAction::ClearTable:
             case SimAction::ResetValues: {
                 std::istringstream targets(trigger.target);
@@ -334,6 +337,30 @@ void SimLive::updatePingResults(const std::vector<SimSetTransaction::Binding> &b
         values[9] = SimValue::unsignedOf(SimValue::Gauge32, 5 * probes);
         values[10] = SimValue::octets(SimValue::OctetString, "2008-12-12,8:00:00.0");
         m_store.createRow(*results, row, values);
+    }
+}
+
+void SimLive::deleteLearntAddress()
+{
+    const SimCell *vlanName = m_store.find(SimOid::of("E.11.63.7.2.15.3.1.0"));
+    const SimCell *mac = m_store.find(SimOid::of("E.11.63.7.2.15.3.3.0"));
+    const SimTable *fdb = m_store.tableAt(SimOid::of(tpFdbEntry));
+    if (!vlanName || !mac || !fdb || mac->value.bytes().size() != 6)
+        return;
+    // The VLAN is named; the forwarding database knows it by its ID.
+    const SimOid names = SimOid::of(vlanStaticEntry).child(1);
+    for (auto *it = m_store.next(names); it && it->first.startsWith(names); it = m_store.next(it->first)) {
+        if (it->second.value.bytes() != vlanName->value.bytes())
+            continue;
+        SimOid row = SimOid().child(it->first[names.size()]);
+        for (unsigned char octet : mac->value.bytes())
+            row = row.child(octet);
+        // Only where it was learnt on the port given (one unit: the global
+        // port number is the port).
+        const SimCell *port = m_store.find(SimOid::of(tpFdbEntry).child(2).concat(row));
+        if (port && port->value.asInt() == intAt(SimOid::of("E.11.63.7.2.15.3.2.0"), 0))
+            m_store.deleteRow(*fdb, row);
+        return;
     }
 }
 

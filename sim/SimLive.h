@@ -56,6 +56,7 @@ private:
     void updateVlanCurrent();
     void updatePingResults(const std::vector<SimSetTransaction::Binding> &bindings);
     void clearCounters();
+    void deleteLearntAddress();
     bool adminUp(unsigned port) const;
     std::int64_t intAt(const SimOid &oid, std::int64_t fallback) const;
 

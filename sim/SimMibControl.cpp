@@ -80,6 +80,7 @@ const SimTriggerDef SimMib::triggers[] = {
     {"E.12.9.2.5.0", "2", SimAction::ClearTable, "E.12.9.2.1,E.12.9.2.2,E.12.9.2.3,E.12.9.3", 1},
     {"E.11.63.7.2.7.12.2.3.0", "1..3", SimAction::ClearTable, "E.11.63.7.2.7.10,E.11.63.7.2.7.11", 4},
     {"E.12.30.1.3.0", "2", SimAction::ResetValues, "E.12.30.1.1.0,E.12.30.1.2.0", 1},
+    {"E.11.63.7.2.15.3.4.0", "2", SimAction::DeleteLearnt, nullptr, 1},
     {"1.3.6.1.3.2400.1.3.0", "1..3600", SimAction::Silence, nullptr, 0},
     {"1.3.6.1.3.2400.1.9.0", "2", SimAction::ClearFaults, nullptr, 1},
     {"E.12.29.1.7.0", "1", SimAction::TestMail, nullptr, 2},

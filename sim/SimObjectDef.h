@@ -73,6 +73,7 @@ enum class SimAction : std::uint8_t {
     ClearFaults,   // every fault injection back to its default
     TestMail,      // send the SMTP test mail: count it and say so in the server information
     Transfer,      // an update file's transfer: the control shows "start" for a few seconds, then "inactive"
+    DeleteLearnt,  // port security: the learnt address named by the delete objects leaves the forwarding database
 };
 
 // A table whose rows live under rows of another: a row is created only when

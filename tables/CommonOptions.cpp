@@ -10,6 +10,7 @@ const QxOptionPair kOtherDisabledEnabled[] = {{1, "other"}, {2, "disabled"}, {3,
 const QxOptionPair kStorageType[] = {{1, "other"}, {2, "volatile"}, {3, "nonVolatile"}, {4, "permanent"},
                                      {5, "readOnly"}, {0, nullptr}};
 const QxOptionPair kTrueFalse[] = {{1, "true"}, {2, "false"}, {0, nullptr}};
+const QxOptionPair kAacProtocol[] = {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {0, nullptr}};
 } // namespace
 
 namespace CommonOptions {
@@ -20,4 +21,5 @@ const QxOptionList disabledEnabled(kDisabledEnabled);
 const QxOptionList otherDisabledEnabled(kOtherDisabledEnabled);
 const QxOptionList storageType(kStorageType);
 const QxOptionList trueFalse(kTrueFalse);
+const QxOptionList aacProtocol(kAacProtocol);
 } // namespace CommonOptions

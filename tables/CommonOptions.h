@@ -11,4 +11,5 @@ extern const QxOptionList disabledEnabled;   // 2 disabled, 3 enabled
 extern const QxOptionList otherDisabledEnabled; // 1 other, 2 disabled, 3 enabled
 extern const QxOptionList storageType;       // 1 other .. 5 readOnly
 extern const QxOptionList trueFalse;         // 1 true, 2 false (TruthValue)
+extern const QxOptionList aacProtocol;       // 1 tacacs, 2 xtacacs, 3 tacacs-plus, 4 radius
 } // namespace CommonOptions

@@ -12,6 +12,7 @@ namespace {
 using namespace QxSyntax;
 using namespace QxAccess;
 using namespace MenuRecords;
+using CommonOptions::aacProtocol;
 using CommonOptions::disabledEnabled;
 using CommonOptions::enabledDisabled;
 using CommonOptions::rowStatus;
@@ -36,8 +37,6 @@ const QxOptionPair kTerminateCause[] = {{1, "supplicantLogoff"}, {2, "portFailur
                                         {4, "reauthFailed"}, {5, "authControlForceUnauth"}, {6, "portReInit"},
                                         {7, "portAdminDisabled"}, {999, "notTerminatedYet"}, {0, nullptr}};
 const QxOptionPair kAccountingService[] = {{1, "network"}, {2, "shell"}, {3, "system"}, {0, nullptr}};
-const QxOptionPair kServerProtocol[] = {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"},
-                                        {0, nullptr}};
 const QxOptionPair kRekeying[] = {{1, "never"}, {2, "ten-min"}, {3, "thirty-min"}, {4, "sixty-min"}, {0, nullptr}};
 const QxOptionPair kNoneStart[] = {{1, "none"}, {2, "start"}, {0, nullptr}};
 const QxOptionPair kIpMacPortState[] = {{1, "other"}, {2, "enabled-strict"}, {3, "enabled-loose"}, {4, "disabled"},
@@ -58,7 +57,6 @@ const QxOptionList portControlOptions(kPortControl);
 const QxOptionList authenticMethodOptions(kAuthenticMethod);
 const QxOptionList terminateCauseOptions(kTerminateCause);
 const QxOptionList accountingServiceOptions(kAccountingService);
-const QxOptionList serverProtocolOptions(kServerProtocol);
 const QxOptionList rekeyingOptions(kRekeying);
 const QxOptionList noneStartOptions(kNoneStart);
 const QxOptionList ipMacPortStateOptions(kIpMacPortState);
@@ -297,21 +295,21 @@ const QxSNMPVarItem kAppAuthMethodGroup[] = {
 const QxSNMPVarItem kAacServerGroupTable[] = {
     {"EnterpriseBase.12.5.9.1.1", "Group Name", displaystr, indexImplied},
     {"EnterpriseBase.12.5.9.1.2", "Server1 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.3", "Server1 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.3", "Server1 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.4", "Server2 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.5", "Server2 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.5", "Server2 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.6", "Server3 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.7", "Server3 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.7", "Server3 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.8", "Server4 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.9", "Server4 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.9", "Server4 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.10", "Server5 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.11", "Server5 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.11", "Server5 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.12", "Server6 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.13", "Server6 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.13", "Server6 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.14", "Server7 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.15", "Server7 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.15", "Server7 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.16", "Server8 IP Address", ipaddress, readwrite},
-    {"EnterpriseBase.12.5.9.1.17", "Server8 Protocol", integer, readwrite, &serverProtocolOptions},
+    {"EnterpriseBase.12.5.9.1.17", "Server8 Protocol", integer, readwrite, &aacProtocol},
     {"EnterpriseBase.12.5.9.1.18", "Row Status", integer, readwrite, &rowStatus},
     {},
 };

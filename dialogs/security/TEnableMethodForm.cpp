@@ -1,0 +1,3 @@
+#include "dialogs/security/TEnableMethodForm.h"
+
+TEnableMethodForm::TEnableMethodForm(QWidget *parent) : TMethodListForm(parent, enableTexts) {}

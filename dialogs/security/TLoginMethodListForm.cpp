@@ -1,0 +1,3 @@
+#include "dialogs/security/TLoginMethodListForm.h"
+
+TLoginMethodListForm::TLoginMethodListForm(QWidget *parent) : TMethodListForm(parent, loginTexts) {}
