@@ -2,13 +2,14 @@
 // and for checking a switch without a screen. It starts up as the module does
 // (session, registry, catalogues, launch parameters and settings file) and
 // then reads or writes one command's variables.
-#include "app/CliArguments.h"
-#include "app/CliCommandFinder.h"
-#include "app/CliCommandRunner.h"
-#include "app/CliError.h"
-#include "app/CliProgram.h"
-#include "app/ModuleStartup.h"
-#include "app/RegistryStore.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliCommandFinder.h"
+#include "app/cli/CliCommandRunner.h"
+#include "app/cli/CliError.h"
+#include "app/cli/CliProgram.h"
+#include "app/core/ModuleStartup.h"
+#include "app/core/ProgramVersion.h"
+#include "app/core/RegistryStore.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
 
@@ -93,6 +94,8 @@ int run(const CliArguments &args)
 
 int main(int argc, char *argv[])
 {
+    if (ProgramVersion::asked(argc, argv))
+        return ProgramVersion::print("nx2400p-cli");
     // Qt Core only: the client runs where there is no display.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nx2400p-cli"));

@@ -1,6 +1,6 @@
 #include "app/DriverAction.h"
 
-#include "app/CliError.h"
+#include "app/cli/CliError.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "app/DriverArguments.h"
 
-#include "app/CliError.h"
-#include "app/CliWords.h"
 #include "app/DriverAction.h"
+#include "app/cli/CliError.h"
+#include "app/cli/CliWords.h"
 
 DriverArguments DriverArguments::parse(const QStringList &arguments)
 {

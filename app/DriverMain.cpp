@@ -5,14 +5,15 @@
 //   nx2400p-sim --listen udp:127.0.0.1:16161 &
 //   nx2400p-dialog /I127.0.0.1 --port 16161 --command "Static Table" --do type:ED_VLANID=10
 //       --do "tick:Egress Ports/CheckBox1=1" --do click:btnAdd --grab vlan.png
-#include "app/CliCommandFinder.h"
-#include "app/CliError.h"
-#include "app/CliProgram.h"
 #include "app/CommandDispatcher.h"
 #include "app/DialogDriver.h"
 #include "app/DriverArguments.h"
-#include "app/RegistryStore.h"
 #include "app/TMainForm.h"
+#include "app/cli/CliCommandFinder.h"
+#include "app/cli/CliError.h"
+#include "app/cli/CliProgram.h"
+#include "app/core/RegistryStore.h"
+#include "app/core/ProgramVersion.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -84,6 +85,8 @@ int run(const DriverArguments &args)
 
 int main(int argc, char *argv[])
 {
+    if (ProgramVersion::asked(argc, argv))
+        return ProgramVersion::print("nx2400p-dialog");
     // Without a display the dialog is driven and grabbed off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

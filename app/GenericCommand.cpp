@@ -1,7 +1,7 @@
 #include "app/GenericCommand.h"
 
-#include "app/CommandRequest.h"
 #include "app/TMainForm.h"
+#include "app/core/CommandRequest.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/Guiconfigform.h"
 

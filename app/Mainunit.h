@@ -1,7 +1,7 @@
 #pragma once
 
 // The module shell's chief header.
-#include "app/ModuleStartup.h"
-#include "app/RegistryStore.h"
 #include "app/TMainForm.h"
+#include "app/core/ModuleStartup.h"
+#include "app/core/RegistryStore.h"
 #include "snmp/QxSNMPException.h"

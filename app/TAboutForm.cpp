@@ -1,5 +1,8 @@
 #include "app/TAboutForm.h"
 
+#include "ModuleVersion.h"
+#include "snmp/QxUsmProtocols.h"
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,6 +61,12 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     VersionLabel = new QLabel(QString::fromLatin1(ReleaseText), this);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
     NoticeLabel = new QLabel(QStringLiteral("Copyright (C) Brannoc Networks. All rights reserved."), this);
+    // What this build is and which SNMPv3 protocols it can speak.
+    LibraryLabel = new QLabel(QStringLiteral("Module %1, %2").arg(QString::fromLatin1(ModuleVersion),
+                                                                   QxUsmProtocols::offered()),
+                              this);
+    LibraryLabel->setObjectName(QStringLiteral("LibraryLabel"));
+    LibraryLabel->setWordWrap(true);
     BT_Ok = new QPushButton(QStringLiteral("OK"), this);
     BT_Ok->setObjectName(QStringLiteral("BT_Ok"));
     BT_Ok->setDefault(true);
@@ -71,7 +80,8 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     layout->addWidget(AboutLabel, 0, 1);
     layout->addWidget(VersionLabel, 1, 1);
     layout->addWidget(NoticeLabel, 2, 1);
-    layout->addWidget(BT_Ok, 3, 0, 1, 2, Qt::AlignCenter);
+    layout->addWidget(LibraryLabel, 3, 1);
+    layout->addWidget(BT_Ok, 4, 0, 1, 2, Qt::AlignCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -5,7 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// The About box: the model's icon, the module's name and release.
+// The About box: the model's icon, the module's name and release, and the
+// build's version with the SNMPv3 protocols of the linked SNMP library.
 class TAboutForm : public QDialog
 {
     Q_OBJECT
@@ -31,5 +32,6 @@ private:
     QLabel *AboutLabel = nullptr;
     QLabel *VersionLabel = nullptr;
     QLabel *NoticeLabel = nullptr;
+    QLabel *LibraryLabel = nullptr;
     QPushButton *BT_Ok = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "app/TMainForm.h"
 
 #include "app/CommandDispatcher.h"
-#include "app/ModuleStartup.h"
-#include "app/RegistryStore.h"
+#include "app/core/ModuleStartup.h"
+#include "app/core/RegistryStore.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "device/TPanelNX2400PForm.h"
 #include "snmp/QxSNMPException.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/LaunchTexts.h"
 #include "app/MenuBuilder.h"
-#include "app/ModuleStartup.h"
+#include "app/core/LaunchTexts.h"
+#include "app/core/ModuleStartup.h"
 #include "dialogs/dedicated/TMainWindowLink.h"
 
 #include <QMainWindow>

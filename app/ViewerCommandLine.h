@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LaunchTexts.h"
+#include "app/core/LaunchTexts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,5 @@
 #include "app/Mainunit.h"
+#include "app/core/ProgramVersion.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,6 +16,8 @@ void showError(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    if (ProgramVersion::asked(argc, argv))
+        return ProgramVersion::print("nx2400p");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(ModuleStartup::ModuleFileName));
     try {

@@ -11,10 +11,10 @@
 #include "common/SimulatorProcess.h"
 #include "common/TestSupport.h"
 
-#include "app/CliCommandFinder.h"
 #include "app/CommandDispatcher.h"
 #include "app/DriverControls.h"
 #include "app/TMainForm.h"
+#include "app/cli/CliCommandFinder.h"
 #include "binding/QxControllerHost.h"
 #include "binding/QxSNMPRequest2Controls.h"
 #include "snmp/QxSNMPException.h"

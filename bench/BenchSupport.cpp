@@ -1,7 +1,7 @@
 #include "bench/BenchSupport.h"
 
-#include "app/RegistryStore.h"
 #include "app/TMainForm.h"
+#include "app/core/RegistryStore.h"
 #include "common/SimulatorProcess.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "binding/QxEditFormat.h"
+#include "format/QxEditFormat.h"
 
 #include <QList>
 #include <QObject>

@@ -25,6 +25,11 @@ void QxLedShape::setColor(const QColor &color)
     show();
 }
 
+QColor QxLedShape::toQColor(int color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
 void QxLedShape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

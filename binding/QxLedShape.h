@@ -21,6 +21,9 @@ public:
     void setColor(const QColor &color);
     QColor color() const { return m_color; }
 
+    // A 24-bit colour value of the LED colour maps (red low) as a Qt colour.
+    static QColor toQColor(int color);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

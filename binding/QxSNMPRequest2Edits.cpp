@@ -1,9 +1,9 @@
 #include "binding/QxSNMPRequest2Edits.h"
 
-#include "binding/QxEditFormat.h"
 #include "binding/QxListView.h"
 #include "binding/QxMultiEditCodec.h"
 #include "binding/QxRadioGroup.h"
+#include "format/QxEditFormat.h"
 #include "snmp/QxNumList.h"
 #include "snmp/QxOctetCodec.h"
 #include "snmp/QxOptionList.h"

@@ -174,7 +174,7 @@ void QxSNMPRequest2Leds::paintLeds()
         }
         anyBlinking = true;
         const int blank = led.map ? led.map->blankColor() : 0;
-        const bool showsBlank = led.shape && led.shape->color() == QxSNMPLedColorMapList::toQColor(blank);
+        const bool showsBlank = led.shape && led.shape->color() == QxLedShape::toQColor(blank);
         paint(led, showsBlank || m_blinkCounter > BlinkThreshold ? led.color : blank);
     }
     if (anyBlinking)
@@ -184,5 +184,5 @@ void QxSNMPRequest2Leds::paintLeds()
 void QxSNMPRequest2Leds::paint(Led &led, int color)
 {
     if (led.shape)
-        led.shape->setColor(QxSNMPLedColorMapList::toQColor(color));
+        led.shape->setColor(QxLedShape::toQColor(color));
 }

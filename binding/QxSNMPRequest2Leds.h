@@ -1,8 +1,8 @@
 #pragma once
 
 #include "binding/QxLedShape.h"
-#include "binding/QxSNMPLedColorMapList.h"
 #include "binding/QxSNMPRequest2Controls.h"
+#include "format/QxSNMPLedColorMapList.h"
 
 #include <QPointer>
 #include <QTimer>

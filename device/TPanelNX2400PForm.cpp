@@ -4,13 +4,13 @@
 #include "binding/QxSNMPRequest2Edits.h"
 #include "binding/QxSNMPRequest2Leds.h"
 #include "binding/QxStatusMemo.h"
-#include "device/TPanelLedColorMaps.h"
 #include "device/TPanelModeButton.h"
 #include "device/TPanelNX2400PArtwork.h"
 #include "device/TPanelNX2400PLayout.h"
 #include "device/TPanelPortButton.h"
 #include "snmp/QxSNMPException.h"
 #include "tables/FrontPanelObjects.h"
+#include "tables/TPanelLedColorMaps.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

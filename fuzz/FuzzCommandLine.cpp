@@ -1,8 +1,8 @@
 // The module's command line and the device's settings file the host suite writes
 // beside it: any parameters, any file.
-#include "app/IntegerText.h"
-#include "app/LaunchParameters.h"
-#include "app/LaunchState.h"
+#include "app/core/IntegerText.h"
+#include "app/core/LaunchParameters.h"
+#include "app/core/LaunchState.h"
 #include "fuzz/FuzzInput.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // Edit-constraint formats from the descriptor tables (and the host's catalogue),
 // then every check a user's typing runs through them.
-#include "binding/QxEditFormat.h"
+#include "format/QxEditFormat.h"
 #include "fuzz/FuzzInput.h"
 #include "snmp/QxSNMPException.h"
 

@@ -1,5 +1,5 @@
 // The switch's front-panel LED status string, as any agent may send it.
-#include "app/CliLedDecoder.h"
+#include "app/cli/CliLedDecoder.h"
 #include "fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

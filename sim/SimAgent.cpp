@@ -184,8 +184,10 @@ bool SimAgent::start(std::string *error)
         std::string line = "createUser " + user.name;
         if (user.auth != "none") {
             line += " " + user.auth + " \"" + user.authPass + "\"";
+            // The library's words for the longer AES keys have no dash.
+            const std::string priv = user.priv == "AES-192" ? "AES192" : user.priv == "AES-256" ? "AES256" : user.priv;
             if (!user.priv.empty())
-                line += " " + user.priv + " \"" + user.privPass + "\"";
+                line += " " + priv + " \"" + user.privPass + "\"";
         }
         config(line);
     }

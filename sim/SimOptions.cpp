@@ -1,8 +1,22 @@
 #include "sim/SimOptions.h"
 
+#include "ModuleVersion.h"
+
 #include <charconv>
 
 namespace {
+
+const char *const kAuthProtocols[] = {"none", "MD5", "SHA", "SHA-224", "SHA-256", "SHA-384", "SHA-512"};
+const char *const kPrivProtocols[] = {"DES", "AES", "AES-192", "AES-256"};
+
+template <std::size_t N>
+bool oneOf(const std::string &word, const char *const (&words)[N])
+{
+    for (const char *w : words)
+        if (word == w)
+            return true;
+    return false;
+}
 
 bool toNumber(const std::string &text, long long low, long long high, long long *out)
 {
@@ -54,13 +68,27 @@ std::string SimOptions::usage()
            "  --ro-community TEXT    read community (default vqmtze)\n"
            "  --rw-community TEXT    read-write community (default kdrwopl)\n"
            "  --user NAME:AUTH:AUTHPASS[:PRIV:PRIVPASS]\n"
-           "                         SNMPv3 user, AUTH none|MD5|SHA, PRIV DES (repeatable)\n"
+           "                         SNMPv3 user, AUTH none|MD5|SHA|SHA-224..SHA-512,\n"
+           "                         PRIV DES|AES|AES-192|AES-256 (repeatable)\n"
            "  --state FILE           initial state (snmprec); default: the factory state\n"
            "  --save FILE            write the state there on exit and on \"Save Changes\"\n"
            "  --fdb-entries N        learnt entries in the forwarding database (0..100000; 12 without --state)\n"
            "  --drop PERCENT         ignore this share of requests\n"
            "  --delay MS             delay every reply\n"
-           "  --seed N               seed for the drop decisions\n";
+           "  --seed N               seed for the drop decisions\n"
+           "  --version              the version and the SNMPv3 protocols users may have\n";
+}
+
+std::string SimOptions::versionText(const std::string &library)
+{
+    const auto join = [](const auto &words, std::size_t from) {
+        std::string out;
+        for (std::size_t i = from; i < std::size(words); ++i)
+            out += (out.empty() ? "" : ", ") + std::string(words[i]);
+        return out;
+    };
+    return "nx2400p-sim " + std::string(ModuleVersion) + "\nnet-snmp " + library + "; SNMPv3 authentication "
+           + join(kAuthProtocols, 1) + "; privacy " + join(kPrivProtocols, 0) + "\n";
 }
 
 std::string SimOptions::parseUser(const std::string &text, User *user)
@@ -74,15 +102,15 @@ std::string SimOptions::parseUser(const std::string &text, User *user)
     u.authPass = parts[2];
     if (!plainWord(u.name))
         return "--user: the user name must be one word without quotes";
-    if (u.auth != "none" && u.auth != "MD5" && u.auth != "SHA")
-        return "--user: AUTH must be none, MD5 or SHA, got \"" + u.auth + "\"";
+    if (!oneOf(u.auth, kAuthProtocols))
+        return "--user: AUTH must be none, MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512, got \"" + u.auth + "\"";
     if (u.auth != "none" && u.authPass.size() < 8)
         return "--user: the authentication pass phrase must have at least 8 characters";
     if (parts.size() == 5) {
         u.priv = parts[3];
         u.privPass = parts[4];
-        if (u.priv != "DES")
-            return "--user: PRIV must be DES, got \"" + u.priv + "\"";
+        if (!oneOf(u.priv, kPrivProtocols))
+            return "--user: PRIV must be DES, AES, AES-192 or AES-256, got \"" + u.priv + "\"";
         if (u.auth == "none")
             return "--user: privacy needs authentication";
         if (u.privPass.size() < 8)
@@ -100,6 +128,10 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            version = true;
             continue;
         }
         if (i + 1 >= args.size())

@@ -30,9 +30,12 @@ public:
     int delayMs = 0;
     std::optional<std::uint32_t> seed;
     bool help = false;
+    bool version = false;
 
     // Returns an empty string on success, otherwise the message for the user.
     std::string parse(const std::vector<std::string> &args);
     static std::string usage();
+    // What --version prints, with the SNMP library's version.
+    static std::string versionText(const std::string &library);
     static std::string parseUser(const std::string &text, User *user);
 };

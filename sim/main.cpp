@@ -7,6 +7,9 @@
 #include "sim/SimObjectStore.h"
 #include "sim/SimOptions.h"
 
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -45,6 +48,10 @@ int main(int argc, char **argv)
     }
     if (options.help) {
         std::cout << SimOptions::usage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << SimOptions::versionText(netsnmp_get_version());
         return 0;
     }
 

@@ -1,5 +1,6 @@
 #include "snmp/QxMessageCatalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 
@@ -161,6 +162,10 @@ QStringList toList(const char *const (&texts)[N])
 // Lines are read in pieces of at most this many characters, as the host's tools write them.
 constexpr qint64 kMaxLineLength = 1023;
 
+// How a line break inside a text is written in a catalogue line (texts that span
+// two lines of a message box).
+constexpr QLatin1String kEscapedLineBreak("\\n");
+
 QStringList readNonBlankLines(QFile &file)
 {
     QStringList lines;
@@ -170,9 +175,9 @@ QStringList readNonBlankLines(QFile &file)
             break;
         while (piece.endsWith('\n') || piece.endsWith('\r'))
             piece.chop(1);
-        const QString line = QString::fromLocal8Bit(piece);
+        QString line = QString::fromLocal8Bit(piece);
         if (!line.trimmed().isEmpty())
-            lines << line;
+            lines << line.replace(kEscapedLineBreak, QStringLiteral("\n"));
     }
     return lines;
 }
@@ -248,6 +253,28 @@ void QxMessageCatalogue::loadAll(const QString &moduleFolder)
 {
     for (int t = 0; t < TableCount; ++t)
         loadCatalogue(Table(t), moduleFolder + QStringLiteral("errmsg/") + fileName(Table(t)));
+}
+
+bool QxMessageCatalogue::saveCatalogue(Table table, const QString &fileName) const
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    for (QString entry : m_tables[table])
+        file.write(entry.replace(QLatin1Char('\n'), kEscapedLineBreak).toLocal8Bit() + '\n');
+    file.close();
+    return file.error() == QFileDevice::NoError;
+}
+
+bool QxMessageCatalogue::saveAll(const QString &moduleFolder) const
+{
+    const QString folder = moduleFolder + QStringLiteral("errmsg/");
+    if (!QDir().mkpath(folder))
+        return false;
+    bool written = true;
+    for (int t = 0; t < TableCount; ++t)
+        written = saveCatalogue(Table(t), folder + fileName(Table(t))) && written;
+    return written;
 }
 
 QxMessageCatalogue::Mapped QxMessageCatalogue::mapLibraryStatus(int c) const

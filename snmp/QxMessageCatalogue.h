@@ -46,11 +46,17 @@ public:
     // Replaces the table's texts by the non-blank lines of the file. A file that
     // cannot be opened or holds no non-blank line leaves the table as it is; a file
     // with fewer lines than the table keeps the built-in texts of the entries it
-    // lacks, and lines beyond the table's size are ignored. Returns whether the
-    // file was taken.
+    // lacks, and lines beyond the table's size are ignored. A line cannot hold a
+    // line break, so the two characters \n in a line stand for one. Returns whether
+    // the file was taken.
     bool loadCatalogue(Table table, const QString &fileName);
     // Loads the seven catalogue files from <folder>errmsg/.
     void loadAll(const QString &moduleFolder);
+    // Writes the table's texts as a file that loadCatalogue reads back to the same
+    // texts; returns whether the file was written.
+    bool saveCatalogue(Table table, const QString &fileName) const;
+    // Writes the seven catalogue files into <folder>errmsg/, creating the folder.
+    bool saveAll(const QString &moduleFolder) const;
     static QString fileName(Table table);
 
     Mapped mapLibraryStatus(int libraryStatus) const;

@@ -18,6 +18,8 @@ public:
     static constexpr int UsmUnknownEngineId = 1410;
     static constexpr int UsmAuthenticationError = 1407;
     static constexpr int UsmEncryptionError = 1405;
+    static constexpr int UsmUnsupportedAuthProtocol = 1412;
+    static constexpr int UsmUnsupportedPrivProtocol = 1413;
 
     // From a net-snmp SNMPERR_* number (also the type of a received report).
     static int fromLibraryError(int snmpErr);

@@ -6,6 +6,7 @@
 #include "snmp/QxSNMPEventPump.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
+#include "snmp/QxUsmProtocolOids.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -371,32 +372,33 @@ int tryRegisterUser(const QxSNMPTarget &target)
     s.securityEngineID = reinterpret_cast<u_char *>(engineCopy.data());
     s.securityEngineIDLen = size_t(engineCopy.size());
 
-    const oid *authProto = usmNoAuthProtocol;
-    size_t authProtoLen = USM_AUTH_PROTO_NOAUTH_LEN;
-    if (sec.authProtocol == QxSNMPSecurity::AuthMD5) {
-        authProto = usmHMACMD5AuthProtocol;
-        authProtoLen = USM_AUTH_PROTO_MD5_LEN;
-    } else if (sec.authProtocol == QxSNMPSecurity::AuthSHA) {
-        authProto = usmHMACSHA1AuthProtocol;
-        authProtoLen = USM_AUTH_PROTO_SHA_LEN;
-    }
-    s.securityAuthProto = const_cast<oid *>(authProto);
-    s.securityAuthProtoLen = authProtoLen;
-    const bool hasAuth = sec.authProtocol == QxSNMPSecurity::AuthMD5 || sec.authProtocol == QxSNMPSecurity::AuthSHA;
+    // A protocol number outside the lists is refused, not taken for "none".
+    QxUsmProtocolOids::Id auth{};
+    QxUsmProtocolOids::Id priv{};
+    if (!QxUsmProtocolOids::authentication(sec.authProtocol, auth))
+        return QxNetSnmpStatus::UsmUnsupportedAuthProtocol;
+    if (!QxUsmProtocolOids::privacy(sec.privProtocol, priv))
+        return QxNetSnmpStatus::UsmUnsupportedPrivProtocol;
+    const bool hasAuth = sec.authProtocol != QxSNMPSecurity::AuthNone;
+    if (!hasAuth)
+        auth = {usmNoAuthProtocol, USM_AUTH_PROTO_NOAUTH_LEN};
+    s.securityAuthProto = const_cast<oid *>(auth.id);
+    s.securityAuthProtoLen = auth.length;
     if (hasAuth) {
         const QByteArray pass = sec.authPassword.toUtf8();
         s.securityAuthKeyLen = USM_AUTH_KU_LEN;
-        if (generate_Ku(authProto, u_int(authProtoLen), reinterpret_cast<const u_char *>(pass.constData()),
+        if (generate_Ku(auth.id, u_int(auth.length), reinterpret_cast<const u_char *>(pass.constData()),
                         size_t(pass.size()), s.securityAuthKey, &s.securityAuthKeyLen)
             != SNMPERR_SUCCESS)
             return QxNetSnmpStatus::UsmAuthenticationError;
     }
-    if (sec.privProtocol == QxSNMPSecurity::PrivDES && hasAuth) {
-        s.securityPrivProto = usmDESPrivProtocol;
-        s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+    // Privacy needs authentication; without it the user has none.
+    if (sec.privProtocol != QxSNMPSecurity::PrivNone && hasAuth) {
+        s.securityPrivProto = const_cast<oid *>(priv.id);
+        s.securityPrivProtoLen = priv.length;
         const QByteArray pass = sec.privPassword.toUtf8();
         s.securityPrivKeyLen = USM_PRIV_KU_LEN;
-        if (generate_Ku(authProto, u_int(authProtoLen), reinterpret_cast<const u_char *>(pass.constData()),
+        if (generate_Ku(auth.id, u_int(auth.length), reinterpret_cast<const u_char *>(pass.constData()),
                         size_t(pass.size()), s.securityPrivKey, &s.securityPrivKeyLen)
             != SNMPERR_SUCCESS)
             return QxNetSnmpStatus::UsmEncryptionError;

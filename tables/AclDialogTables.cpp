@@ -8,8 +8,8 @@ namespace {
 
 namespace S = QxSyntax;
 namespace A = QxAccess;
-const QxOptionList *const kRow = &CommonOptions::activeCreateDestroy;
-const QxOptionList *const kOnOff = &CommonOptions::enabledDisabled;
+constexpr const QxOptionList *kRow = &CommonOptions::activeCreateDestroy;
+constexpr const QxOptionList *kOnOff = &CommonOptions::enabledDisabled;
 
 const QxOptionPair kMacState[] = {
     {1, "other"}, {2, "dst-mac-addr"}, {3, "src-mac-addr"}, {4, "dst-src-mac-addr"}, {0, nullptr}};

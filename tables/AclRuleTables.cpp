@@ -8,9 +8,9 @@ namespace {
 
 namespace S = QxSyntax;
 namespace A = QxAccess;
-const QxOptionList *const kRow = &CommonOptions::activeCreateDestroy;
-const QxOptionList *const kOnOff = &CommonOptions::enabledDisabled;
-const QxOptionList *const kProtocol = &AclDialogTables::protocolOptions;
+constexpr const QxOptionList *kRow = &CommonOptions::activeCreateDestroy;
+constexpr const QxOptionList *kOnOff = &CommonOptions::enabledDisabled;
+constexpr const QxOptionList *kProtocol = &AclDialogTables::protocolOptions;
 
 const QxOptionPair kPermitPairs[] = {{1, "deny"}, {2, "permit"}, {0, nullptr}};
 const QxOptionList permit(kPermitPairs);

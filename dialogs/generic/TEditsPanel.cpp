@@ -1,12 +1,12 @@
 #include "dialogs/generic/TEditsPanel.h"
 
 #include "binding/InvalidColumns.h"
-#include "binding/QxEditFormat.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "binding/SynchronousMode.h"
 #include "dialogs/generic/TCtrlBtnPanel.h"
 #include "dialogs/generic/TPanelUsageError.h"
 #include "dialogs/generic/TPortListForm.h"
+#include "format/QxEditFormat.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QCheckBox>

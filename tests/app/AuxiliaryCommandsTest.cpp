@@ -66,6 +66,7 @@ TEST(TAboutFormTest, ShowsTheModelAndTheBuildOnlyForShiftAltF3)
     EXPECT_FALSE(about.findChild<QLabel *>("Image4800P")->isVisible());
     EXPECT_EQ(about.findChild<QLabel *>("AboutLabel")->text(), "Brannoc NX-2400P Management Module");
     EXPECT_EQ(about.versionText(), "Release Version 2.0");
+    EXPECT_TRUE(about.findChild<QLabel *>("LibraryLabel")->text().contains("SHA-512"));
 
     pressF3(about.okButton(), Qt::NoModifier);
     EXPECT_EQ(about.versionText(), "Release Version 2.0");

@@ -7,7 +7,7 @@
 #include "app/SharedMainWindow.h"
 #include "common/PlacedRecords.h"
 #include "common/TestSupport.h"
-#include "app/RegistryStore.h"
+#include "app/core/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/Guiconfigform.h"

@@ -7,7 +7,7 @@
 #include "app/GenericCommand.h"
 #include "app/ModuleFolder.h"
 #include "common/PlacedRecords.h"
-#include "app/RegistryStore.h"
+#include "app/core/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"

@@ -4,8 +4,8 @@
 #include "common/CliResult.h"
 #include "common/SimulatorProcess.h"
 
-#include "app/CliCommandFinder.h"
 #include "app/DedicatedDialogs.h"
+#include "app/cli/CliCommandFinder.h"
 
 #include <QFile>
 #include <QImage>

@@ -6,8 +6,8 @@
 #include "common/TestAgents.h"
 
 #include "app/ModuleFolder.h"
-#include "app/RegistryStore.h"
 #include "app/TMainForm.h"
+#include "app/core/RegistryStore.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "common/TestAgents.h"
 #include "common/TestSupport.h"
 #include "app/ModuleFolder.h"
-#include "app/RegistryStore.h"
+#include "app/core/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Leds.h"
 #include "device/TPanelNX2400PForm.h"

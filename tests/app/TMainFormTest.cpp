@@ -1,7 +1,7 @@
 #include "common/TestAgents.h"
 #include "app/DedicatedDialogs.h"
 #include "app/ModuleFolder.h"
-#include "app/RegistryStore.h"
+#include "app/core/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"

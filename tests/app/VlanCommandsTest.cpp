@@ -3,7 +3,7 @@
 #include "common/TestAgents.h"
 #include "app/MenuBuilder.h"
 #include "app/ModuleFolder.h"
-#include "app/RegistryStore.h"
+#include "app/core/RegistryStore.h"
 #include "app/TMainForm.h"
 #include "dialogs/dedicated/TDedicatedForm.h"
 

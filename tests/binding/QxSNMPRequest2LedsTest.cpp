@@ -55,7 +55,7 @@ protected:
         leds->rowRead();
     }
 
-    static QColor qc(int c) { return QxSNMPLedColorMapList::toQColor(c); }
+    static QColor qc(int c) { return QxLedShape::toQColor(c); }
 };
 
 TEST(LedColorMap, LooksUpTheLowOctetAndFallsBackToBlack)
@@ -65,7 +65,7 @@ TEST(LedColorMap, LooksUpTheLowOctetAndFallsBackToBlack)
     EXPECT_EQ(map.colorOf(5), kRed);
     EXPECT_EQ(map.colorOf(0x105), kRed); // only the low octet counts
     EXPECT_EQ(map.colorOf(7), kBlack);
-    EXPECT_EQ(QxSNMPLedColorMapList::toQColor(kOrange), QColor(255, 128, 64));
+    EXPECT_EQ(QxLedShape::toQColor(kOrange), QColor(255, 128, 64));
     EXPECT_EQ(QxSNMPLedColorMapList::fromRgb(0, 0, 255), kBlue);
 }
 

@@ -11,6 +11,8 @@ QStringList testUsers()
     const QStringList users{
         QStringLiteral("%1:MD5:%2:DES:%3").arg(md5User, md5AuthPassword, md5PrivPassword),
         QStringLiteral("%1:SHA:%2:DES:%3").arg(shaUser, shaAuthPassword, shaPrivPassword),
+        QStringLiteral("%1:SHA-256:%2:AES:%3").arg(sha256User, sha256AuthPassword, sha256PrivPassword),
+        QStringLiteral("%1:SHA-512:%2:AES-256:%3").arg(sha512User, sha512AuthPassword, sha512PrivPassword),
         QStringLiteral("%1:MD5:%2").arg(authOnlyUser, authOnlyPassword),
         QStringLiteral("%1:none:").arg(noAuthUser),
     };

@@ -8,13 +8,13 @@
 #include "binding/QxLedShape.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "binding/QxSNMPRequest2Leds.h"
-#include "device/TPanelLedColorMaps.h"
 #include "device/TPanelModeButton.h"
 #include "device/TPanelNX2400PArtwork.h"
 #include "device/TPanelNX2400PForm.h"
 #include "device/TPanelPortButton.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
+#include "tables/TPanelLedColorMaps.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ using Maps = TPanelLedColorMaps;
 
 QColor qc(int c)
 {
-    return QxSNMPLedColorMapList::toQColor(c);
+    return QxLedShape::toQColor(c);
 }
 
 // A status string: the four system bytes, then (state, colour) for ports 1-28.

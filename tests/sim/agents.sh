@@ -12,6 +12,8 @@ export MIBS=
 USERS=(
   "nxmd5:MD5:nxmd5auth1:DES:nxmd5priv1"
   "nxsha:SHA:nxshaauth1:DES:nxshapriv1"
+  "nxsha256:SHA-256:nxsha256auth:AES:nxsha256priv"
+  "nxsha512:SHA-512:nxsha512auth:AES-256:nxsha512priv"
   "nxauth:MD5:nxauthonly1"
   "nxnone:none:"
 )
@@ -100,7 +102,8 @@ start_snmpd() {
         if [ "$auth" = none ]; then
           echo "createUser $name"
         elif [ -n "${priv:-}" ]; then
-          echo "createUser $name $auth \"$authpass\" $priv \"$privpass\""
+          # snmpd writes the longer AES keys without the dash.
+          echo "createUser $name $auth \"$authpass\" ${priv//-/} \"$privpass\""
         else
           echo "createUser $name $auth \"$authpass\""
         fi

@@ -6,6 +6,7 @@
 #include "snmp/QxSNMPSession.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Read-only exchanges with the agents every test run shares (CTest fixtures):
@@ -35,6 +36,7 @@ struct Credentials
     const char *authPassword;
     const char *privPassword;
     int level = QxSNMPSecurity::AuthPriv;
+    int priv = QxSNMPSecurity::PrivDES;
 };
 
 const Credentials kCredentials[] = {
@@ -44,6 +46,12 @@ const Credentials kCredentials[] = {
      TestAgents::md5PrivPassword},
     {"v3 SHA DES", QxSNMPSecurity::V3, TestAgents::shaUser, QxSNMPSecurity::AuthSHA, TestAgents::shaAuthPassword,
      TestAgents::shaPrivPassword},
+    {"v3 SHA-256 AES-128", QxSNMPSecurity::V3, TestAgents::sha256User, QxSNMPSecurity::AuthSHA256,
+     TestAgents::sha256AuthPassword, TestAgents::sha256PrivPassword, QxSNMPSecurity::AuthPriv,
+     QxSNMPSecurity::PrivAES128},
+    {"v3 SHA-512 AES-256", QxSNMPSecurity::V3, TestAgents::sha512User, QxSNMPSecurity::AuthSHA512,
+     TestAgents::sha512AuthPassword, TestAgents::sha512PrivPassword, QxSNMPSecurity::AuthPriv,
+     QxSNMPSecurity::PrivAES256},
     {"v3 MD5 without privacy", QxSNMPSecurity::V3, TestAgents::authOnlyUser, QxSNMPSecurity::AuthMD5,
      TestAgents::authOnlyPassword, "", QxSNMPSecurity::AuthNoPriv},
     {"v3 without authentication", QxSNMPSecurity::V3, TestAgents::noAuthUser, QxSNMPSecurity::AuthNone, "", "",
@@ -62,7 +70,7 @@ void configure(QxSNMPRequest &r, int port, const Credentials &c)
         r.security.securityLevel = c.level;
         r.security.securityName = c.user;
         r.security.authProtocol = c.auth;
-        r.security.privProtocol = c.level == QxSNMPSecurity::AuthPriv ? QxSNMPSecurity::PrivDES : QxSNMPSecurity::PrivNone;
+        r.security.privProtocol = c.level == QxSNMPSecurity::AuthPriv ? c.priv : QxSNMPSecurity::PrivNone;
         r.security.authPassword = c.authPassword;
         r.security.privPassword = c.privPassword;
     }
@@ -118,6 +126,27 @@ TEST_P(SharedAgents, ScalarsAndWalksWithEveryVersion)
         EXPECT_EQ(reply.code, 0) << reply.message.toStdString();
         EXPECT_FALSE(scalars.varList().item(0).valueText.isEmpty());
     }
+}
+
+TEST_P(SharedAgents, WrongPassPhrasesAndUnknownProtocolsAreRefusedInTheCatalogueWords)
+{
+    const Credentials &sha256 = kCredentials[4];
+    ASSERT_EQ(sha256.auth, QxSNMPSecurity::AuthSHA256);
+    const auto refusal = [this, &sha256](const std::function<void(QxSNMPSecurity &)> &change) {
+        QxSNMPRequest r;
+        r.varList() = QxSNMPVarList(kSystem, SVT_SV, 0);
+        configure(r, port, sha256);
+        change(r.security);
+        try {
+            r.readRow(true);
+        } catch (const QxSNMPException &e) {
+            return e.text();
+        }
+        return QString();
+    };
+    EXPECT_EQ(refusal([](QxSNMPSecurity &s) { s.authPassword += 'x'; }), "(SNMPv3USM) Authentication failure!");
+    EXPECT_EQ(refusal([](QxSNMPSecurity &s) { s.authProtocol = 8; }), "(SNMPv3USM) Unsupported AuthProtocol!");
+    EXPECT_EQ(refusal([](QxSNMPSecurity &s) { s.privProtocol = 6; }), "(SNMPv3USM) Unsupported PrivProtocol!");
 }
 
 INSTANTIATE_TEST_SUITE_P(Agents, SharedAgents, ::testing::Values(0, 1),

@@ -1,7 +1,7 @@
 // The menus "Basic Configuration", "RMON", "Bridge", "VLAN" and "SNMP V3" as
 // data: tree shape, record settings, descriptor arrays and their formats.
 
-#include "binding/QxEditFormat.h"
+#include "format/QxEditFormat.h"
 #include "snmp/QxKeyCodec.h"
 #include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPException.h"

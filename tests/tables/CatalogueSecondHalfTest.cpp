@@ -1,7 +1,7 @@
 // The menus "Security Management", "Layer 2 Management", "Layer 3 Management",
 // "Single IP" and "Help" as data, and the sizes of the whole catalogue.
 
-#include "binding/QxEditFormat.h"
+#include "format/QxEditFormat.h"
 #include "snmp/QxKeyCodec.h"
 #include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPException.h"

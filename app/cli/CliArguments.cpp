@@ -1,0 +1,121 @@
+#include "app/cli/CliArguments.h"
+
+#include "app/cli/CliError.h"
+#include "app/cli/CliWords.h"
+
+namespace {
+
+std::optional<CliArguments::Action> actionNamed(const QString &word)
+{
+    if (word == QLatin1String("list"))
+        return CliArguments::Action::List;
+    if (word == QLatin1String("show"))
+        return CliArguments::Action::Show;
+    if (word == QLatin1String("set"))
+        return CliArguments::Action::Set;
+    if (word == QLatin1String("add"))
+        return CliArguments::Action::Add;
+    if (word == QLatin1String("delete"))
+        return CliArguments::Action::Delete;
+    if (word == QLatin1String("leds"))
+        return CliArguments::Action::Leds;
+    if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
+        return CliArguments::Action::Help;
+    return std::nullopt;
+}
+
+} // namespace
+
+CliArguments CliArguments::parse(const QStringList &arguments)
+{
+    CliArguments a;
+    CliWords words(arguments);
+    bool haveAction = false;
+    bool haveCommand = false;
+    while (!words.atEnd()) {
+        const QString word = words.take();
+        if (const std::optional<CliWords::Option> option = CliWords::option(word)) {
+            const QString &name = option->name;
+            if (name == QLatin1String("--port"))
+                a.port = CliWords::number(name, words.valueOf(*option), 1, 65535);
+            else if (name == QLatin1String("--timeout"))
+                a.timeout = CliWords::number(name, words.valueOf(*option), 1, 360000);
+            else if (name == QLatin1String("--retries"))
+                a.retries = CliWords::number(name, words.valueOf(*option), 0, 100);
+            else if (name == QLatin1String("--csv") && !option->value)
+                a.format = Format::Csv;
+            else if (name == QLatin1String("--json") && !option->value)
+                a.format = Format::Json;
+            else if (name == QLatin1String("--row"))
+                a.row = words.valueOf(*option).trimmed();
+            else if (name == QLatin1String("--watch") && !option->value)
+                a.watch = true;
+            else if (name == QLatin1String("--help") && !option->value) {
+                a.action = Action::Help;
+                return a;
+            } else
+                throw CliError(QStringLiteral("Unknown option \"%1\"").arg(word));
+            continue;
+        }
+        if (!haveAction) {
+            if (const std::optional<Action> action = actionNamed(word)) {
+                a.action = *action;
+                haveAction = true;
+                if (a.action == Action::Help)
+                    return a;
+            } else {
+                a.launchParameters.append(word);
+            }
+            continue;
+        }
+        if (a.action == Action::List || a.action == Action::Leds)
+            throw CliError(QStringLiteral("Unexpected \"%1\"").arg(word));
+        if (!haveCommand) {
+            a.command = word;
+            haveCommand = true;
+            continue;
+        }
+        if ((a.action == Action::Set || a.action == Action::Add) && word.contains(QLatin1Char('='))) {
+            a.assignments.append(word);
+            continue;
+        }
+        throw CliError(QStringLiteral("Unexpected \"%1\"").arg(word));
+    }
+
+    if (!haveAction)
+        throw CliError(QStringLiteral("No action given (list, show, set, add, delete or leds)"));
+    const bool needsCommand = a.action == Action::Show || a.action == Action::Set || a.action == Action::Add
+                              || a.action == Action::Delete;
+    if (needsCommand && !haveCommand)
+        throw CliError(QStringLiteral("Name the command: its menu path or the end of it"));
+    if ((a.action == Action::Set || a.action == Action::Add) && a.assignments.isEmpty())
+        throw CliError(QStringLiteral("Give at least one CAPTION=VALUE"));
+    if (a.action == Action::Delete && !a.row)
+        throw CliError(QStringLiteral("delete needs --row INDEX"));
+    if (a.row && a.action != Action::Set && a.action != Action::Delete)
+        throw CliError(QStringLiteral("--row belongs to set and delete"));
+    if (a.row && a.row->isEmpty())
+        throw CliError(QStringLiteral("--row needs a row instance"));
+    if (a.format != Format::Text && a.action != Action::Show)
+        throw CliError(QStringLiteral("--csv and --json belong to show"));
+    if (a.watch && a.action != Action::Leds)
+        throw CliError(QStringLiteral("--watch belongs to leds"));
+    return a;
+}
+
+QString CliArguments::usage()
+{
+    return QStringLiteral(
+        "Usage: nx2400p-cli [launch parameters] [--port N] [--timeout CS] [--retries N] ACTION ...\n"
+        "Launch parameters are the module's own: /IADDRESS /RCOMMUNITY /WCOMMUNITY /vVERSION ...\n"
+        "Actions:\n"
+        "  list                                   every menu item that carries a command\n"
+        "  show COMMAND [--csv | --json]          read a command's variables\n"
+        "  set COMMAND [--row INDEX] CAPTION=VALUE ...\n"
+        "  add COMMAND CAPTION=VALUE ...          add a table row (createAndGo)\n"
+        "  delete COMMAND --row INDEX             delete a table row (destroy)\n"
+        "  leds [--watch]                         the front panel's LEDs, once or every 3 s\n"
+        "COMMAND is a menu path (\"Basic Configuration > Agent Management > Trust Host > Trust Host Table\")\n"
+        "or any final part of it that names one command only. CAPTION is a variable's caption or #N, its\n"
+        "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n");
+}
