@@ -14,6 +14,8 @@ public:
     static QByteArray toOctets(const QString &text);
     // Whether every character is a hexadecimal digit (no blanks, no sign).
     static bool isDigits(const QString &text);
+    // A MAC address as the dialogs take it: twelve digits, no separators.
+    static constexpr int MacDigits = 12;
     // Exactly `count` hexadecimal digits.
     static bool isDigits(const QString &text, int count) { return text.size() == count && isDigits(text); }
 };

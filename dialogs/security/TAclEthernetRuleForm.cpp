@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int MacDigits = 12;
 constexpr int EthernetTypeDigits = 4;
 constexpr int MaxPriority = 7;
 
@@ -36,10 +35,10 @@ bool TAclEthernetRuleForm::fieldsAccepted()
            })
            && tickedRowsFilled("Some check field is empty")
            && passes({
-               {[&] { return badHex(c.sourceMac, source, MacDigits); }, "Invalid MAC Address", source},
-               {[&] { return badHex(c.destinationMac, destination, MacDigits); }, "Invalid MAC Address", destination},
+               {[&] { return badHex(c.sourceMac, source, QxHexText::MacDigits); }, "Invalid MAC Address", source},
+               {[&] { return badHex(c.destinationMac, destination, QxHexText::MacDigits); }, "Invalid MAC Address", destination},
                {[&] { return badHex(c.ethernetType, type, EthernetTypeDigits); }, "Invalid Ethernet Type", type},
-               {[&] { return ticked(c.priority) && outside(priority, 0, MaxPriority); },
+               {[&] { return ticked(c.priority) && outsideRange(priority->text(), 0, MaxPriority); },
                 "Priority value should between 0-7", priority},
                rxRateCheck(c.rxRate),
            });

@@ -206,13 +206,6 @@ bool TAclTableForm::tickedRowsFilled(const char *message, const QList<int> &mayB
     return true;
 }
 
-bool TAclTableForm::outside(const QLineEdit *edit, int first, int last)
-{
-    bool ok = false;
-    const int value = edit->text().toInt(&ok);
-    const int number = ok ? value : -1;
-    return number < first || number > last;
-}
 
 bool TAclTableForm::tickedHexAccepted(int column, int maxDigits, const char *message)
 {
@@ -225,7 +218,7 @@ InputCheck TAclTableForm::rxRateCheck(int column) const
 {
     constexpr int MaxRxRate = 156249;
     QLineEdit *rate = editOf(column);
-    return {[this, column, rate] { return ticked(column) && outside(rate, 0, MaxRxRate); },
+    return {[this, column, rate] { return ticked(column) && outsideRange(rate->text(), 0, MaxRxRate); },
             "Rx Rate should between 0-156249", rate};
 }
 

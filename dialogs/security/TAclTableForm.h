@@ -120,9 +120,6 @@ protected:
     // "Some checked field is empty": a ticked row whose control is empty
     // fails, in the order of the rows; the columns mayBeEmpty pass.
     bool tickedRowsFilled(const char *message, const QList<int> &mayBeEmpty = {});
-    // Whether an edit's number lies outside the range; a text that is no
-    // number counts as -1.
-    static bool outside(const QLineEdit *edit, int first, int last);
     // A ticked edit of frame data holds hexadecimal digits only, at most
     // maxDigits of them: the value conversion would take any other character
     // for 0. An empty one passes.

@@ -25,7 +25,6 @@ constexpr std::pair<const char *, const char *> kDefaults[] = {
     {"UseVLanComBo", "enabled"},    {"MacMaskStateComBo", "other"}, {"Use8021pComBo", "enabled"},
     {"UseEthTypeCombo", "enabled"}, {"RowStatusComBo", "active"},
 };
-constexpr int MacDigits = 12;
 
 } // namespace
 
@@ -51,7 +50,7 @@ bool TEthernetMaskForm::addAccepted()
     const bool checksDestination = state == State::Destination || state == State::DestinationSource;
     const bool checksSource = state == State::Source || state == State::DestinationSource;
     // Only the masks the state uses are checked, and only when given.
-    const auto badMac = [](QLineEdit *mask) { return !mask->text().isEmpty() && !QxHexText::isDigits(mask->text(), MacDigits); };
+    const auto badMac = [](QLineEdit *mask) { return !mask->text().isEmpty() && !QxHexText::isDigits(mask->text(), QxHexText::MacDigits); };
     return passes({
         {[this] { return keysListed(); }, "There is already a record with the same Ethernet Mask ID. Please modified it.",
          idEdit()},

@@ -20,7 +20,6 @@ constexpr DedicatedField kFields[] = {
     {Column::Mode, "cbxMode", "Mode", DedicatedField::DropDown},
 };
 constexpr std::pair<const char *, const char *> kDefaults[] = {{"cbxMode", "arp"}, {"cbxActive", "active"}};
-constexpr int MacDigits = 12;
 
 } // namespace
 
@@ -48,7 +47,7 @@ bool TIPMACBindingForm::bindingAccepted()
 {
     QLineEdit *mac = editOf(Column::Mac);
     return validAddress(idEdit())
-           && passes({{[mac] { return !QxHexText::isDigits(mac->text(), MacDigits); }, "Invalid MAC address", mac}});
+           && passes({{[mac] { return !QxHexText::isDigits(mac->text(), QxHexText::MacDigits); }, "Invalid MAC address", mac}});
 }
 
 bool TIPMACBindingForm::addAccepted()

@@ -21,13 +21,6 @@ constexpr int UserMaskDigits = 8;
 constexpr int MaxFlagMask = 63;
 constexpr int MaxProtocolId = 255;
 
-int numberOr(const QString &text, int otherwise)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : otherwise;
-}
-
 } // namespace
 
 TIpMaskForm::TIpMaskForm(QWidget *parent, const IpSpec &spec)
@@ -75,8 +68,7 @@ bool TIpMaskForm::addAccepted()
     const bool ports = protocol == Protocol::Tcp || protocol == Protocol::Udp;
     const bool protocolIdOn = protocol == Protocol::ProtocolId && item(c.protocolIdOption) == Switch::Enable;
     const auto outOfRange = [this](int column, int last) {
-        const int value = numberOr(text(column), -1);
-        return !text(column).isEmpty() && (value < 0 || value > last);
+        return !text(column).isEmpty() && outsideRange(text(column), 0, last);
     };
     if (!passes({
             {[this] { return idEdit()->text().isEmpty(); }, "IP Mask ID must be set.", idEdit()},

@@ -18,7 +18,6 @@ constexpr DedicatedField kFields[] = {
     {Column::Mac, "edtMac", "MAC", DedicatedField::Edit, "%s{l12}"},
     {Column::Activity, "cbxOper", nullptr, DedicatedField::DropDown},
 };
-constexpr int MacDigits = 12;
 constexpr int MaxUnit = 12;
 // The ports of a unit the module does not know.
 constexpr int UnknownUnitPorts = 50;
@@ -84,7 +83,7 @@ void TPrtSecDelCtrlForm::set()
             {[vlan] { return vlan->text().isEmpty(); }, "You should input VLAN name.", vlan},
             {[&] { return !number || port < 1 || unit < 1 || unit > MaxUnit || port > portsOfUnit(unit); },
              "You should input valid port.", m_port},
-            {[mac] { return !QxHexText::isDigits(mac->text(), MacDigits); }, "You should input valid MAC address.",
+            {[mac] { return !QxHexText::isDigits(mac->text(), QxHexText::MacDigits); }, "You should input valid MAC address.",
              mac},
         }))
         return;

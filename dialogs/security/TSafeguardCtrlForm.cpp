@@ -24,18 +24,9 @@ constexpr DedicatedCheckedField kRows[] = {
 constexpr DedicatedField kCurrentState{Column::CurrentStatus, "cbxCurrentState", "Current Status",
                                        DedicatedField::DropDown};
 
-// A threshold's text as the checks take it: what is no number counts as -1.
-int threshold(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : -1;
-}
-
 bool outOfRange(const QLineEdit *edit)
 {
-    const int value = threshold(edit->text());
-    return value < Tables::thresholdMin || value > Tables::thresholdMax;
+    return outsideRange(edit->text(), Tables::thresholdMin, Tables::thresholdMax);
 }
 
 } // namespace
@@ -85,7 +76,7 @@ QList<int> TSafeguardCtrlForm::writeOrder() const
             order << row.field.column;
     // A falling threshold that comes down goes first, so that the switch never
     // holds a rising threshold below the falling one in between.
-    const bool lowerFalling = threshold(control<QLineEdit>("edtFalling")->text()) < threshold(m_lastFalling->text());
+    const bool lowerFalling = checkedNumber(control<QLineEdit>("edtFalling")->text()) < checkedNumber(m_lastFalling->text());
     if (order.size() >= 2 && order[0] == Column::Rising && order[1] == Column::Falling && lowerFalling)
         order.swapItemsAt(0, 1);
     return order;

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr char kMacLength[] = "Please enter a hex string whose length is 12!";
-constexpr int MacDigits = 12;
 // The receive port has no control: a new entry is written at receive port 0,
 // an existing one at its own.
 constexpr int NewEntryReceivePort = 0;
@@ -45,7 +44,7 @@ bool TStaticFilterForm::keysAccepted()
         {[this] { return m_vlan->text().isEmpty() || m_mac->text().isEmpty(); }, "Please input VID and MAC Address!",
          m_vlan->text().isEmpty() ? m_vlan : m_mac},
         // A shorter key would name another entry.
-        {[this] { return !QxHexText::isDigits(m_mac->text(), MacDigits); }, kMacLength, m_mac},
+        {[this] { return !QxHexText::isDigits(m_mac->text(), QxHexText::MacDigits); }, kMacLength, m_mac},
     });
 }
 
