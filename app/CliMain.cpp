@@ -54,7 +54,7 @@ int run(const CliArguments &args)
     if (args.launchParameters.isEmpty())
         throw CliError(QStringLiteral("No parameter input"));
     const RegistryStore registry(RegistryStore::defaultLocation());
-    const ModuleStartup::Overrides overrides(args.port, args.timeout);
+    const ModuleStartup::Overrides overrides(args.port, args.timeout, args.maxRepetitions);
     ModuleStartup::run(args.launchParameters, registry, QString(), overrides);
 
     const CliCommandRunner runner(args.timeout, args.retries);

@@ -4,6 +4,7 @@
 #include "app/DriverWindows.h"
 #include "binding/QxControllerHost.h"
 #include "binding/QxSNMPRequest2Controls.h"
+#include "snmp/QxEventWait.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -142,7 +143,8 @@ bool DialogDriver::settled()
 
 void DialogDriver::step()
 {
-    if (m_phase == Phase::Done || !settled())
+    // An action waits for whatever the module is waiting for, as user input does.
+    if (m_phase == Phase::Done || QxEventWait::depth() > 0 || !settled())
         return;
     if (!m_dialog) {
         finish();

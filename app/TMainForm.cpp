@@ -3,8 +3,10 @@
 #include "app/CommandDispatcher.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/RegistryStore.h"
+#include "binding/QxBusyCursor.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "device/TPanelNX2400PForm.h"
+#include "snmp/QxSNMPEventPump.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
 #include "tables/CommandCatalogue.h"
@@ -34,6 +36,8 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
     const ModuleStartup::Result startup = ModuleStartup::run(parameters, registry, bootCounterDirectory, overrides);
     m_launchTexts = startup.launch.texts;
     m_moduleFolder = startup.moduleFolder;
+    if (QxSNMPEventPump *pump = SnmpEventProcessor())
+        m_busyCursor = std::make_unique<QxBusyCursor>(*pump);
 
     buildControls();
     buildMenus();

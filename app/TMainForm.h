@@ -12,6 +12,7 @@ class CommandDispatcher;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QxBusyCursor;
 class QxSNMPRequest2Edits;
 class RegistryStore;
 class TPanelNX2400PForm;
@@ -82,6 +83,8 @@ private:
     // Destroyed before the window's children, so that its close sequence can
     // still wait for its outstanding requests.
     std::unique_ptr<TPanelNX2400PForm> m_frontPanel;
+    // The wait cursor while a window waits for the switch.
+    std::unique_ptr<QxBusyCursor> m_busyCursor;
 
     QMenu *VACM1 = nullptr; // "SNMP V3"
     QScrollArea *ScrollBox1 = nullptr;

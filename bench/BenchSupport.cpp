@@ -1,6 +1,11 @@
 #include "bench/BenchSupport.h"
 
 #include "app/TMainForm.h"
+#include "binding/QxListView.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/generic/TConfigForm.h"
+#include "dialogs/generic/TListViewPanel.h"
+#include "dialogs/generic/TSNMPListViewPanel.h"
 #include "app/core/RegistryStore.h"
 #include "common/SimulatorProcess.h"
 #include "snmp/QxSNMPException.h"
@@ -12,6 +17,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
 
 #include <sys/resource.h>
 
@@ -51,10 +60,11 @@ const QxSNMPVarItem fdbTable[] = {
     {},
 };
 
-Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount)
+Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount, int maxRepetitions)
 {
     Walk walk;
     QxSNMPRequest request;
+    request.maxRepetitions = maxRepetitions;
     request.varList() = QxSNMPVarList(items, MVT_FMV, keyCount);
     QElapsedTimer clock;
     clock.start();
@@ -68,10 +78,11 @@ Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount)
     return walk;
 }
 
-Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount)
+Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount, int maxRepetitions)
 {
     Walk walk;
     QxSNMPRequest request;
+    request.maxRepetitions = maxRepetitions;
     request.varList() = QxSNMPVarList(items, MVT_FMV, keyCount);
     QEventLoop loop;
     std::function<void(void *, const QxSNMPError &, QxSNMPVarList &)> handler =
@@ -94,6 +105,69 @@ Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount)
     }
     walk.ms = clock.elapsed();
     return walk;
+}
+
+PageWalk walkIntoTablePage()
+{
+    PageWalk result;
+    TConfigForm form(nullptr);
+    form.setWindowTitle("Forwarding Database : 127.0.0.1");
+    auto controller = std::make_unique<QxSNMPRequest2Edits>(&form);
+    controller->varList() = QxSNMPVarList(fdbTable, MVT_FMV, 2);
+    QxSNMPRequest2Edits *c = controller.get();
+    TSNMPListViewPanel *page = form.CreateListViewPanel(std::move(controller), -1, {}, -1, {});
+    QTreeWidget *list = page->listViewPanel()->listView();
+
+    QEventLoop walking;
+    QObject::connect(c, &QxSNMPRequest2Controls::readDone, [&](QxSNMPRequest2Controls *, const QxSNMPError &e) {
+        result.walk.errorCode = e.code;
+        walking.quit();
+    });
+    QElapsedTimer clock;
+    QElapsedTimer sinceTick;
+    QElapsedTimer sinceRow;
+    QTimer ticker;
+    ticker.setInterval(2);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        result.longestTickGapMs = std::max(result.longestTickGapMs, sinceTick.restart());
+    });
+    QObject::connect(page->listViewPanel(), &TListViewPanel::rowsChanged, [&](int) {
+        if (sinceRow.isValid())
+            result.longestRowGapMs = std::max(result.longestRowGapMs, sinceRow.restart());
+        else
+            sinceRow.start();
+    });
+
+    clock.start();
+    sinceTick.start();
+    ticker.start();
+    form.show(); // the first read starts once the dialog is on screen
+    QTimer::singleShot(600000, &walking, &QEventLoop::quit);
+    walking.exec();
+    result.walk.ms = clock.elapsed();
+    ticker.stop();
+    result.walk.rows = list->topLevelItemCount();
+    form.done(QDialog::Rejected);
+    return result;
+}
+
+void warmUpWidgets()
+{
+    TConfigForm form(nullptr);
+    form.setWindowTitle("warm-up");
+    auto *list = new QTreeWidget(&form);
+    list->setHeaderLabels({"MAC Address", "Port"});
+    new QTreeWidgetItem(list, QStringList{"02:50:56:00:00:00", "1"}); // owned by the list
+    form.show();
+    form.grab();
+    QCoreApplication::processEvents();
+}
+
+void printPageWalk(const char *what, const PageWalk &page)
+{
+    printWalk(what, page.walk);
+    std::printf("  table page: longest event-loop wait %lld ms, longest gap between rows %lld ms\n",
+                page.longestTickGapMs, page.longestRowGapMs);
 }
 
 void printWalk(const char *what, const Walk &walk)

@@ -72,10 +72,27 @@ struct Walk
     int errorCode = 0; // what ended the walk, 0 for its end
     double rate() const { return ms > 0 ? rows * 1000.0 / double(ms) : 0.0; }
 };
-// The table walked row by row with readRow (blocking).
-Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount);
+// The table walked row by row with readRow (synchronous), with the request's
+// max-repetitions setting (-1 adapts, 0 one GET-NEXT per row).
+Walk walkSynchronous(const QxSNMPVarItem *items, int keyCount, int maxRepetitions);
 // The same with readRowAsync, one row after the other through the event pump.
-Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount);
+Walk walkAsynchronous(const QxSNMPVarItem *items, int keyCount, int maxRepetitions);
+
+struct PageWalk
+{
+    Walk walk;
+    qint64 longestTickGapMs = 0; // longest wait of the event loop while rows came in
+    qint64 longestRowGapMs = 0;  // longest time between two rows reaching the list
+};
+// The forwarding database read into the generic dialog's table page, shown
+// offscreen, from its first refresh to the end of the walk, with the session's
+// max-repetitions setting.
+PageWalk walkIntoTablePage();
+// The first window of a process loads the fonts and the style; that is no part
+// of a walk, so it happens once before any page is measured.
+void warmUpWidgets();
+// "what   rows in s: rows/s" and the page's event-loop figures.
+void printPageWalk(const char *what, const PageWalk &page);
 
 // "what   rows in s: rows/s".
 void printWalk(const char *what, const Walk &walk);

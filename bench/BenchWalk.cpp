@@ -1,5 +1,6 @@
 // Walks the simulator's forwarding database (10000 learnt entries by default)
-// row by row with readRow and with readRowAsync, the same table with net-snmp's
+// row by row with readRow and with readRowAsync, one GET-NEXT per row (bulk
+// walks are off here: bench_bulk measures them), the same table with net-snmp's
 // snmptable -CB (one GET-NEXT per row, the same PDUs), and the same table into
 // the generic dialog's table page (offscreen), and prints rows per second for
 // each. For the page it prints what it adds to the engine's own asynchronous
@@ -17,18 +18,10 @@
 #include "common/CliResult.h"
 #include "common/SimulatorProcess.h"
 
-#include "binding/QxListView.h"
-#include "binding/QxSNMPRequest2Edits.h"
-#include "dialogs/generic/TConfigForm.h"
-#include "dialogs/generic/TListViewPanel.h"
-#include "dialogs/generic/TSNMPListViewPanel.h"
+#include "snmp/QxSNMPSession.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -76,73 +69,6 @@ benchFdbStatus OBJECT-TYPE
 END
 )";
 
-struct PageWalk
-{
-    Walk walk;
-    qint64 longestTickGapMs = 0; // longest wait of the event loop while rows came in
-    qint64 longestRowGapMs = 0;  // longest time between two rows reaching the list
-};
-
-// The table page of the generic dialog, shown offscreen, reading the table
-// from its first refresh to the end of the walk.
-PageWalk walkIntoTablePage()
-{
-    PageWalk result;
-    TConfigForm form(nullptr);
-    form.setWindowTitle("Forwarding Database : 127.0.0.1");
-    auto controller = std::make_unique<QxSNMPRequest2Edits>(&form);
-    controller->varList() = QxSNMPVarList(fdbTable, MVT_FMV, 2);
-    QxSNMPRequest2Edits *c = controller.get();
-    TSNMPListViewPanel *page = form.CreateListViewPanel(std::move(controller), -1, {}, -1, {});
-    QTreeWidget *list = page->listViewPanel()->listView();
-
-    QEventLoop walking;
-    QObject::connect(c, &QxSNMPRequest2Controls::readDone, [&](QxSNMPRequest2Controls *, const QxSNMPError &e) {
-        result.walk.errorCode = e.code;
-        walking.quit();
-    });
-    QElapsedTimer clock;
-    QElapsedTimer sinceTick;
-    QElapsedTimer sinceRow;
-    QTimer ticker;
-    ticker.setInterval(2);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        result.longestTickGapMs = std::max(result.longestTickGapMs, sinceTick.restart());
-    });
-    QObject::connect(page->listViewPanel(), &TListViewPanel::rowsChanged, [&](int) {
-        if (sinceRow.isValid())
-            result.longestRowGapMs = std::max(result.longestRowGapMs, sinceRow.restart());
-        else
-            sinceRow.start();
-    });
-
-    clock.start();
-    sinceTick.start();
-    ticker.start();
-    form.show(); // the first read starts once the dialog is on screen
-    QTimer::singleShot(600000, &walking, &QEventLoop::quit);
-    walking.exec();
-    result.walk.ms = clock.elapsed();
-    ticker.stop();
-    result.walk.rows = list->topLevelItemCount();
-    form.done(QDialog::Rejected);
-    return result;
-}
-
-// The first window of a process loads the fonts and the style; that is no part
-// of a walk, so it happens once before any page is measured.
-void warmUpWidgets()
-{
-    TConfigForm form(nullptr);
-    form.setWindowTitle("warm-up");
-    auto *list = new QTreeWidget(&form);
-    list->setHeaderLabels({"MAC Address", "Port"});
-    new QTreeWidgetItem(list, QStringList{"02:50:56:00:00:00", "1"}); // owned by the list
-    form.show();
-    form.grab();
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -159,6 +85,7 @@ int main(int argc, char **argv)
     SimulatorProcess sim({"--fdb-entries", QString::number(entries)}, true, simulatorPath(args));
     if (!useSimulator(sim, dir))
         return 2;
+    defaultMaxRepetitions = 0; // the table page too
 
     QFile mib(dir.filePath("NXBENCH-MIB.txt"));
     mib.open(QIODevice::WriteOnly);
@@ -177,8 +104,8 @@ int main(int argc, char **argv)
             best = w;
     };
     for (int round = 0; round < rounds; ++round) {
-        const Walk sync = walkSynchronous(fdbTable, 2);
-        const Walk async = walkAsynchronous(fdbTable, 2);
+        const Walk sync = walkSynchronous(fdbTable, 2, 0);
+        const Walk async = walkAsynchronous(fdbTable, 2, 0);
         Walk table;
         const CliResult tool = runSnmp("snmptable",
                                        {"-v2c", "-c", "vqmtze", "-CB", "-CH", "-Cf", ",", "-M", dir.path(),
@@ -195,11 +122,8 @@ int main(int argc, char **argv)
         printWalk("  readRow (synchronous)", sync);
         printWalk("  readRowAsync (event pump)", async);
         printWalk("  snmptable -CB", table);
-        if (withPage) {
-            printWalk("  table page (offscreen)", page.walk);
-            std::printf("  table page: longest event-loop wait %lld ms, longest gap between rows %lld ms\n",
-                        page.longestTickGapMs, page.longestRowGapMs);
-        }
+        if (withPage)
+            printPageWalk("  table page (offscreen)", page);
         for (const Walk *w : {&sync, &async, static_cast<const Walk *>(&table), &page.walk})
             if (w->rows != entries && (w != &page.walk || withPage)) {
                 std::printf("row counts differ from the %d entries\n", entries);

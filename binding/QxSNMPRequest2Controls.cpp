@@ -1,6 +1,6 @@
 #include "binding/QxSNMPRequest2Controls.h"
 
-#include "binding/QxEventWait.h"
+#include "snmp/QxEventWait.h"
 #include "binding/QxStatusMemo.h"
 #include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxSNMPException.h"

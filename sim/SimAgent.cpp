@@ -206,6 +206,8 @@ bool SimAgent::start(std::string *error)
     m_send = m_transport->f_send;
     m_transport->f_recv = &SimAgent::receiveHook;
     m_transport->f_send = &SimAgent::sendHook;
+    m_dispatch = main_session->callback;
+    main_session->callback = &SimAgent::bulkGate;
     return true;
 }
 
@@ -240,6 +242,31 @@ int SimAgent::sendHook(netsnmp_transport_s *transport, const void *buffer, int s
         reply.address.assign(static_cast<const char *>(*opaque), static_cast<std::size_t>(*length));
     self->m_delayed.push_back(std::move(reply));
     return size;
+}
+
+int SimAgent::bulkGate(int operation, netsnmp_session *session, int requestId, netsnmp_pdu *pdu, void *magic)
+{
+    SimAgent *self = s_instance;
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_GETBULK) {
+        switch (self->m_faults.bulkMode()) {
+        case SimControl::BulkIgnored:
+            return 1; // taken, and never answered
+        case SimControl::BulkRefused: {
+            netsnmp_pdu *reply = snmp_clone_pdu(pdu);
+            if (!reply)
+                return 1;
+            reply->command = SNMP_MSG_RESPONSE;
+            reply->errstat = SNMP_ERR_GENERR;
+            reply->errindex = 1;
+            if (!snmp_send(session, reply))
+                snmp_free_pdu(reply);
+            return 1;
+        }
+        default:
+            break;
+        }
+    }
+    return self->m_dispatch(operation, session, requestId, pdu, magic);
 }
 
 void SimAgent::sendDueReplies(Clock::time_point now, bool all)

@@ -18,6 +18,8 @@ struct netsnmp_handler_registration_s;
 struct netsnmp_agent_request_info_s;
 struct netsnmp_request_info_s;
 struct netsnmp_transport_s;
+struct snmp_session;
+struct snmp_pdu;
 
 // The SNMP side of the simulator: net-snmp's agent library with one generic
 // handler over the served subtrees, answering from the object store.
@@ -50,6 +52,8 @@ private:
                       netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
     static int receiveHook(netsnmp_transport_s *transport, void *buffer, int size, void **opaque, int *length);
     static int sendHook(netsnmp_transport_s *transport, const void *buffer, int size, void **opaque, int *length);
+    // Meets GETBULK requests as the fault object says, before the agent sees them.
+    static int bulkGate(int operation, snmp_session *session, int requestId, snmp_pdu *pdu, void *magic);
 
     void answerGet(netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
     void answerGetNext(netsnmp_handler_registration_s *registration, netsnmp_agent_request_info_s *info,
@@ -75,6 +79,7 @@ private:
     netsnmp_transport_s *m_transport = nullptr;
     int (*m_receive)(netsnmp_transport_s *, void *, int, void **, int *) = nullptr;
     int (*m_send)(netsnmp_transport_s *, const void *, int, void **, int *) = nullptr;
+    int (*m_dispatch)(int, snmp_session *, int, snmp_pdu *, void *) = nullptr;
     Clock::time_point m_rebootDone{};
     // Update-file transfers under way: the control goes back to inactive when due.
     struct Transfer

@@ -105,6 +105,13 @@ SimValue SimFaults::replyValue(const SimOid &instance, const SimValue &stored) c
     }
 }
 
+int SimFaults::bulkMode()
+{
+    if (SimCell *count = m_store.find(SimOid::of(SimControl::bulkCount)))
+        count->value.grow(1);
+    return static_cast<int>(intAt(SimControl::bulkMode, SimControl::BulkAnswered));
+}
+
 void SimFaults::clear()
 {
     m_store.put(SimOid::of(SimControl::dropPercent), SimValue::integer(0));
@@ -114,5 +121,6 @@ void SimFaults::clear()
     m_store.eraseBelow(SimOid::of(SimControl::errorEntry));
     m_store.put(SimOid::of(SimControl::valueMode), SimValue::integer(SimControl::ValuesAsStored));
     m_store.put(SimOid::of(SimControl::valuePrefix), SimValue::objectId(SimOid::of("0.0")));
+    m_store.put(SimOid::of(SimControl::bulkMode), SimValue::integer(SimControl::BulkAnswered));
     m_silentUntil = Clock::time_point{};
 }

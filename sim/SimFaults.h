@@ -25,6 +25,8 @@ public:
     int errorFor(const SimOid &oid, bool write) const;
     // How a GET-NEXT from `requested` is to be answered (SimControl::NextMode).
     int nextMode(const SimOid &requested) const;
+    // How a GETBULK is met (SimControl::BulkMode); counts it.
+    int bulkMode();
     // The value to send for `instance` in a reply (SimControl::ValueMode): the
     // stored one, one of another type, or an octet string far over its size.
     SimValue replyValue(const SimOid &instance, const SimValue &stored) const;

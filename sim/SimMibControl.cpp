@@ -29,6 +29,8 @@ const SimObjectDef objects[] = {
     {"1.3.6.1.3.2400.1.12", OID, RW, "0.0", nullptr, 0},      // ...for instances below this prefix (0.0: all)
     {"1.3.6.1.3.2400.1.13", C32, RO, "0", nullptr, 0},        // SETs recorded (applied SETs outside this subtree)
     {"1.3.6.1.3.2400.1.15", C32, RO, "0", nullptr, 0},        // SMTP test mails sent
+    {"1.3.6.1.3.2400.1.16", INT, RW, "1", "1..3", 0},         // GETBULK: answered 1, genErr 2, ignored 3
+    {"1.3.6.1.3.2400.1.17", C32, RO, "0", nullptr, 0},        // GETBULK requests received
     {"1.3.6.1.3.2400.1.14.1.1", INT, NA, nullptr, "1..1000", 0}, // last SET: binding number
     {"1.3.6.1.3.2400.1.14.1.2", OID, RO, nullptr, nullptr, 0}, // ...its instance
     {"1.3.6.1.3.2400.1.14.1.3", STR, RO, nullptr, nullptr, 0}, // ...its value as a state-file line has it: "TAG|VALUE"

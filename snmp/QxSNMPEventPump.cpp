@@ -2,12 +2,19 @@
 
 #include "snmp/QxSNMPSession.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSocketNotifier>
+#include <QThread>
+
 
 QxSNMPEventPump::QxSNMPEventPump(QxSNMPSession &session, QObject *parent) : QObject(parent), m_session(session)
 {
     m_timer.setInterval(IntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &QxSNMPEventPump::tick);
+    m_waitTick.setInterval(WaitTickMs);
+    connect(&m_waitTick, &QTimer::timeout, this, &QxSNMPEventPump::endWaitRounds);
     const int fd = m_session.socketDescriptor();
     if (fd >= 0) {
         m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
@@ -71,4 +78,41 @@ void QxSNMPEventPump::pump()
             m_notifier->setEnabled(true);
     }
     m_running = false;
+    // Whatever a wait waits for may have come with this round: each looks again.
+    endWaitRounds();
+}
+
+void QxSNMPEventPump::endWaitRounds()
+{
+    for (QEventLoop *loop : std::as_const(m_waits))
+        loop->quit();
+}
+
+bool QxSNMPEventPump::canWait() const
+{
+    return m_enabled && !m_running && QCoreApplication::instance() && QThread::currentThread() == thread();
+}
+
+bool QxSNMPEventPump::waitWhile(const std::function<bool()> &condition, int ms)
+{
+    if (!condition())
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    if (m_waits.isEmpty()) {
+        m_waitTick.start();
+        emit waitingChanged(true);
+    }
+    // One loop for the whole wait: a pump round or the wait's tick ends each
+    // round of it, and the condition and the time are looked at again.
+    QEventLoop loop;
+    m_waits.append(&loop);
+    while (condition() && clock.elapsed() < ms && QCoreApplication::instance())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    m_waits.removeOne(&loop);
+    if (m_waits.isEmpty()) {
+        m_waitTick.stop();
+        emit waitingChanged(false);
+    }
+    return condition();
 }

@@ -1,6 +1,7 @@
 #include "snmp/QxSNMPRequest.h"
 
 #include "snmp/QxDateTimeDouble.h"
+#include "snmp/QxEventWait.h"
 #include "snmp/QxExpression.h"
 #include "snmp/QxKeyCodec.h"
 #include "snmp/QxMessageCatalogue.h"
@@ -17,8 +18,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <cmath>
 
 using namespace QxSyntax;
@@ -50,6 +49,7 @@ QxSNMPError errorFor(int code, const QString &text)
 
 QxSNMPRequest::QxSNMPRequest()
     : timeout(defaultTimeout),
+      maxRepetitions(defaultMaxRepetitions),
       device(defaultDevice),
       scope(defaultScope),
       security(defaultSecurity),
@@ -68,14 +68,7 @@ QxSNMPRequest::~QxSNMPRequest()
 
 bool QxSNMPRequest::waitForReplies(int ms)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (m_outstanding > 0 && clock.elapsed() < ms && QCoreApplication::instance()) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return m_outstanding == 0;
+    return !QxEventWait::whileHolds([this] { return m_outstanding > 0; }, ms);
 }
 
 int QxSNMPRequest::readCommand() const
@@ -215,14 +208,47 @@ QxSNMPRequest::ReadOutcome QxSNMPRequest::processReadGuarded(const QList<QxSNMPB
     }
 }
 
+bool QxSNMPRequest::walksInBulk(int command, const QxSNMPTarget &target) const
+{
+    return command == QxSNMPTransport::GetNext && m_list.isTableKind() && QxBulkWalk::appliesTo(target, maxRepetitions);
+}
+
+QStringList QxSNMPRequest::walkedColumns() const
+{
+    QStringList columns;
+    for (int i = 0; i < m_list.count(); ++i)
+        if (m_list.isReadable(i))
+            columns << m_list.baseOid(i);
+    return columns;
+}
+
+QxSNMPReply QxSNMPRequest::bulkStep(const QxSNMPTarget &target, const QList<QxSNMPBinding> &sent)
+{
+    const QStringList columns = walkedColumns();
+    QxSNMPReply reply;
+    if (m_bulk.answer(columns, sent, reply))
+        return reply;
+    QxBulkWalk::Try attempt = m_bulk.firstTry(target);
+    for (;;) {
+        QElapsedTimer clock;
+        clock.start();
+        const QxSNMPReply got = QxSNMPTransport::exchange(attempt.target, attempt.command, sent, attempt.repetitions);
+        if (m_bulk.settle(attempt, columns, sent, got, clock.elapsed(), reply))
+            return reply;
+    }
+}
+
 bool QxSNMPRequest::readRow(bool first)
 {
     if (!m_alive)
         return false;
     const auto command = QxSNMPTransport::Command(readCommand());
+    if (first)
+        m_bulk.start(maxRepetitions);
     const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
     const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
-    const QxSNMPReply reply = QxSNMPTransport::exchange(target, command, sent);
+    const QxSNMPReply reply = walksInBulk(command, target) ? bulkStep(target, sent)
+                                                           : QxSNMPTransport::exchange(target, command, sent);
     const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
     if (mapped.code != 0 && !(mapped.code == kNoSuchName && m_list.isTableKind()))
         throw QxSNMPException(mapped.code, mapped.text);
@@ -243,18 +269,76 @@ void QxSNMPRequest::readRowAsync(CompletionHandler handler, void *userObject, bo
     if (!m_alive)
         return;
     const auto command = QxSNMPTransport::Command(readCommand());
+    if (first)
+        m_bulk.start(maxRepetitions);
     const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
-    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries,
-                                                            QxSNMPTransport::Discovery::OnSend);
-    std::shared_ptr<Liveness> token = m_liveness;
-    const int status = QxSNMPTransport::send(target, command, sent,
-                                             [token, sent, handler, userObject](const QxSNMPReply &reply) {
-                                                 if (QxSNMPRequest *request = token->request)
-                                                     request->completeAsync(reply, sent, true, handler, userObject);
-                                             });
+    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+    int status = 0;
+    if (walksInBulk(command, target)) {
+        QxSNMPReply buffered;
+        if (m_bulk.answer(walkedColumns(), sent, buffered)) {
+            ++m_outstanding;
+            deliverLater(buffered, sent, handler, userObject);
+            return;
+        }
+        status = sendTry(m_bulk.firstTry(target), sent, handler, userObject);
+    } else {
+        std::shared_ptr<Liveness> token = m_liveness;
+        status = QxSNMPTransport::send(target, command, sent,
+                                       [token, sent, handler, userObject](const QxSNMPReply &reply) {
+                                           if (QxSNMPRequest *request = token->request)
+                                               request->completeAsync(reply, sent, true, handler, userObject);
+                                       });
+    }
     if (status != 0)
         QxSNMPException::raiseStatus(status);
     ++m_outstanding;
+}
+
+int QxSNMPRequest::sendTry(const QxBulkWalk::Try &attempt, const QList<QxSNMPBinding> &sent,
+                           const CompletionHandler &handler, void *userObject)
+{
+    std::shared_ptr<Liveness> token = m_liveness;
+    QElapsedTimer clock;
+    clock.start();
+    return QxSNMPTransport::send(
+        attempt.target, attempt.command, sent,
+        [token, attempt, sent, handler, userObject, clock](const QxSNMPReply &got) {
+            if (QxSNMPRequest *request = token->request)
+                request->tryAnswered(attempt, sent, got, clock.elapsed(), handler, userObject);
+        },
+        attempt.repetitions);
+}
+
+void QxSNMPRequest::tryAnswered(QxBulkWalk::Try attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got,
+                                qint64 elapsedMs, const CompletionHandler &handler, void *userObject)
+{
+    QxSNMPReply reply = got;
+    if (got.status != QxNetSnmpStatus::SessionClosed
+        && !m_bulk.settle(attempt, walkedColumns(), sent, got, elapsedMs, reply)) {
+        // The step goes on with its next try; the one outstanding reply stays counted.
+        if (m_alive) {
+            const int status = sendTry(attempt, sent, handler, userObject);
+            if (status == 0)
+                return;
+            reply.status = status;
+        }
+    }
+    completeAsync(reply, sent, true, handler, userObject);
+}
+
+void QxSNMPRequest::deliverLater(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent,
+                                 const CompletionHandler &handler, void *userObject)
+{
+    std::shared_ptr<Liveness> token = m_liveness;
+    const auto deliver = [token, reply, sent, handler, userObject] {
+        if (QxSNMPRequest *request = token->request)
+            request->completeAsync(reply, sent, true, handler, userObject);
+    };
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, deliver, Qt::QueuedConnection);
+    else
+        deliver();
 }
 
 void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
@@ -325,15 +409,14 @@ void QxSNMPRequest::applySelection(const QString &selectionList, const QStringLi
 }
 
 void QxSNMPRequest::prepareWrite(const QxSNMPVarList &before, const QString &selectionList,
-                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings,
-                                 QxSNMPTransport::Discovery discovery)
+                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings)
 {
     // Whatever fails while the write is put together leaves the list as it was.
     try {
         applySelection(selectionList, valueSource);
         for (int i = 0; i < m_list.count(); ++i)
             computeDerived(i, false);
-        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries, discovery);
+        target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
         bindings = buildPdu(Write);
     } catch (...) {
         m_list = before;
@@ -348,7 +431,8 @@ void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &va
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    prepareWrite(before, selectionList, valueSource, target, bindings, QxSNMPTransport::Discovery::Now);
+    m_bulk.discard();
+    prepareWrite(before, selectionList, valueSource, target, bindings);
     const QxSNMPReply reply = QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings);
     m_list = before;
     if (reply.status != 0)
@@ -363,8 +447,8 @@ void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, c
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    prepareWrite(before, selectionList, valueSource, target, bindings,
-                 QxSNMPTransport::Discovery::OnSend);
+    m_bulk.discard();
+    prepareWrite(before, selectionList, valueSource, target, bindings);
     m_list = before;
     std::shared_ptr<Liveness> token = m_liveness;
     const int status = QxSNMPTransport::send(target, QxSNMPTransport::Set, bindings,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snmp/QxBulkWalk.h"
 #include "snmp/QxSNMPBinding.h"
 #include "snmp/QxSNMPDevice.h"
 #include "snmp/QxSNMPError.h"
@@ -18,10 +19,12 @@ struct QxSNMPReply;
 struct QxSNMPTarget;
 
 // Turns a variable list into SNMP exchanges with the agent: scalar groups and
-// single rows are one GET, tables are walked one GET-NEXT per row, writes are
-// one SET of every writable variable. Each exchange runs synchronously or
-// asynchronously (the completion handler then runs inside the event pump).
-// Every failure is raised as a QxSNMPException.
+// single rows are one GET, tables are walked row by row (GET-NEXT steps, which
+// SNMPv2c and SNMPv3 agents answer many rows at a time from GETBULK, see
+// QxBulkWalk), writes are one SET of every writable variable. Each exchange
+// runs synchronously or asynchronously (the completion handler then runs inside
+// the event pump, or for a row already fetched from the next round of the event
+// loop). Every failure is raised as a QxSNMPException.
 class QxSNMPRequest
 {
 public:
@@ -40,6 +43,7 @@ public:
     bool nextInsteadOfGet = false; // MVT_SV: GET-NEXT instead of GET
     int timeout;                   // hundredths of a second
     int retries = 1;
+    int maxRepetitions;            // a walk's GETBULK size: see defaultMaxRepetitions
     QxSNMPDevice device;
     QxSNMPScope scope;
     QxSNMPSecurity security;
@@ -94,17 +98,30 @@ private:
     };
 
     int readCommand() const;
+    bool walksInBulk(int command, const QxSNMPTarget &target) const;
+    // The readable columns' base OIDs, in the order a read sends them.
+    QStringList walkedColumns() const;
+    // One step of a walk in bulk: from the replies buffered, or from the tries
+    // it takes (a GETBULK, a smaller one, a GET-NEXT instead).
+    QxSNMPReply bulkStep(const QxSNMPTarget &target, const QList<QxSNMPBinding> &sent);
+    int sendTry(const QxBulkWalk::Try &attempt, const QList<QxSNMPBinding> &sent, const CompletionHandler &handler,
+                void *userObject);
+    void tryAnswered(QxBulkWalk::Try attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got,
+                     qint64 elapsedMs, const CompletionHandler &handler, void *userObject);
+    // A row already fetched reaches the handler from the event loop, as a reply would.
+    void deliverLater(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, const CompletionHandler &handler,
+                      void *userObject);
     QList<QxSNMPBinding> buildPdu(BuildMode mode);
     ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
     ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
     void applySelection(const QString &selectionList, const QStringList &valueSource);
     void prepareWrite(const QxSNMPVarList &before, const QString &selectionList, const QStringList &valueSource,
-                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings,
-                      QxSNMPTransport::Discovery discovery);
+                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings);
     void completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
                        const CompletionHandler &handler, void *userObject);
 
     QxSNMPVarList m_list;
+    QxBulkWalk m_bulk;
     bool m_alive = true;
     int m_outstanding = 0;
     std::shared_ptr<Liveness> m_liveness;

@@ -17,6 +17,7 @@ QxSNMPDevice defaultDevice;
 QxSNMPScope defaultScope;
 QxSNMPSecurity defaultSecurity;
 int defaultTimeout = 100;
+int defaultMaxRepetitions = -1;
 
 namespace {
 
@@ -177,6 +178,7 @@ void initializeSession(const QString &directory)
     defaultScope = QxSNMPScope();
     defaultSecurity = QxSNMPSecurity();
     defaultTimeout = 100;
+    defaultMaxRepetitions = -1;
 
     auto &pump = pumpSlot();
     if (!pump)

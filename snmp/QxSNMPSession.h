@@ -11,6 +11,16 @@
 
 class QxSNMPEventPump;
 
+// What the session has learnt of an agent's GETBULK, for the process's life.
+struct QxBulkSupport
+{
+    enum Answers { Unknown, Yes, No };
+    Answers answers = Unknown;
+    // GETBULKs that went unanswered while a GET-NEXT for the same step was
+    // answered: one may be a lost datagram, a second is the agent's way.
+    int unanswered = 0;
+};
+
 // The process's one SNMP library session, on an ephemeral local UDP port. Every
 // request sends through it; asynchronous replies are read by the event pump.
 class QxSNMPSession
@@ -44,6 +54,8 @@ public:
     void forgetEngineId(const QString &agent) { m_engineIds.remove(agent); }
     QByteArray userFingerprint(const QByteArray &key) const { return m_userFingerprints.value(key); }
     void setUserFingerprint(const QByteArray &key, const QByteArray &fingerprint) { m_userFingerprints.insert(key, fingerprint); }
+    // Per agent ("address:port"): whether it answers GETBULK.
+    QxBulkSupport &bulkSupport(const QString &agent) { return m_bulkSupport[agent]; }
 
 private:
     friend void initializeSession(const QString &);
@@ -55,6 +67,7 @@ private:
     quint32 m_engineBoots = 0;
     QHash<QString, QByteArray> m_engineIds;
     QHash<QByteArray, QByteArray> m_userFingerprints;
+    QHash<QString, QxBulkSupport> m_bulkSupport;
 };
 
 // Creates the process's session (once), advances the engine-boots counter kept in
@@ -73,3 +86,6 @@ extern QxSNMPDevice defaultDevice;
 extern QxSNMPScope defaultScope;
 extern QxSNMPSecurity defaultSecurity;
 extern int defaultTimeout; // hundredths of a second
+// Instances one GETBULK of a table walk asks for: -1 adapts (QxBulkWalk), 0
+// walks with GET-NEXT only, N asks for N each time.
+extern int defaultMaxRepetitions;

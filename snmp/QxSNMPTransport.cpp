@@ -1,5 +1,6 @@
 #include "snmp/QxSNMPTransport.h"
 
+#include "snmp/QxEventWait.h"
 #include "snmp/QxHexText.h"
 #include "snmp/QxNetSnmpStatus.h"
 #include "snmp/QxOidText.h"
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -252,13 +254,29 @@ void fillReply(QxSNMPReply &reply, const netsnmp_pdu *response)
         reply.bindings.append(QxSNMPBinding{oidText(vb->name, vb->name_length), valueOf(vb)});
 }
 
-netsnmp_pdu *buildPdu(const QxSNMPTarget &target, QxSNMPTransport::Command command,
-                      const QList<QxSNMPBinding> &bindings)
+int pduTypeOf(QxSNMPTransport::Command command)
 {
-    const int pduType = command == QxSNMPTransport::Get       ? SNMP_MSG_GET
-                        : command == QxSNMPTransport::GetNext ? SNMP_MSG_GETNEXT
-                                                              : SNMP_MSG_SET;
-    netsnmp_pdu *pdu = newPdu(target, pduType);
+    switch (command) {
+    case QxSNMPTransport::Get:
+        return SNMP_MSG_GET;
+    case QxSNMPTransport::GetNext:
+        return SNMP_MSG_GETNEXT;
+    case QxSNMPTransport::GetBulk:
+        return SNMP_MSG_GETBULK;
+    case QxSNMPTransport::Set:
+        break;
+    }
+    return SNMP_MSG_SET;
+}
+
+netsnmp_pdu *buildPdu(const QxSNMPTarget &target, QxSNMPTransport::Command command,
+                      const QList<QxSNMPBinding> &bindings, int maxRepetitions)
+{
+    netsnmp_pdu *pdu = newPdu(target, pduTypeOf(command));
+    if (command == QxSNMPTransport::GetBulk) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = qMax(1, maxRepetitions);
+    }
     for (const QxSNMPBinding &b : bindings) {
         if (!addBinding(pdu, b)) {
             snmp_free_pdu(pdu);
@@ -472,7 +490,11 @@ int onReply(int operation, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic
         reply.status = QxNetSnmpStatus::Timeout;
         break;
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
-        reply.status = pending->reportStatus != 0 ? pending->reportStatus : 1401;
+        // The report's own reason when it came first; else what the library's
+        // blocking call says of a security error: an authentication failure
+        // (the reply of an agent that holds other pass phrases comes so).
+        reply.status = pending->reportStatus != 0 ? pending->reportStatus
+                                                  : QxNetSnmpStatus::fromLibraryError(SNMPERR_AUTHENTICATION_FAILURE);
         deliver(pending, reply, false);
         return 1;
     case NETSNMP_CALLBACK_OP_DISCONNECT:
@@ -493,6 +515,7 @@ struct Probe
     QxSNMPTransport::Command command;
     QList<QxSNMPBinding> bindings;
     QxSNMPTransport::ReplyHandler handler;
+    int maxRepetitions = 0;
     bool engineFound = false;
     bool delivered = false;
 };
@@ -532,7 +555,8 @@ bool continueAfterProbe(Probe *probe, netsnmp_session *ss, const netsnmp_pdu *pd
         return true; // its failure was reported already: nothing more is sent
     int status = tryRegisterUser(probe->target);
     if (status == 0)
-        status = QxSNMPTransport::send(probe->target, probe->command, probe->bindings, probe->handler);
+        status = QxSNMPTransport::send(probe->target, probe->command, probe->bindings, probe->handler,
+                                       probe->maxRepetitions);
     if (status == 0)
         probe->delivered = true; // the exchange's own reply will reach the handler
     else
@@ -584,6 +608,68 @@ int handOver(void *h, netsnmp_pdu *pdu, netsnmp_callback callback, std::unique_p
     return 0;
 }
 
+// The exchange on the library's own blocking call: the caller's thread waits
+// inside it. An SNMPv3 agent's engine is found first, blocking too.
+QxSNMPReply blockingExchange(const QxSNMPTarget &given, QxSNMPTransport::Command command,
+                             const QList<QxSNMPBinding> &bindings, int maxRepetitions)
+{
+    QxSNMPTarget target = given;
+    if (target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty()) {
+        target.engineId = discoverEngineId(target);
+        globalSession()->setEngineId(target.agentKey(), target.engineId);
+        registerUser(target);
+    }
+    void *h = handle();
+    netsnmp_pdu *pdu = buildPdu(target, command, bindings, maxRepetitions);
+    applyTimeouts(target);
+    netsnmp_pdu *response = nullptr;
+    const int stat = snmp_sess_synch_response(h, pdu, &response);
+    QxSNMPReply reply;
+    reply.agentAddress = target.address;
+    reply.agentPort = target.port;
+    if (stat == STAT_SUCCESS && response)
+        fillReply(reply, response);
+    else if (stat == STAT_TIMEOUT)
+        reply.status = QxNetSnmpStatus::Timeout;
+    else
+        reply.status = lastError();
+    if (response)
+        snmp_free_pdu(response);
+    if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId)
+        globalSession()->forgetEngineId(target.agentKey());
+    return reply;
+}
+
+// The exchange sent as an asynchronous one and waited for in short event loops:
+// the window keeps painting, timers and other replies go on, user input waits.
+QxSNMPReply waitedExchange(const QxSNMPTarget &target, QxSNMPTransport::Command command,
+                           const QList<QxSNMPBinding> &bindings, int maxRepetitions)
+{
+    // Shared with the handler: a reply that came after the wait gave up finds
+    // it still there.
+    auto arrived = std::make_shared<std::optional<QxSNMPReply>>();
+    const int status = QxSNMPTransport::send(
+        target, command, bindings, [arrived](const QxSNMPReply &reply) { *arrived = reply; }, maxRepetitions);
+    QxSNMPReply reply;
+    reply.agentAddress = target.address;
+    reply.agentPort = target.port;
+    if (status != 0) {
+        reply.status = status;
+        return reply;
+    }
+    // The library always calls back: a reply, a time-out or a closed session.
+    // An SNMPv3 agent not known yet costs a probe first; a second more is slack.
+    const int tries = qMax(0, target.retries) + 1;
+    const int exchanges = target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty() ? 2 : 1;
+    const int limitMs = qMax(1, target.timeout) * 10 * tries * exchanges + 1000;
+    QxEventWait::whileHolds([&arrived] { return !arrived->has_value(); }, limitMs);
+    if (!arrived->has_value()) {
+        reply.status = QxNetSnmpStatus::Timeout;
+        return reply;
+    }
+    return **arrived;
+}
+
 } // namespace
 
 QString QxSNMPTarget::agentKey() const
@@ -630,7 +716,7 @@ bool QxSNMPTransport::resolve(const QString &address, quint32 &ipv4)
 }
 
 QxSNMPTarget QxSNMPTransport::makeTarget(const QxSNMPDevice &device, const QxSNMPSecurity &security,
-                                        const QxSNMPScope &scope, int timeout, int retries, Discovery discovery)
+                                        const QxSNMPScope &scope, int timeout, int retries)
 {
     QxSNMPTarget target;
     if (!resolve(device.address, target.ipv4))
@@ -646,48 +732,29 @@ QxSNMPTarget QxSNMPTransport::makeTarget(const QxSNMPDevice &device, const QxSNM
         handle();
         const QString key = target.agentKey();
         target.engineId = session->engineId(key);
-        if (target.engineId.isEmpty()) {
-            if (discovery == Discovery::OnSend)
-                return target;
-            target.engineId = discoverEngineId(target);
-            session->setEngineId(key, target.engineId);
-        }
-        registerUser(target);
+        if (!target.engineId.isEmpty())
+            registerUser(target);
     }
     return target;
 }
 
-QxSNMPReply QxSNMPTransport::exchange(const QxSNMPTarget &target, Command command, const QList<QxSNMPBinding> &bindings)
+QxSNMPReply QxSNMPTransport::exchange(const QxSNMPTarget &target, Command command, const QList<QxSNMPBinding> &bindings,
+                                      int maxRepetitions)
 {
-    void *h = handle();
-    netsnmp_pdu *pdu = buildPdu(target, command, bindings);
-    applyTimeouts(target);
-    netsnmp_pdu *response = nullptr;
-    const int stat = snmp_sess_synch_response(h, pdu, &response);
-    QxSNMPReply reply;
-    reply.agentAddress = target.address;
-    reply.agentPort = target.port;
-    if (stat == STAT_SUCCESS && response)
-        fillReply(reply, response);
-    else if (stat == STAT_TIMEOUT)
-        reply.status = QxNetSnmpStatus::Timeout;
-    else
-        reply.status = lastError();
-    if (response)
-        snmp_free_pdu(response);
-    if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId)
-        globalSession()->forgetEngineId(target.agentKey());
-    return reply;
+    QxSNMPEventPump *pump = SnmpEventProcessor();
+    if (pump && pump->canWait())
+        return waitedExchange(target, command, bindings, maxRepetitions);
+    return blockingExchange(target, command, bindings, maxRepetitions);
 }
 
 int QxSNMPTransport::send(const QxSNMPTarget &target, Command command, const QList<QxSNMPBinding> &bindings,
-                          ReplyHandler handler)
+                          ReplyHandler handler, int maxRepetitions)
 {
     void *h = handle();
     if (target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty())
         return handOver(h, probePdu(target), onProbeReply,
-                        std::make_unique<Probe>(Probe{target, command, bindings, std::move(handler)}));
-    netsnmp_pdu *pdu = buildPdu(target, command, bindings);
+                        std::make_unique<Probe>(Probe{target, command, bindings, std::move(handler), maxRepetitions}));
+    netsnmp_pdu *pdu = buildPdu(target, command, bindings, maxRepetitions);
     applyTimeouts(target);
     return handOver(h, pdu, onReply,
                     std::make_unique<Pending>(Pending{std::move(handler), target.address, target.port,

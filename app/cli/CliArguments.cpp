@@ -42,6 +42,8 @@ CliArguments CliArguments::parse(const QStringList &arguments)
                 a.timeout = CliWords::number(name, words.valueOf(*option), 1, 360000);
             else if (name == QLatin1String("--retries"))
                 a.retries = CliWords::number(name, words.valueOf(*option), 0, 100);
+            else if (name == QLatin1String("--max-repetitions"))
+                a.maxRepetitions = CliWords::number(name, words.valueOf(*option), 0, 10000);
             else if (name == QLatin1String("--csv") && !option->value)
                 a.format = Format::Csv;
             else if (name == QLatin1String("--json") && !option->value)
@@ -106,7 +108,8 @@ CliArguments CliArguments::parse(const QStringList &arguments)
 QString CliArguments::usage()
 {
     return QStringLiteral(
-        "Usage: nx2400p-cli [launch parameters] [--port N] [--timeout CS] [--retries N] ACTION ...\n"
+        "Usage: nx2400p-cli [launch parameters] [--port N] [--timeout CS] [--retries N] [--max-repetitions N]\n"
+        "                   ACTION ...\n"
         "Launch parameters are the module's own: /IADDRESS /RCOMMUNITY /WCOMMUNITY /vVERSION ...\n"
         "Actions:\n"
         "  list                                   every menu item that carries a command\n"
@@ -117,5 +120,7 @@ QString CliArguments::usage()
         "  leds [--watch]                         the front panel's LEDs, once or every 3 s\n"
         "COMMAND is a menu path (\"Basic Configuration > Agent Management > Trust Host > Trust Host Table\")\n"
         "or any final part of it that names one command only. CAPTION is a variable's caption or #N, its\n"
-        "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n");
+        "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n"
+        "--max-repetitions N: rows one GETBULK of a table walk asks for (SNMPv2c and v3; 0: GET-NEXT only);\n"
+        "without it the settings file's MaxRepetitions, else adapted to the agent.\n");
 }

@@ -5,7 +5,7 @@
 #include <optional>
 
 // The command line of nx2400p-cli:
-//   [launch parameters] [--port N] [--timeout CS] [--retries N] ACTION ...
+//   [launch parameters] [--port N] [--timeout CS] [--retries N] [--max-repetitions N] ACTION ...
 // Launch parameters are the module's own switches (/I, /R, /W, /v, ...) and go
 // through the module's start-up unchanged; the options override what they give.
 struct CliArguments
@@ -17,6 +17,7 @@ struct CliArguments
     std::optional<int> port;
     std::optional<int> timeout; // hundredths of a second
     std::optional<int> retries;
+    std::optional<int> maxRepetitions; // 0: GET-NEXT only
 
     Action action = Action::Help;
     QString command;

@@ -5,6 +5,7 @@
 #include "snmp/QxIni.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +67,12 @@ void DeviceSettingsFile::apply(const QString &fileName, LaunchState &state)
         security.authPassword = authPassword;
         texts.authPassword = authPassword;
     }
+    // Not one of the host's keys: an engineer's own, for an agent whose GETBULK
+    // should be asked for so many rows (0: GET-NEXT only). Without it, adapted.
+    const QString repetitions = read("MaxRepetitions");
+    if (!repetitions.trimmed().isEmpty())
+        state.maxRepetitions = std::clamp(IntegerText::toInt(repetitions), -1, MostMaxRepetitions);
+
     const QString privPassword = read("PrivPassword");
     if (!privPassword.isEmpty()) {
         security.privPassword = privPassword;

@@ -11,6 +11,8 @@ class DeviceSettingsFile
 {
 public:
     static constexpr const char *Section = "Program Information";
+    // The largest MaxRepetitions taken; what is above asks for this many.
+    static constexpr int MostMaxRepetitions = 10000;
 
     // "<folder><address>.cfg"
     static QString fileName(const QString &folder, const QString &address);

@@ -13,6 +13,8 @@ struct LaunchState
     QxSNMPScope scope;
     QxSNMPSecurity security;
     LaunchTexts texts;
+    // Instances one GETBULK of a table walk asks for (defaultMaxRepetitions).
+    int maxRepetitions = -1;
 
     // The switches from /t on are examined only for an SNMPv3 launch.
     bool isSnmpV3() const { return texts.version == QLatin1String("3") || security.version == 3; }

@@ -32,6 +32,7 @@ ModuleStartup::Result ModuleStartup::run(const QStringList &parameters, const Re
     defaultSecurity = result.launch.security;
     if (overrides.timeout)
         defaultTimeout = *overrides.timeout;
+    defaultMaxRepetitions = overrides.maxRepetitions.value_or(result.launch.maxRepetitions);
     return result;
 }
 

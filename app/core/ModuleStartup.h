@@ -23,12 +23,15 @@ public:
     {
         Overrides() = default;
         // A port is from 1 to 65535, as the tools' options check.
-        Overrides(std::optional<int> agentPort, std::optional<int> hundredths)
-            : port(agentPort ? std::optional<quint16>(quint16(*agentPort)) : std::nullopt), timeout(hundredths)
+        Overrides(std::optional<int> agentPort, std::optional<int> hundredths,
+                  std::optional<int> repetitions = std::nullopt)
+            : port(agentPort ? std::optional<quint16>(quint16(*agentPort)) : std::nullopt), timeout(hundredths),
+              maxRepetitions(repetitions)
         {
         }
         std::optional<quint16> port;
         std::optional<int> timeout; // hundredths of a second
+        std::optional<int> maxRepetitions;
     };
 
     struct Result

@@ -1,7 +1,7 @@
 #include "dialogs/dedicated/TDedicatedForm.h"
 
 #include "binding/InvalidColumns.h"
-#include "binding/QxEventWait.h"
+#include "snmp/QxEventWait.h"
 #include "binding/QxIpAddressRule.h"
 #include "binding/QxListView.h"
 #include "binding/QxStatusMemo.h"
@@ -78,6 +78,7 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
 
 TDedicatedForm::~TDedicatedForm()
 {
+    m_heldEvents.clear();
     // The dialog's own handlers are gone by now: no notice may reach them while
     // the bindings are waited for, nor while the controls are destroyed.
     m_notices.reset();
@@ -187,10 +188,13 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
     connect(list, &QTreeWidget::itemSelectionChanged, m_notices.get(), [this, list, guardedBinding] {
         if (!guardedBinding)
             return;
-        const QList<QTreeWidgetItem *> selected = list->selectedItems();
-        if (selected.isEmpty() && m_keepingInput.contains(guardedBinding.data()))
+        if (list->selectedItems().isEmpty() && m_keepingInput.contains(guardedBinding.data()))
             return;
-        guarded(guardedBinding, [&] { rowSelected(*guardedBinding, selected.isEmpty() ? nullptr : selected.first()); });
+        // Held back while the dialog waits, it handles the selection as it is then.
+        handleEvent(guardedBinding, [this, list, guardedBinding] {
+            const QList<QTreeWidgetItem *> selected = list->selectedItems();
+            rowSelected(*guardedBinding, selected.isEmpty() ? nullptr : selected.first());
+        });
     });
     onReadDone(&binding, [this, b = &binding](const QxSNMPError &) { m_keepingInput.removeAll(b); });
     return list;
@@ -424,7 +428,7 @@ QPushButton *TDedicatedForm::addButton(const char *caption, const char *objectNa
     button->setAutoDefault(false);
     m_buttons->addWidget(button);
     // Nothing may leave a click handler: what it raises goes to the status output.
-    connect(button, &QPushButton::clicked, m_notices.get(), [this, click] { guarded(nullptr, click); });
+    connect(button, &QPushButton::clicked, m_notices.get(), [this, click] { handleEvent(nullptr, click); });
     return button;
 }
 
@@ -477,6 +481,17 @@ void TDedicatedForm::runCreation(const std::function<void()> &handler)
 
 bool TDedicatedForm::guarded(QxSNMPRequest2Edits *binding, const std::function<void()> &operation)
 {
+    if (m_operations++ == 0)
+        m_operationWaitDepth = QxEventWait::depth();
+    struct Finished
+    {
+        TDedicatedForm &form;
+        ~Finished()
+        {
+            if (--form.m_operations == 0)
+                form.runHeldEvents();
+        }
+    } finished{*this};
     QString text;
     try {
         operation();
@@ -492,6 +507,26 @@ bool TDedicatedForm::guarded(QxSNMPRequest2Edits *binding, const std::function<v
     else
         showStatusText(text);
     return false;
+}
+
+void TDedicatedForm::handleEvent(QxSNMPRequest2Edits *binding, const std::function<void()> &handler)
+{
+    if (m_operations > 0 && QxEventWait::depth() > m_operationWaitDepth) {
+        m_heldEvents.append({binding, binding != nullptr, handler});
+        return;
+    }
+    guarded(binding, handler);
+}
+
+void TDedicatedForm::runHeldEvents()
+{
+    while (!m_heldEvents.isEmpty() && m_operations == 0) {
+        const HeldEvent held = m_heldEvents.takeFirst();
+        // A binding closed meanwhile has nothing left to handle.
+        if (held.hadBinding && !held.binding)
+            continue;
+        handleEvent(held.binding, held.handler);
+    }
 }
 
 bool TDedicatedForm::refreshBinding(QxSNMPRequest2Edits *binding)

@@ -215,6 +215,10 @@ protected:
     void runCreation(const std::function<void()> &handler);
     // Returns whether the operation ran through.
     bool guarded(QxSNMPRequest2Edits *binding, const std::function<void()> &operation);
+    // A handler of the dialog's own events (a click, a row selected, a timer):
+    // guarded, and never run inside another operation of the dialog while that
+    // waits for an agent; one that comes then runs once that operation is over.
+    void handleEvent(QxSNMPRequest2Edits *binding, const std::function<void()> &handler);
     // Re-reads (a table is walked row by row). Ignored while the binding is busy.
     bool refreshBinding(QxSNMPRequest2Edits *binding);
     // Takes the values from the bound controls and writes them with one SET;
@@ -320,6 +324,18 @@ private:
     std::function<bool()> m_refuseClose;
     QString m_refuseMessage;
     QObject *m_digitsOnly = nullptr;
+    // Operations running (one inside the other), the wait depth when the
+    // outermost began, and the event handlers held back meanwhile.
+    int m_operations = 0;
+    int m_operationWaitDepth = 0;
+    struct HeldEvent
+    {
+        QPointer<QxSNMPRequest2Edits> binding;
+        bool hadBinding;
+        std::function<void()> handler;
+    };
+    QList<HeldEvent> m_heldEvents;
+    void runHeldEvents();
     bool m_ready = false;
     bool m_reopened = false;
     bool m_closing = false;

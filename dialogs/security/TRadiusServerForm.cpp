@@ -24,7 +24,7 @@ TRadiusServerForm::TRadiusServerForm(QWidget *parent)
         addButton("Add", "btnAdd", [this] { add(); });
         m_btnDelete = addButton("Delete", "btnDelete", [this] { remove(); });
         m_btnEdit = addButton("Edit", "btnEdit", [this] { edit(); });
-        connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { guarded(m_servers, [this] { edit(); }); });
+        connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { handleEvent(m_servers, [this] { edit(); }); });
         refreshBinding(m_servers);
     });
     if (m_btnEdit)

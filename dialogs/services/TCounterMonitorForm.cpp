@@ -23,7 +23,7 @@ TCounterMonitorForm::TCounterMonitorForm(QWidget *parent, const Spec &spec)
     runCreation([this, &spec] {
         m_timer = new QTimer(this);
         m_timer->setObjectName(QStringLiteral("Timer1"));
-        connect(m_timer, &QTimer::timeout, this, [this] { guarded(nullptr, [this] { tick(); }); });
+        connect(m_timer, &QTimer::timeout, this, [this] { handleEvent(nullptr, [this] { tick(); }); });
 
         m_ports = &addBinding(*spec.ports);
         m_list = addList(*m_ports, "ListView1");

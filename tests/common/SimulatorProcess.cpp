@@ -69,3 +69,16 @@ int SimulatorProcess::setCount() const
 {
     return getValue(target(), QStringLiteral("1.3.6.1.3.2400.1.13.0")).toInt();
 }
+
+void SimulatorProcess::setBulkMode(int mode) const
+{
+    runSnmp(QStringLiteral("snmpset"), {QStringLiteral("-v2c"), QStringLiteral("-c"),
+                                        QString::fromLatin1(TestAgents::writeCommunity), target(),
+                                        QStringLiteral("1.3.6.1.3.2400.1.16.0"), QStringLiteral("i"),
+                                        QString::number(mode)});
+}
+
+int SimulatorProcess::bulkCount() const
+{
+    return getValue(target(), QStringLiteral("1.3.6.1.3.2400.1.17.0")).toInt();
+}

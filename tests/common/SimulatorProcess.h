@@ -27,4 +27,8 @@ public:
     QStringList lastSet() const;
     // How many SETs the switch has applied.
     int setCount() const;
+    // How it meets GETBULK (1 answered, 2 refused with genErr, 3 never
+    // answered), and how many it has received.
+    void setBulkMode(int mode) const;
+    int bulkCount() const;
 };

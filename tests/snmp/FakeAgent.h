@@ -38,7 +38,8 @@ struct Varbind
 struct Request
 {
     int version = 0;
-    int pduType = 0; // 0xA0 GET, 0xA1 GET-NEXT, 0xA3 SET
+    int pduType = 0; // 0xA0 GET, 0xA1 GET-NEXT, 0xA3 SET, 0xA5 GETBULK
+    int maxRepetitions = 0; // GETBULK (its non-repeaters are taken as 0)
     std::vector<Varbind> varbinds;
 };
 
@@ -79,13 +80,25 @@ inline Oid operator+(Oid a, const Oid &b)
     return a;
 }
 
-// A tiny MIB answering GET and GET-NEXT like a well-behaved agent.
+// A tiny MIB answering GET, GET-NEXT and GETBULK like a well-behaved agent.
 class Mib
 {
 public:
     void add(Varbind vb) { m_objects[vb.oid] = std::move(vb); }
     Response answer(const Request &r, bool v1) const
     {
+        if (r.pduType == 0xA5) {
+            // Repetition k of every binding is the GET-NEXT of repetition k - 1.
+            Response out;
+            Request step = r;
+            step.pduType = 0xA1;
+            for (int k = 0; k < r.maxRepetitions; ++k) {
+                const Response next = answer(step, false);
+                out.varbinds.insert(out.varbinds.end(), next.varbinds.begin(), next.varbinds.end());
+                step.varbinds = next.varbinds;
+            }
+            return out;
+        }
         Response out;
         for (size_t i = 0; i < r.varbinds.size(); ++i) {
             const Oid &asked = r.varbinds[i].oid;
@@ -302,6 +315,8 @@ private:
         if (!ber::read(pdu, pos, tag, reqid) || !ber::read(pdu, pos, tag, status) || !ber::read(pdu, pos, tag, index)
             || !ber::read(pdu, pos, tag, list))
             return false;
+        if (pduTag == 0xA5)
+            request.maxRepetitions = int(ber::toInt(index));
         pos = 0;
         QByteArray entry;
         while (pos < list.size() && ber::read(list, pos, tag, entry)) {

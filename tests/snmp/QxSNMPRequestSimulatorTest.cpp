@@ -1,5 +1,6 @@
 #include "common/SimulatorProcess.h"
 
+#include "snmp/QxBulkWalk.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
@@ -35,6 +36,16 @@ constexpr QxSNMPVarItem kWritable[] = {
 constexpr QxSNMPVarItem kIfTable[] = {
     {"1.3.6.1.2.1.2.2.1.1", "Index", QxSyntax::integer, QxAccess::notaccess},
     {"1.3.6.1.2.1.2.2.1.2", "Description", QxSyntax::displaystr, QxAccess::readonly},
+    {},
+};
+
+// Two tables side by side, read as one: the bridge's ports (28) end a row
+// before the interfaces (29), so one column ends while the others go on.
+constexpr QxSNMPVarItem kPortsBesideInterfaces[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "Index", QxSyntax::integer, QxAccess::notaccess},
+    {"1.3.6.1.2.1.2.2.1.2", "Description", QxSyntax::displaystr, QxAccess::readonly},
+    {"1.3.6.1.2.1.17.1.4.1.2", "Bridge port interface", QxSyntax::integer, QxAccess::readonly},
+    {"1.3.6.1.2.1.31.1.1.1.1", "Name", QxSyntax::displaystr, QxAccess::readonly},
     {},
 };
 
@@ -77,6 +88,51 @@ protected:
         for (bool more = r.readRow(true); more && rows < 1000; more = r.readRow(false))
             ++rows;
         return rows;
+    }
+
+    // A row as a walk leaves it: every value and where each column stands.
+    static QString trace(const QxSNMPVarList &list)
+    {
+        QStringList row;
+        for (int i = 0; i < list.count(); ++i)
+            row << list.item(i).valueText + " @" + list.item(i).instanceOid;
+        return row.join(" | ");
+    }
+
+    // Every row of a walk, read with the given GETBULK setting (0: GET-NEXT only).
+    QStringList walkTrace(const QxSNMPVarItem *items, int repetitions, bool asynchronous = false)
+    {
+        auto r = request(items, MVT_FMV, 1);
+        r->maxRepetitions = repetitions;
+        QStringList rows;
+        if (!asynchronous) {
+            for (bool more = r->readRow(true); more && rows.size() < 1000; more = r->readRow(false))
+                rows << trace(r->varList());
+            return rows;
+        }
+        bool done = false;
+        QxSNMPRequest::CompletionHandler handler = [&](void *, const QxSNMPError &e, QxSNMPVarList &list) {
+            if (e.code != 0 || e.endOfData || rows.size() >= 1000) {
+                EXPECT_EQ(e.code, 0) << e.message.toStdString();
+                done = true;
+                return;
+            }
+            rows << trace(list);
+            r->readRowAsync(handler, nullptr, false);
+        };
+        r->readRowAsync(handler, nullptr, true);
+        EXPECT_TRUE(waitUntil([&] { return done; }, 10000));
+        return rows;
+    }
+
+    // A walk in bulk, however its GETBULKs are cut, reads what the GET-NEXT walk reads.
+    void expectBulkReadsAsGetNext(const QxSNMPVarItem *items)
+    {
+        const QStringList oneByOne = walkTrace(items, 0);
+        ASSERT_FALSE(oneByOne.isEmpty());
+        for (int repetitions : {QxBulkWalk::Adaptive, 1, 3})
+            EXPECT_EQ(walkTrace(items, repetitions), oneByOne) << repetitions;
+        EXPECT_EQ(walkTrace(items, QxBulkWalk::Adaptive, true), oneByOne);
     }
 
     SimulatorProcess sim;
@@ -153,6 +209,7 @@ TEST_F(RequestOnSimulator, WalkEndsWhenGetNextRepeats)
     control("1,2", {"2", "1.3.6.1.2.1.2.2"});
     auto r = request(kIfTable, MVT_FMV, 1);
     EXPECT_LE(walkRows(*r), 2);
+    expectBulkReadsAsGetNext(kPortsBesideInterfaces);
 }
 
 TEST_F(RequestOnSimulator, WalkEndsWhenGetNextGoesBackwards)
@@ -160,6 +217,61 @@ TEST_F(RequestOnSimulator, WalkEndsWhenGetNextGoesBackwards)
     control("1,2", {"3", "1.3.6.1.2.1.2.2"});
     auto r = request(kIfTable, MVT_FMV, 1);
     EXPECT_LE(walkRows(*r), 2);
+    expectBulkReadsAsGetNext(kPortsBesideInterfaces);
+}
+
+// SNMPv2c walks go in bulk and read, row by row, what one GET-NEXT per row reads,
+// with a column that ends before the others; SNMPv1 walks send no GETBULK.
+TEST_F(RequestOnSimulator, BulkWalkReadsWhatTheGetNextWalkReads)
+{
+    expectBulkReadsAsGetNext(kPortsBesideInterfaces);
+    const int bulks = sim.bulkCount();
+    EXPECT_GT(bulks, 0);
+    const QStringList rows = walkTrace(kPortsBesideInterfaces, 0);
+    EXPECT_EQ(rows.size(), 29);
+    EXPECT_TRUE(rows.last().contains("(NOTDONE)")) << rows.last().toStdString();
+    defaultSecurity.version = QxSNMPSecurity::V1;
+    EXPECT_EQ(walkTrace(kPortsBesideInterfaces, QxBulkWalk::Adaptive), rows);
+    EXPECT_EQ(sim.bulkCount(), bulks);
+}
+
+// An agent that refuses GETBULK with an error is walked with GET-NEXT at once,
+// with no row lost, and from then on without asking it again.
+TEST_F(RequestOnSimulator, AnAgentRefusingGetBulkIsWalkedWithGetNext)
+{
+    const QStringList oneByOne = walkTrace(kPortsBesideInterfaces, 0);
+    sim.setBulkMode(2);
+    EXPECT_EQ(walkTrace(kPortsBesideInterfaces, QxBulkWalk::Adaptive), oneByOne);
+    EXPECT_EQ(walkTrace(kPortsBesideInterfaces, QxBulkWalk::Adaptive, true), oneByOne);
+    EXPECT_EQ(sim.bulkCount(), 1);
+}
+
+// An agent that never answers GETBULK costs its step one try, not a second
+// time-out: the GET-NEXT has the step's other try. The second time it is
+// taken at its word, and walked with GET-NEXT from then on.
+TEST_F(RequestOnSimulator, AnAgentIgnoringGetBulkCostsNoSecondTimeOut)
+{
+    const QStringList oneByOne = walkTrace(kIfTable, 0);
+    sim.setBulkMode(3);
+    defaultTimeout = 40; // a step may take 0.8 s: two tries
+    for (int walk = 0; walk < 3; ++walk) {
+        QElapsedTimer clock;
+        clock.start();
+        auto r = request(kIfTable, MVT_FMV, 1);
+        ASSERT_TRUE(r->readRow(true));
+        EXPECT_LT(clock.elapsed(), walk < 2 ? 800 : 300) << walk;
+        EXPECT_EQ(walkTrace(kIfTable, QxBulkWalk::Adaptive), oneByOne) << walk;
+    }
+    EXPECT_EQ(sim.bulkCount(), 2);
+
+    // An agent that answers nothing at all: one time-out for the step, as before.
+    SimulatorProcess silent({"--drop", "100"}, false);
+    silent.useAsDefaultAgent();
+    auto r = request(kIfTable, MVT_FMV, 1);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(codeOf([&] { r->readRow(true); }), -405);
+    EXPECT_LT(clock.elapsed(), 1200);
 }
 
 void readWithUsm(quint16 port, const char *user, int auth, const char *authPass, const char *privPass)

@@ -95,6 +95,8 @@ TEST(CliParts, ArgumentsSplitLaunchParametersOptionsAndAssignments)
     EXPECT_THROW(CliArguments::parse({"show", "X", "--csv", "extra"}), CliError);
     EXPECT_THROW(CliArguments::parse({"--port", "70000", "list"}), CliError);
     EXPECT_THROW(CliArguments::parse({"--retries"}), CliError);
+    EXPECT_EQ(CliArguments::parse({"--max-repetitions", "0", "list"}).maxRepetitions.value_or(-1), 0);
+    EXPECT_THROW(CliArguments::parse({"--max-repetitions", "-1", "list"}), CliError);
     EXPECT_THROW(CliArguments::parse({"add", "X", "--row", "1", "A=1"}), CliError);
 }
 

@@ -309,6 +309,19 @@ protected:
     SimulatorProcess sim;
 };
 
+// An SNMPv2c table walk asks for many rows at once; --max-repetitions 0 walks
+// one GET-NEXT per row, and the rows are the same.
+TEST_F(CliWriteTest, MaxRepetitionsChoosesBulkOrGetNext)
+{
+    const Outcome bulk = on({"/v1", "show", "MIB Capabilities", "--csv"});
+    ASSERT_EQ(bulk.status, 0) << bulk.err.toStdString();
+    const int bulks = sim.bulkCount();
+    EXPECT_GT(bulks, 0);
+    const Outcome oneByOne = on({"/v1", "--max-repetitions", "0", "show", "MIB Capabilities", "--csv"});
+    EXPECT_EQ(oneByOne.out, bulk.out);
+    EXPECT_EQ(sim.bulkCount(), bulks);
+}
+
 TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)
 {
     Outcome o = on({"set", "Device Control", "MAC Notify Interval=7", "#10=enabled"});

@@ -122,6 +122,19 @@ TEST_F(LaunchParametersTest, SettingsFileCountsLevelAndProtocolsFromZero)
     EXPECT_EQ(state.security.readCommunity, "public");
 }
 
+TEST_F(LaunchParametersTest, MaxRepetitionsIsTakenFromTheSettingsFileWhenThere)
+{
+    writeSettings("10.1.1.1", kV1);
+    apply({"/I10.1.1.1", "/Rpublic"});
+    EXPECT_EQ(state.maxRepetitions, -1);
+    writeSettings("10.1.1.1", kV1 + "MaxRepetitions=0\n");
+    apply({"/I10.1.1.1", "/Rpublic"});
+    EXPECT_EQ(state.maxRepetitions, 0);
+    writeSettings("10.1.1.1", kV1 + "MaxRepetitions=25\n");
+    apply({"/I10.1.1.1", "/Rpublic"});
+    EXPECT_EQ(state.maxRepetitions, 25);
+}
+
 TEST_F(LaunchParametersTest, SecurityLevelZeroKeepsTheLevelAndItsEmptyText)
 {
     writeSettings("10.1.1.1", kV1);

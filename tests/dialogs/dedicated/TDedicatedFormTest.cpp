@@ -4,7 +4,13 @@
 
 #include "dialogs/dedicated/TDedicatedForm.h"
 
+#include "binding/QxBusyCursor.h"
+#include "snmp/QxSNMPEventPump.h"
+
+#include <QApplication>
 #include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +39,7 @@ public:
         });
     }
     void setChecked() { applyChecked(ports, true); }
+    using TDedicatedForm::addButton;
     using TDedicatedForm::checkAllRows;
 
     QPointer<QxSNMPRequest2Edits> ports;
@@ -82,6 +89,45 @@ TEST_F(DedicatedForms, CheckAndSetRowsWriteTheTickedRowsOnly)
     }
     ASSERT_FALSE(form.ports.isNull());
     EXPECT_NO_THROW(form.ports->showValues());
+}
+
+// A synchronous write to an agent that does not answer: the window's timers
+// go on and the wait cursor shows while it waits, and a click that comes
+// meanwhile runs once the first write is over, once, not inside it.
+TEST_F(DedicatedForms, ASynchronousWriteWaitsWithoutFreezingOrRunningAClickInside)
+{
+    PortsForm form(nullptr);
+    form.show();
+    QStringList log;
+    form.addButton("Set", "btnSet", [&] {
+        log << "begin";
+        form.setChecked();
+        log << "end";
+    });
+    const SimulatorProcess silent({"--drop", "100"}, false);
+    form.ports->request().device.port = silent.port();
+    form.ports->request().timeout = 30;
+    form.ports->request().retries = 0;
+    form.telnet->setChecked(true);
+
+    const QxBusyCursor cursor(*SnmpEventProcessor());
+    int ticks = 0;
+    bool cursorShown = false;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++ticks;
+        cursorShown = cursorShown || QApplication::overrideCursor();
+    });
+    ticker.start(10);
+    QTimer::singleShot(100, &form, [&] { click(form, "btnSet"); });
+    click(form, "btnSet");
+
+    EXPECT_EQ(log, QStringList({"begin", "end", "begin", "end"}));
+    EXPECT_GE(ticks, 20); // two waits of 0.3 s
+    EXPECT_TRUE(cursorShown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(form.Memo1()->toPlainText().contains("(SNMPClass) SNMP request timed out!"));
+    EXPECT_EQ(find<QLineEdit>(form, "edtTelnet")->text(), "23"); // as read, nothing lost
 }
 
 } // namespace
