@@ -13,8 +13,9 @@ QxSNMPEventPump::QxSNMPEventPump(QxSNMPSession &session, QObject *parent) : QObj
 {
     m_timer.setInterval(IntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &QxSNMPEventPump::tick);
+    // The tick only has to happen: it ends the dispatcher's round of a wait.
     m_waitTick.setInterval(WaitTickMs);
-    connect(&m_waitTick, &QTimer::timeout, this, &QxSNMPEventPump::endWaitRounds);
+    connect(&m_waitTick, &QTimer::timeout, this, [] {});
     const int fd = m_session.socketDescriptor();
     if (fd >= 0) {
         m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
@@ -78,14 +79,6 @@ void QxSNMPEventPump::pump()
             m_notifier->setEnabled(true);
     }
     m_running = false;
-    // Whatever a wait waits for may have come with this round: each looks again.
-    endWaitRounds();
-}
-
-void QxSNMPEventPump::endWaitRounds()
-{
-    for (QEventLoop *loop : std::as_const(m_waits))
-        loop->quit();
 }
 
 bool QxSNMPEventPump::canWait() const
@@ -99,18 +92,17 @@ bool QxSNMPEventPump::waitWhile(const std::function<bool()> &condition, int ms)
         return false;
     QElapsedTimer clock;
     clock.start();
-    if (m_waits.isEmpty()) {
+    if (m_waitDepth++ == 0) {
         m_waitTick.start();
         emit waitingChanged(true);
     }
-    // One loop for the whole wait: a pump round or the wait's tick ends each
-    // round of it, and the condition and the time are looked at again.
-    QEventLoop loop;
-    m_waits.append(&loop);
+    // Each round handles what has come (a pump round, a posted row, the wait's
+    // own tick at the latest) and returns; then the condition and the time are
+    // looked at again. Rounds of the dispatcher, not a nested event loop: an
+    // application already told to quit still lets its waits end properly.
     while (condition() && clock.elapsed() < ms && QCoreApplication::instance())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    m_waits.removeOne(&loop);
-    if (m_waits.isEmpty()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    if (--m_waitDepth == 0) {
         m_waitTick.stop();
         emit waitingChanged(false);
     }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
-class QEventLoop;
 class QSocketNotifier;
 class QxSNMPSession;
 
@@ -15,9 +13,9 @@ class QxSNMPSession;
 // only while exchanges are in flight (every send wakes it): an idle module
 // does not wake up fifty times a second for nothing.
 //
-// It also runs the program's waits (QxEventWait): short event loops that hold
-// user input back, each ended early by a pump round so that a reply ends its
-// wait at once.
+// It also runs the program's waits (QxEventWait): rounds of the event
+// dispatcher that hold user input back, so that a reply ends its wait as soon
+// as the pump has delivered it.
 class QxSNMPEventPump final : public QObject
 {
     Q_OBJECT
@@ -48,7 +46,7 @@ public:
     // Processes events other than user input while the condition holds, for
     // at most ms; returns whether it still holds.
     bool waitWhile(const std::function<bool()> &condition, int ms);
-    int waitDepth() const { return int(m_waits.size()); }
+    int waitDepth() const { return m_waitDepth; }
 
 signals:
     // The first wait began (true) or the last one ended (false).
@@ -57,8 +55,6 @@ signals:
 private:
     // A timer tick: a pump round, and the timer stops when nothing is in flight.
     void tick();
-    // Every running wait looks at its condition again.
-    void endWaitRounds();
 
     QxSNMPSession &m_session;
     QTimer m_timer;
@@ -66,8 +62,7 @@ private:
     bool m_running = false;
     bool m_notifierParked = false;
     bool m_enabled = false;
-    // The event loops of the running waits, innermost last, and the tick that
-    // runs while any does.
-    QList<QEventLoop *> m_waits;
+    // Waits running, one inside the other, and the tick that runs while any does.
+    int m_waitDepth = 0;
     QTimer m_waitTick;
 };

@@ -235,6 +235,9 @@ QxSNMPReply QxSNMPRequest::bulkStep(const QxSNMPTarget &target, const QList<QxSN
         const QxSNMPReply got = QxSNMPTransport::exchange(attempt.target, attempt.command, sent, attempt.repetitions);
         if (m_bulk.settle(attempt, columns, sent, got, clock.elapsed(), reply))
             return reply;
+        // Stopped while it waited (a dialog closing): no further try.
+        if (!m_alive)
+            return got;
     }
 }
 
@@ -330,15 +333,44 @@ void QxSNMPRequest::tryAnswered(QxBulkWalk::Try attempt, const QList<QxSNMPBindi
 void QxSNMPRequest::deliverLater(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent,
                                  const CompletionHandler &handler, void *userObject)
 {
+    m_deliveries.push_back({reply, sent, handler, userObject});
+    if (!m_delivering && !m_deliveryPosted)
+        postDelivery();
+}
+
+void QxSNMPRequest::postDelivery()
+{
+    m_deliveryPosted = true;
     std::shared_ptr<Liveness> token = m_liveness;
-    const auto deliver = [token, reply, sent, handler, userObject] {
+    const auto deliver = [token] {
         if (QxSNMPRequest *request = token->request)
-            request->completeAsync(reply, sent, true, handler, userObject);
+            request->deliverFetched();
     };
     if (QCoreApplication *app = QCoreApplication::instance())
         QMetaObject::invokeMethod(app, deliver, Qt::QueuedConnection);
     else
         deliver();
+}
+
+void QxSNMPRequest::deliverFetched()
+{
+    // A round of the event loop lets paints and timers in at least this often.
+    constexpr qint64 DeliverForMs = 5;
+    m_deliveryPosted = false;
+    m_delivering = true;
+    QElapsedTimer round;
+    round.start();
+    while (!m_deliveries.empty()) {
+        const Delivery next = std::move(m_deliveries.front());
+        m_deliveries.pop_front();
+        // Its handler asks for the next row: that one joins the queue.
+        completeAsync(next.reply, next.sent, true, next.handler, next.userObject);
+        if (round.elapsed() >= DeliverForMs)
+            break;
+    }
+    m_delivering = false;
+    if (!m_deliveries.empty())
+        postDelivery();
 }
 
 void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,

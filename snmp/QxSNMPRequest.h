@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -108,9 +109,13 @@ private:
                 void *userObject);
     void tryAnswered(QxBulkWalk::Try attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got,
                      qint64 elapsedMs, const CompletionHandler &handler, void *userObject);
-    // A row already fetched reaches the handler from the event loop, as a reply would.
+    // A row already fetched reaches the handler from the event loop, as a reply
+    // would; the rows asked for meanwhile follow in the same round, for a few
+    // milliseconds at most, so that a walk in bulk costs no round per row.
     void deliverLater(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, const CompletionHandler &handler,
                       void *userObject);
+    void deliverFetched();
+    void postDelivery();
     QList<QxSNMPBinding> buildPdu(BuildMode mode);
     ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
     ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
@@ -122,6 +127,16 @@ private:
 
     QxSNMPVarList m_list;
     QxBulkWalk m_bulk;
+    struct Delivery
+    {
+        QxSNMPReply reply;
+        QList<QxSNMPBinding> sent;
+        CompletionHandler handler;
+        void *userObject;
+    };
+    std::deque<Delivery> m_deliveries;
+    bool m_deliveryPosted = false;
+    bool m_delivering = false;
     bool m_alive = true;
     int m_outstanding = 0;
     std::shared_ptr<Liveness> m_liveness;

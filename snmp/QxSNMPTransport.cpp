@@ -17,6 +17,7 @@
 
 #include <arpa/inet.h>
 #include <netdb.h>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -674,12 +675,11 @@ QxSNMPReply waitedExchange(const QxSNMPTarget &target, QxSNMPTransport::Command 
 
 QString QxSNMPTarget::agentKey() const
 {
-    return QStringLiteral("%1.%2.%3.%4:%5")
-        .arg(ipv4 >> 24)
-        .arg((ipv4 >> 16) & 0xFF)
-        .arg((ipv4 >> 8) & 0xFF)
-        .arg(ipv4 & 0xFF)
-        .arg(port);
+    // Asked for at every step of a walk: one formatting, one string.
+    char key[sizeof "255.255.255.255:65535"];
+    const int n = std::snprintf(key, sizeof key, "%u.%u.%u.%u:%u", unsigned(ipv4 >> 24), unsigned((ipv4 >> 16) & 0xFF),
+                                unsigned((ipv4 >> 8) & 0xFF), unsigned(ipv4 & 0xFF), unsigned(port));
+    return QString::fromLatin1(key, qMax(0, n));
 }
 
 bool QxSNMPTransport::resolve(const QString &address, quint32 &ipv4)
