@@ -14,9 +14,6 @@
 #include "app/CommandDispatcher.h"
 #include "app/DriverControls.h"
 #include "app/TMainForm.h"
-#include "app/cli/CliCommandFinder.h"
-#include "binding/QxControllerHost.h"
-#include "binding/QxSNMPRequest2Controls.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QApplication>
@@ -47,21 +44,12 @@ struct Command
 };
 
 // The catalogue's commands that open a dialog this build has, with their menu paths.
-std::vector<Command> dialogCommands()
+std::vector<Command> commandsToOpen()
 {
     std::vector<Command> commands;
-    const CliCommandFinder finder;
-    for (const CliCommandFinder::Command &c : finder.commands())
-        if (CommandDispatcher::opensDialog(*c.record) && CommandDispatcher::isAvailable(*c.record))
-            commands.push_back({c.path, c.record});
+    for (const DialogCommand &c : dialogCommands())
+        commands.push_back({c.path, c.record});
     return commands;
-}
-
-bool busy(const QDialog &dialog)
-{
-    const auto *host = dynamic_cast<const QxControllerHost *>(&dialog);
-    const QList<QxSNMPRequest2Controls *> all = host ? host->controllers() : QList<QxSNMPRequest2Controls *>();
-    return std::any_of(all.begin(), all.end(), [](const QxSNMPRequest2Controls *c) { return c->busy(); });
 }
 
 // Opens the command's dialog as the menu does and waits for its first reads' reports.
@@ -115,7 +103,7 @@ int main(int argc, char **argv)
     if (!useSimulator(sim, dir))
         return 2;
     MainWindowOnSimulator window(dir.path(), sim.port());
-    std::vector<Command> commands = dialogCommands();
+    std::vector<Command> commands = commandsToOpen();
     int failed = 0;
     QElapsedTimer total;
     try {

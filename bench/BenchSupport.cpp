@@ -1,18 +1,23 @@
 #include "bench/BenchSupport.h"
 
+#include "app/CommandDispatcher.h"
 #include "app/TMainForm.h"
+#include "app/cli/CliCommandFinder.h"
+#include "app/core/RegistryStore.h"
+#include "binding/QxControllerHost.h"
 #include "binding/QxListView.h"
+#include "binding/QxSNMPRequest2Controls.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TConfigForm.h"
 #include "dialogs/generic/TListViewPanel.h"
 #include "dialogs/generic/TSNMPListViewPanel.h"
-#include "app/core/RegistryStore.h"
 #include "common/SimulatorProcess.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -20,10 +25,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <algorithm>
-
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -250,10 +254,33 @@ MainWindowOnSimulator::MainWindowOnSimulator(const QString &dir, quint16 port)
 
 MainWindowOnSimulator::~MainWindowOnSimulator() = default;
 
-TMainForm &MainWindowOnSimulator::open()
+TMainForm &MainWindowOnSimulator::open(const ModuleStartup::Overrides &overrides)
 {
-    m_form = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *m_registry, nullptr, m_dir);
+    m_form = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, *m_registry, nullptr,
+                                         m_dir, overrides);
     return *m_form;
+}
+
+std::vector<DialogCommand> dialogCommands()
+{
+    std::vector<DialogCommand> commands;
+    const CliCommandFinder finder;
+    for (const CliCommandFinder::Command &c : finder.commands())
+        if (CommandDispatcher::opensDialog(*c.record) && CommandDispatcher::isAvailable(*c.record))
+            commands.push_back({c.path, c.record});
+    return commands;
+}
+
+QList<QxSNMPRequest2Controls *> controllersOf(const QDialog &dialog)
+{
+    const auto *host = dynamic_cast<const QxControllerHost *>(&dialog);
+    return host ? host->controllers() : QList<QxSNMPRequest2Controls *>();
+}
+
+bool busy(const QDialog &dialog)
+{
+    const QList<QxSNMPRequest2Controls *> all = controllersOf(dialog);
+    return std::any_of(all.begin(), all.end(), [](const QxSNMPRequest2Controls *c) { return c->busy(); });
 }
 
 void printFigure(const char *label, double value, const char *unit)

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "app/core/ModuleStartup.h"
 #include "snmp/QxSNMPVarList.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
+class QDialog;
+class QxSNMPRequest2Controls;
 class RegistryStore;
 class SimulatorProcess;
 class TMainForm;
+struct CommandRecord;
 
 // What the benchmarks share among themselves; the simulator process, the
 // event-loop wait and net-snmp's tools they share with the tests (tests/common).
 // Here: the session pointed at the simulator, the main window opened on it the
-// way the host suite would (registry file and device settings file), and the
-// figures' print format.
+// way the host suite would (registry file and device settings file), the
+// catalogue's dialog commands and their dialogs' controllers, and the figures'
+// print format.
 namespace BenchSupport {
 
 // Benchmarks run offscreen unless QT_QPA_PLATFORM says otherwise; call before
@@ -50,8 +57,9 @@ public:
     // The files in `dir` for a simulator on `port`.
     MainWindowOnSimulator(const QString &dir, quint16 port);
     ~MainWindowOnSimulator();
-    // Raises what the window's start-up raises.
-    TMainForm &open();
+    // Raises what the window's start-up raises. The overrides are the ones the
+    // module's own tools take (a shorter request time-out, say).
+    TMainForm &open(const ModuleStartup::Overrides &overrides = {});
     TMainForm *form() const { return m_form.get(); }
 
 private:
@@ -59,6 +67,21 @@ private:
     std::unique_ptr<RegistryStore> m_registry;
     std::unique_ptr<TMainForm> m_form;
 };
+
+// A menu command that opens a dialog, with its menu path.
+struct DialogCommand
+{
+    QString path;
+    const CommandRecord *record = nullptr;
+};
+// Every command of the catalogue that opens a dialog this build has (generic
+// editor and table pages, dedicated dialogs), in menu order.
+std::vector<DialogCommand> dialogCommands();
+// The request controllers a dialog owns now (generic and dedicated dialogs
+// are controller hosts); none once its close sequence has run.
+QList<QxSNMPRequest2Controls *> controllersOf(const QDialog &dialog);
+// Whether any of them is still reading or writing.
+bool busy(const QDialog &dialog);
 
 // The simulator's forwarding database (dot1qTpFdbTable, two index keys).
 extern const QxSNMPVarItem fdbTable[];
