@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -36,6 +37,10 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
     const ModuleStartup::Result startup = ModuleStartup::run(parameters, registry, bootCounterDirectory, overrides);
     m_launchTexts = startup.launch.texts;
     m_moduleFolder = startup.moduleFolder;
+    // The host runs one module per switch: the style's cache of drawn controls
+    // stays small in each (Qt's default of 10 MiB fills up as dialogs of every
+    // size open, and is given back to no one).
+    QPixmapCache::setCacheLimit(PixmapCacheKiB);
     if (QxSNMPEventPump *pump = SnmpEventProcessor())
         m_busyCursor = std::make_unique<QxBusyCursor>(*pump);
 

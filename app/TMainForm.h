@@ -24,6 +24,9 @@ class TMainForm : public QMainWindow, public TMainWindowLink
 {
     Q_OBJECT
 public:
+    // What the style may keep of drawn controls in this process.
+    static constexpr int PixmapCacheKiB = 2048;
+
     // Raises the session's and the integer conversions' errors; the program entry
     // shows them and ends.
     TMainForm(const QStringList &parameters, const RegistryStore &registry, QWidget *parent = nullptr,

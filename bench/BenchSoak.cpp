@@ -2,7 +2,8 @@
 // pages, and the dedicated dialogs), opened through the main window's dispatch
 // and closed again, round after round against the simulator dropping a share
 // of the requests, then once against an agent that answers nothing. Each
-// dialog is shown, left to its first reads (up to a bound), closed and
+// dialog is shown, left to its first reads (up to a bound) in the odd rounds
+// or closed while it reads in the even ones and against the silent agent, then
 // destroyed, and the close is timed.
 //
 // The rounds run in a worker process (this program with --worker) that reports
@@ -33,7 +34,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QPixmapCache>
 #include <QProcess>
 #include <QTimer>
 
@@ -61,6 +61,10 @@ constexpr int kOneExchangeBoundMs = kTimeoutHundredths * 10 * kTries + 1000;
 constexpr int kFirstReadsBoundMs = 30000;
 // A generic page posts its first read once it shows; until then it is idle.
 constexpr int kFirstReadSettleMs = 150;
+// In the even dropping rounds and against the silent agent a dialog is closed
+// this long after it shows, its first reads most likely still on their way:
+// the close has to stop them and wait for them within its bound.
+constexpr int kEarlyCloseMs = 30;
 constexpr int kTickMs = 5;
 // A worker that reports nothing for this long hangs: it is ended.
 constexpr int kStuckMs = 120000;
@@ -117,15 +121,16 @@ private:
 //   open R I                                 before dialog I of round R is built
 //   closed R I CLOSE_MS BOUND_MS HANG_MS HOW  once it is destroyed; HOW is read
 //                                            (first reads over), busy (still
-//                                            reading at the bound), refused (it
-//                                            stayed open on close) or raised
+//                                            reading at the bound), early (closed
+//                                            while it read, as asked), refused
+//                                            (it stayed open on close) or raised
 //   raised R I TEXT                          what building or closing it raised
 //   round R MIB                              resident memory after round R
 class SoakWorker final
 {
 public:
-    SoakWorker(TMainForm &mainForm, const std::vector<DialogCommand> &commands)
-        : m_mainForm(mainForm), m_commands(commands)
+    SoakWorker(TMainForm &mainForm, const std::vector<DialogCommand> &commands, int droppingRounds)
+        : m_mainForm(mainForm), m_commands(commands), m_droppingRounds(droppingRounds)
     {
     }
 
@@ -168,12 +173,15 @@ private:
             QElapsedTimer shown;
             dialog->show();
             shown.start();
-            const bool read = waitUntil(
+            const bool early = step.round % 2 == 0 || step.round > m_droppingRounds;
+            const bool read = !early && waitUntil(
                 [&] {
                     return !busy(*dialog)
                            && (shown.elapsed() >= kFirstReadSettleMs || !DriverControls::statusTexts(dialog.get()).isEmpty());
                 },
                 kFirstReadsBoundMs);
+            if (early)
+                waitUntil([] { return false; }, kEarlyCloseMs);
             bound = closeBound(*dialog);
             QElapsedTimer closing;
             closing.start();
@@ -181,7 +189,7 @@ private:
             const bool refused = dialog->isVisible();
             dialog.reset();
             closeMs = closing.elapsed();
-            how = refused ? "refused" : read ? "read" : "busy";
+            how = refused ? "refused" : early ? "early" : read ? "read" : "busy";
         } catch (const QxSNMPException &e) {
             report(QStringLiteral("raised %1 %2 %3").arg(at).arg(e.code()).arg(e.text()));
         } catch (const std::exception &e) {
@@ -192,6 +200,7 @@ private:
 
     TMainForm &m_mainForm;
     const std::vector<DialogCommand> &m_commands;
+    const int m_droppingRounds;
     TickGapWatch m_ticks;
 };
 
@@ -206,7 +215,7 @@ int runWorker(const QStringList &args)
     MainWindowOnSimulator window(dir.path(), quint16(intOption(args, "--port", 0)));
     try {
         TMainForm &mainForm = window.open(ModuleStartup::Overrides(std::nullopt, kTimeoutHundredths));
-        SoakWorker(mainForm, commands).run(from, lastRound);
+        SoakWorker(mainForm, commands, intOption(args, "--dropping-rounds", 5)).run(from, lastRound);
     } catch (const QxSNMPException &e) {
         std::fprintf(stderr, "bench_soak worker: %d %s\n", e.code(), qPrintable(e.text()));
         return kNoMainWindowStatus;
@@ -430,9 +439,9 @@ private:
                     first->second.residentMiB, m_droppingRounds, last->second.residentMiB, growth,
                     first->second.worker != last->second.worker ? " (measured in two workers: a crash came between)" : "");
         // The style keeps pixmaps of the sizes it has drawn in Qt's pixmap
-        // cache, which fills over the first rounds up to its limit.
-        std::printf("(Qt's pixmap cache, part of the figures until it is full, holds up to %.1f MiB)\n",
-                    QPixmapCache::cacheLimit() / 1024.0);
+        // cache, which fills over the first rounds up to the module's limit.
+        std::printf("(Qt's pixmap cache, part of the figures until it is full, holds up to %.1f MiB in the module)\n",
+                    TMainForm::PixmapCacheKiB / 1024.0);
         return growth;
     }
 
@@ -455,8 +464,8 @@ private:
 class WorkerRunner final
 {
 public:
-    WorkerRunner(SoakTally &tally, int dialogCount, const QString &only)
-        : m_tally(tally), m_dialogCount(dialogCount), m_only(only)
+    WorkerRunner(SoakTally &tally, int dialogCount, int droppingRounds, const QString &only)
+        : m_tally(tally), m_dialogCount(dialogCount), m_droppingRounds(droppingRounds), m_only(only)
     {
     }
 
@@ -489,7 +498,8 @@ private:
     {
         ++m_workers;
         QStringList args{"--worker", "--port", QString::number(port), "--round", QString::number(from.round),
-                         "--from", QString::number(from.dialog), "--last-round", QString::number(lastRound)};
+                         "--from", QString::number(from.dialog), "--last-round", QString::number(lastRound),
+                         "--dropping-rounds", QString::number(m_droppingRounds)};
         if (!m_only.isEmpty())
             args << "--only" << m_only;
         QProcess worker;
@@ -574,6 +584,7 @@ private:
 
     SoakTally &m_tally;
     const int m_dialogCount;
+    const int m_droppingRounds;
     const QString m_only;
     int m_workers = 0;
 };
@@ -604,14 +615,16 @@ int runSoak(const QStringList &args)
     std::printf("request time-out %.2f s, %d tries: at most %.2f s per exchange; a dialog's close bound is its "
                 "controllers' time-out x tries + 1 s (%.2f s at this time-out)\n",
                 kTimeoutHundredths / 100.0, kTries, kTimeoutHundredths * kTries / 100.0, kOneExchangeBoundMs / 1000.0);
-    std::printf("first reads waited for up to %d s; event-loop timer every %d ms; a worker silent for %d s is ended\n",
-                kFirstReadsBoundMs / 1000, kTickMs, kStuckMs / 1000);
+    std::printf("first reads waited for up to %d s in the odd rounds; in the even rounds and against the silent "
+                "agent each dialog is closed %d ms after it shows, while it reads; event-loop timer every %d ms; a "
+                "worker silent for %d s is ended\n",
+                kFirstReadsBoundMs / 1000, kEarlyCloseMs, kTickMs, kStuckMs / 1000);
     std::fflush(stdout);
 
     QElapsedTimer total;
     total.start();
     SoakTally tally(commands, rounds);
-    WorkerRunner runner(tally, int(commands.size()), only);
+    WorkerRunner runner(tally, int(commands.size()), rounds, only);
     if (!runner.run(dropping.port(), {1, 0}, rounds) || !runner.run(silent.port(), {rounds + 1, 0}, rounds + 1)) {
         std::fprintf(stderr, "bench_soak: a worker ended before its first dialog; giving up\n");
         tally.print();
