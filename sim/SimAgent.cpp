@@ -454,7 +454,9 @@ void SimAgent::recordSet(const std::vector<SimSetTransaction::Binding> &bindings
     std::uint64_t n = 0;
     for (const SimSetTransaction::Binding &b : bindings) {
         ++n;
-        const std::string suffix = "." + std::to_string(n);
+        // Appended piece by piece: GCC 12 at -O3 takes a literal + string for overlapping copies.
+        std::string suffix = ".";
+        suffix += std::to_string(n);
         m_store.put(SimOid::of(std::string(SimControl::lastSetEntry) + ".2" + suffix), SimValue::objectId(b.oid));
         m_store.put(SimOid::of(std::string(SimControl::lastSetEntry) + ".3" + suffix),
                     SimValue::octets(SimValue::OctetString, b.value.toRecord()));
