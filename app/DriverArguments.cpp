@@ -37,11 +37,17 @@ DriverArguments DriverArguments::parse(const QStringList &arguments)
             args.actions << action;
         } else if (name == QLatin1String("--grab")) {
             args.grab = words.valueOf(*option);
+        } else if (name == QLatin1String("--traffic")) {
+            args.traffic = CliWords::number(name, words.valueOf(*option), 1, 28);
+        } else if (name == QLatin1String("--seconds")) {
+            args.seconds = CliWords::number(name, words.valueOf(*option), 1, 3600);
         } else {
             throw CliError(QStringLiteral("Unknown option \"%1\"; see --help").arg(word));
         }
     }
-    if (!args.list && !args.help && args.command.isEmpty())
+    if (args.traffic && (!args.command.isEmpty() || !args.actions.isEmpty() || args.tree))
+        throw CliError(QStringLiteral("--traffic opens a port's traffic chart: no --command, --do or --tree"));
+    if (!args.list && !args.help && !args.traffic && args.command.isEmpty())
         throw CliError(QStringLiteral("Name the dialog with --command PATH, or ask for --list"));
     return args;
 }
@@ -51,6 +57,8 @@ QString DriverArguments::usage()
     return QStringLiteral(
         "Usage: nx2400p-dialog [launch parameters] [--port N] [--timeout CS] --command PATH\n"
         "                      [--do ACTION]... [--grab FILE] [--tree]\n"
+        "       nx2400p-dialog [launch parameters] [--port N] [--timeout CS] --traffic PORT\n"
+        "                      [--seconds N] [--grab FILE]\n"
         "       nx2400p-dialog --list\n"
         "\n"
         "Opens a menu command's dialog as the module's menu does, lets its first reads\n"
@@ -71,5 +79,8 @@ QString DriverArguments::usage()
         "Output: \"box: CAPTION: TEXT\" per message box, \"show:\" values, then\n"
         "\"status: TEXT\" per status text of the dialog. --grab saves a PNG of the\n"
         "dialog at the end; --tree prints its widgets after the first reads.\n"
+        "--traffic opens the port's live traffic chart as the front panel's \"Traffic…\"\n"
+        "does, samples it every 2 s for N seconds (default 10) and prints a line per\n"
+        "sample: \"sample: SECONDS IN_BPS OUT_BPS\" (bits per second, \"-\" for a gap).\n"
         "Exit status: 0 done, 2 usage or no dialog to open, 3 no control named CTRL.\n");
 }

@@ -6,6 +6,7 @@
 
 // The command line of nx2400p-dialog:
 //   [launch parameters] [--port N] [--timeout CS] --command PATH [--do ACTION]... [--grab FILE] [--tree]
+//   [launch parameters] [--port N] [--timeout CS] --traffic PORT [--seconds N] [--grab FILE]
 //   --list
 // Launch parameters are the module's own switches (/I, /R, /W, /v, ...) and go
 // through the module's start-up unchanged; the options override what they give.
@@ -20,6 +21,8 @@ struct DriverArguments
     QString command;
     QStringList actions; // the --do texts, in the order given
     QString grab;
+    std::optional<int> traffic; // a port whose traffic chart is sampled
+    int seconds = 10;           // for so long
 
     // Raises CliError (usage status) for anything it cannot make sense of.
     static DriverArguments parse(const QStringList &arguments);

@@ -14,9 +14,13 @@
 #include "app/cli/CliProgram.h"
 #include "app/core/RegistryStore.h"
 #include "app/core/ProgramVersion.h"
+#include "device/TPortTrafficForm.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -39,6 +43,31 @@ QString listing(const CliCommandFinder &finder)
     return out;
 }
 
+// The port's traffic chart, sampled for the seconds asked, one line per point.
+int runTraffic(const DriverArguments &args, TMainForm &mainForm)
+{
+    auto *window = new TPortTrafficForm(&mainForm, *args.traffic);
+    QObject::connect(window, &TRateChartForm::pointAdded, window,
+                     [](double seconds, const QList<std::optional<double>> &rates) {
+                         const auto bps = [&rates](int series) {
+                             const std::optional<double> rate = rates.value(series);
+                             return rate ? QString::number(std::llround(*rate)) : QStringLiteral("-");
+                         };
+                         CliProgram::write(stdout, QStringLiteral("sample: %1 %2 %3\n")
+                                                       .arg(seconds, 0, 'f', 1)
+                                                       .arg(bps(TPortTrafficForm::In), bps(TPortTrafficForm::Out)));
+                     });
+    window->show();
+    QEventLoop sampling;
+    // A little over the last interval, so that its sample is in.
+    QTimer::singleShot(args.seconds * 1000 + 500, &sampling, &QEventLoop::quit);
+    sampling.exec();
+    if (!args.grab.isEmpty() && !window->grab().save(args.grab))
+        throw CliError(QStringLiteral("Can not write %1").arg(args.grab));
+    window->close();
+    return 0;
+}
+
 int run(const DriverArguments &args)
 {
     const CliCommandFinder finder;
@@ -49,6 +78,14 @@ int run(const DriverArguments &args)
     if (args.list) {
         CliProgram::write(stdout, listing(finder));
         return 0;
+    }
+    if (args.traffic) {
+        if (args.launchParameters.isEmpty())
+            throw CliError(QStringLiteral("No parameter input"));
+        const RegistryStore registry(RegistryStore::defaultLocation());
+        TMainForm mainForm(args.launchParameters, registry, nullptr, QString(),
+                           ModuleStartup::Overrides(args.port, args.timeout));
+        return runTraffic(args, mainForm);
     }
     // Everything that can be refused is refused before any exchange.
     const CliCommandFinder::Command &command = finder.find(args.command);

@@ -231,8 +231,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     const auto answer = QMessageBox::question(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?"),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes)
-        event->accept();
-    else
+    if (answer != QMessageBox::Yes) {
         event->ignore();
+        return;
+    }
+    // The ports' traffic windows go with the main window.
+    if (m_frontPanel)
+        m_frontPanel->closeTrafficWindows();
+    event->accept();
 }

@@ -8,16 +8,22 @@
 #include "device/TPanelNX2400PArtwork.h"
 #include "device/TPanelNX2400PLayout.h"
 #include "device/TPanelPortButton.h"
+#include "device/TPortDetailsReader.h"
+#include "device/TPortTrafficForm.h"
 #include "snmp/QxSNMPException.h"
 #include "tables/FrontPanelObjects.h"
 #include "tables/TPanelLedColorMaps.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QToolTip>
 
 namespace L = TPanelNX2400PLayout;
 
@@ -77,6 +83,11 @@ void TPanelNX2400PForm::buildComponents()
         }
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(n));
         connect(button, &QAbstractButton::clicked, this, [this, button] { SpeedButtonClick(button); });
+        connect(button, &TPanelPortButton::doubleClicked, this, [this, button] { openTraffic(button->port()); });
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, button](const QPoint &at) { showPortMenu(button, at); });
+        button->installEventFilter(this);
         m_speedButtons << button;
     }
 
@@ -130,6 +141,8 @@ QxLedShape *TPanelNX2400PForm::ledOf(QFrame *cell)
 
 void TPanelNX2400PForm::FormCreate()
 {
+    m_details = std::make_unique<TPortDetailsReader>(m_owner);
+    connect(m_details.get(), &TPortDetailsReader::detailsChanged, this, &TPanelNX2400PForm::portDetailsChanged);
     createPoeModeRequest();
     createLedRequest();
     applyPoeVisibility();
@@ -294,6 +307,75 @@ void TPanelNX2400PForm::Image1Click()
     m_pressed = nullptr;
 }
 
+bool TPanelNX2400PForm::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<TPanelPortButton *>(watched);
+    if (!button || !m_details)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ToolTip) {
+        m_hovered = button;
+        m_details->look(button->port());
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), portToolTip(button->port()), button);
+        return true;
+    }
+    if (event->type() == QEvent::Leave && m_hovered == button)
+        m_hovered = nullptr;
+    return QWidget::eventFilter(watched, event);
+}
+
+void TPanelNX2400PForm::portDetailsChanged(int port)
+{
+    // What came in replaces what the tooltip shows, while it shows this port.
+    if (m_hovered && m_hovered->port() == port && QToolTip::isVisible())
+        QToolTip::showText(QCursor::pos(), portToolTip(port), m_hovered);
+}
+
+QString TPanelNX2400PForm::portToolTip(int port) const
+{
+    return m_details ? m_details->details(port).toolTip() : QString();
+}
+
+void TPanelNX2400PForm::showPortMenu(TPanelPortButton *button, const QPoint &at)
+{
+    QMenu menu(this);
+    QAction *traffic = menu.addAction(QStringLiteral("Traffic…"));
+    if (menu.exec(button->mapToGlobal(at)) == traffic)
+        openTraffic(button->port());
+}
+
+TPortTrafficForm *TPanelNX2400PForm::trafficWindow(int port) const
+{
+    for (const QPointer<TPortTrafficForm> &window : m_traffic)
+        if (window && window->port() == port)
+            return window;
+    return nullptr;
+}
+
+TPortTrafficForm *TPanelNX2400PForm::openTraffic(int port)
+{
+    if (m_closed)
+        return nullptr;
+    TPortTrafficForm *window = trafficWindow(port);
+    if (!window) {
+        m_traffic.removeAll(nullptr);
+        // A window of its own over the main window, which closes it with itself.
+        window = new TPortTrafficForm(m_owner ? m_owner.data() : this, port);
+        m_traffic << window;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void TPanelNX2400PForm::closeTrafficWindows()
+{
+    for (const QPointer<TPortTrafficForm> &window : std::as_const(m_traffic))
+        if (window)
+            window->close();
+    m_traffic.clear();
+}
+
 void TPanelNX2400PForm::closeEvent(QCloseEvent *event)
 {
     shutDownRequests();
@@ -310,5 +392,7 @@ void TPanelNX2400PForm::shutDownRequests()
         m_ledRequest.reset();
     }
     m_poeModeRequest.reset();
+    m_details.reset();
+    closeTrafficWindows();
     m_toggle = Toggle::Idle;
 }

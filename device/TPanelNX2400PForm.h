@@ -19,12 +19,19 @@ class QxSNMPRequest2Edits;
 class QxSNMPRequest2Leds;
 class TPanelModeButton;
 class TPanelNX2400PArtwork;
+class TPortDetailsReader;
+class TPortTrafficForm;
 
 // The live front panel of the NX-2400P: 24 copper PoE ports, uplinks 25-28 (25
 // and 26 combo ports with a fibre slot), the port and system LEDs following the
 // switch's LED status string (polled every 3 s), and the mode button that
 // switches the switch's port LEDs between link and PoE view. Borderless and
 // fixed in size; the main window embeds it and leaves it to run by itself.
+//
+// A port tells more than its LED: hovering it shows its details in a tooltip
+// (read asynchronously, kept a few seconds), and its context menu's
+// "Traffic…" or a double-click opens its live traffic chart, a window of its
+// own over the owner, one per port.
 class TPanelNX2400PForm : public QWidget
 {
     Q_OBJECT
@@ -71,8 +78,18 @@ public:
     void applyPoeVisibility();
     bool toggling() const { return m_toggle != Toggle::Idle; }
 
+    // The port's tooltip as it reads now, and the reader behind it.
+    QString portToolTip(int port) const;
+    TPortDetailsReader *portDetails() const { return m_details.get(); }
+    // The port's traffic window, opened (or raised when it is open already).
+    TPortTrafficForm *openTraffic(int port);
+    TPortTrafficForm *trafficWindow(int port) const;
+    // Closes every traffic window (they go with the main window).
+    void closeTrafficWindows();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class Toggle { Idle, Reading, Writing };
@@ -88,6 +105,8 @@ private:
     void poeModeWritten();
     void finishToggle();
     void shutDownRequests();
+    void showPortMenu(TPanelPortButton *button, const QPoint &at);
+    void portDetailsChanged(int port);
 
     int m_unit;
     QPointer<QWidget> m_owner;
@@ -111,4 +130,8 @@ private:
     bool m_closed = false;
     std::unique_ptr<QxSNMPRequest2Leds> m_ledRequest;
     std::unique_ptr<QxSNMPRequest2Edits> m_poeModeRequest;
+    std::unique_ptr<TPortDetailsReader> m_details;
+    // The port whose tooltip shows, and its button.
+    QPointer<TPanelPortButton> m_hovered;
+    QList<QPointer<TPortTrafficForm>> m_traffic;
 };

@@ -1,5 +1,6 @@
 #include "dialogs/services/TCounterMonitorForm.h"
 
+#include "device/TRateChartForm.h"
 #include "tables/EtherLikeDialogTables.h"
 
 #include <QComboBox>
@@ -57,6 +58,7 @@ TCounterMonitorForm::TCounterMonitorForm(QWidget *parent, const Spec &spec)
         addButton("Refresh", "btnGet", [this] { refresh(); });
         if (spec.writable)
             m_btnSet = addButton("Set", "btnSet", [this] { set(); });
+        addButton("Chart…", "btnChart", [this] { openChart(); });
         addButton("Close", "btnClose", [this] { reject(); });
     });
 }
@@ -80,6 +82,41 @@ QStringList TCounterMonitorForm::counterNames() const
     for (int i = 0; i < counters.count(); ++i)
         names << counters.item(i).caption;
     return names;
+}
+
+TRateChartForm *TCounterMonitorForm::openChart()
+{
+    if (!m_rateChart) {
+        QList<TRateChartForm::Series> series;
+        QList<int> all;
+        for (int i = 0; i < QxColumns::count(m_counterTable.items); ++i) {
+            series.append({m_counterTable.items[i].caption, "1/s", {}});
+            all << i;
+        }
+        m_rateChart = new TRateChartForm(this, windowTitle() + QStringLiteral(" - Chart"), series,
+                                         {{"Counters per second", QxRateChart::Unit::PerSecond, all}});
+        m_rateChart->setObjectName(QStringLiteral("RateChart"));
+        TRateChartForm *chart = m_rateChart;
+        connect(this, &TCounterMonitorForm::countersShown, chart, [this, chart](const QString &port, const QStringList &values) {
+            if (port != m_chartPort)
+                chart->restartMeasuring();
+            m_chartPort = port;
+            QxCounterSample sample;
+            for (const QString &value : values) {
+                bool ok = false;
+                const quint64 count = value.toULongLong(&ok);
+                sample.counters << (ok ? std::optional<QxCounterReading>(QxCounterReading{count, false}) : std::nullopt);
+            }
+            chart->addSample(sample);
+        });
+        connect(this, &TCounterMonitorForm::displayReset, chart, [this, chart] {
+            m_chartPort.clear();
+            chart->restartMeasuring();
+        });
+    }
+    m_rateChart->show();
+    m_rateChart->raise();
+    return m_rateChart;
 }
 
 void TCounterMonitorForm::portsRead() {}

@@ -8,6 +8,7 @@
 class QComboBox;
 class QPushButton;
 class QTimer;
+class TRateChartForm;
 
 // A timed monitor of one port's counters: the port list (binding A over a
 // port table), the counters of the port clicked (binding B, one GET at that
@@ -18,7 +19,8 @@ class QTimer;
 //
 // The values a read brings are announced (countersShown) before anything else
 // is done with them, so a chart or rate view of the same counters can follow a
-// monitor without the dialog being changed.
+// monitor without the dialog being changed; "Chart…" opens one, the rates
+// per second of the monitored port's counters.
 class TCounterMonitorForm : public TDedicatedForm
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ public:
     bool monitoring() const;
     // The counters' captions, in the order countersShown gives their values.
     QStringList counterNames() const;
+    // The chart of the counters' rates ("Chart…"), opened or raised.
+    TRateChartForm *openChart();
 
 signals:
     // The counters of the monitored port as the last read brought them (decimal texts).
@@ -83,6 +87,8 @@ private:
     QTimer *m_timer = nullptr;
     QPushButton *m_btnSet = nullptr;
     QString m_monitoredPort;
+    QPointer<TRateChartForm> m_rateChart;
+    QString m_chartPort;
     QPointer<QxSNMPRequest2Edits> m_ports;
     QPointer<QxSNMPRequest2Edits> m_counters;
 };

@@ -3,6 +3,7 @@
 
 #include "dialogs/services/Tdot3ControlForm.h"
 #include "dialogs/services/Tdot3PauseForm.h"
+#include "device/TRateChartForm.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +32,8 @@ TEST_F(CounterMonitorDialogs, APortClickMonitorsItsPauseFramesOnTheChosenInterva
     auto form = open<Tdot3PauseForm>();
     ASSERT_TRUE(TestSupport::waitUntil([&] { return form->ready(); }));
     EXPECT_FALSE(find<QPushButton>(*form, "btnSet")->isEnabled());
+    // "Chart…" follows the monitored counters as rates per second.
+    const TRateChartForm *chart = form->openChart();
 
     clickPort(*form, 3);
     EXPECT_EQ(form->counterBinding()->varList().baseOid(0), "1.3.6.1.2.1.10.7.10.1.3.3");
@@ -53,6 +56,8 @@ TEST_F(CounterMonitorDialogs, APortClickMonitorsItsPauseFramesOnTheChosenInterva
     ASSERT_TRUE(TestSupport::waitUntil([&] { return !announced.isEmpty(); }, 5000));
     EXPECT_GT(shownValue(*form, 0).toULongLong(), first);
     EXPECT_EQ(announced.first(), shownValue(*form, 0));
+    ASSERT_FALSE(chart->history().isEmpty());
+    EXPECT_GT(chart->history().latest(0).value_or(0), 0);
 
     // "none" stops the updates and keeps the last values.
     choose(*form, "cbxInterval", "none");
