@@ -3,12 +3,16 @@
 #include "sim/SimMib.h"
 #include "sim/SimRange.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <sstream>
 
 namespace {
 
 const char ifOperStatus[] = "1.3.6.1.2.1.2.2.1.8";
 const char ifSpeed[] = "1.3.6.1.2.1.2.2.1.5";
+const char ifHighSpeed[] = "1.3.6.1.2.1.31.1.1.1.15";
 const char ifLastChange[] = "1.3.6.1.2.1.2.2.1.9";
 const char vlanStaticEntry[] = "1.3.6.1.2.1.17.7.1.4.3.1";
 const char vlanCurrentTable[] = "1.3.6.1.2.1.17.7.1.4.2";
@@ -33,15 +37,8 @@ SimLive::SimLive(SimObjectStore &store)
     , m_devUpTime(SimOid::of("E.11.63.7.2.1.1.1.0"))
     , m_ledStatus(SimOid::of("E.11.63.7.2.1.1.5.0"))
     , m_portsInUse(SimOid::of("E.11.63.7.2.1.1.3.0"))
+    , m_poe(store)
 {
-}
-
-std::int64_t SimLive::intAt(const SimOid &oid, std::int64_t fallback) const
-{
-    const SimCell *cell = m_store.find(oid);
-    if (!cell || !SimValue::isNumeric(cell->value.tag()))
-        return fallback;
-    return cell->value.asInt();
 }
 
 void SimLive::start(Clock::time_point now)
@@ -50,7 +47,8 @@ void SimLive::start(Clock::time_point now)
     m_grown = now;
     const SimOid oper = SimOid::of(ifOperStatus);
     for (unsigned port = 1; port <= portCount; ++port)
-        m_cable[port] = intAt(oper.child(port), 2) == 1;
+        m_cable[port] = m_store.intAt(oper.child(port), 2) == 1;
+    m_poe.findDevices();
     m_linksKnown = false;
     updateLinks();
     updateVlanCurrent();
@@ -110,6 +108,7 @@ void SimLive::updateLinks()
     if (SimCell *cell = m_store.find(m_portsInUse))
         cell->value = SimValue::integer(inUse);
     updateLedString();
+    m_poe.update(m_linked);
 }
 
 void SimLive::updateLedString()
@@ -132,7 +131,7 @@ void SimLive::updateLedString()
             bytes += static_cast<char>(0x00);
             continue;
         }
-        const std::int64_t bps = intAt(speed.child(port), 100000000);
+        const std::int64_t bps = m_store.intAt(speed.child(port), 100000000);
         unsigned char colour = bps >= 1000000000 ? 3 : (bps >= 100000000 && port <= 24 ? 2 : 1);
         bytes += static_cast<char>(ledActivity);
         bytes += static_cast<char>(colour);
@@ -142,16 +141,38 @@ void SimLive::updateLedString()
 
 void SimLive::collectCounters()
 {
-    m_counters.clear();
+    std::vector<Counter> counters;
+    m_octetGrowth.fill(0);
     for (const auto &[oid, cell] : m_store.cells()) {
         if (!cell.def || !cell.def->growth)
             continue;
         SimOid suffix;
-        if (!m_store.objectFor(oid, &suffix) || suffix.empty())
+        if (!m_store.objectFor(oid, &suffix) || suffix.empty() || suffix[0] > cpuInterface)
             continue;
-        m_counters.push_back({oid, cell.def->growth, suffix[0]});
+        Counter counter{oid, cell.def->growth, cell.def->flow, suffix[0]};
+        // A counter that stays keeps what it has grown but not yet shown (both
+        // lists are in OID order).
+        auto kept = std::lower_bound(m_counters.begin(), m_counters.end(), oid,
+                                     [](const Counter &c, const SimOid &o) { return c.oid < o; });
+        if (kept != m_counters.end() && kept->oid == oid)
+            counter.uncounted = kept->uncounted;
+        if (counter.flow == SimFlow::Received || counter.flow == SimFlow::Sent)
+            m_octetGrowth[counter.port] = std::max(m_octetGrowth[counter.port], counter.growth);
+        counters.push_back(std::move(counter));
     }
+    m_counters = std::move(counters);
     m_countersGeneration = m_store.generation();
+}
+
+double SimLive::loadCeiling(unsigned port) const
+{
+    std::int64_t bitsPerSecond = m_store.intAt(SimOid::of(ifSpeed).child(port), 0);
+    if (bitsPerSecond >= 0xFFFFFFFF) // beyond ifSpeed: ifHighSpeed has it in Mb/s
+        bitsPerSecond = m_store.intAt(SimOid::of(ifHighSpeed).child(port), 0) * 1000000;
+    // Speed 0 is a port without a known bandwidth (the CPU interface).
+    if (bitsPerSecond <= 0 || m_octetGrowth[port] == 0)
+        return std::numeric_limits<double>::infinity();
+    return static_cast<double>(bitsPerSecond) / 8 / m_octetGrowth[port];
 }
 
 void SimLive::refresh(Clock::time_point now)
@@ -163,20 +184,26 @@ void SimLive::refresh(Clock::time_point now)
     if (SimCell *cell = m_store.find(m_devUpTime))
         cell->value = upTime;
 
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now - m_grown).count();
-    if (seconds <= 0)
+    using Seconds = std::chrono::duration<double>;
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_grown);
+    if (elapsed.count() <= 0)
         return;
-    m_grown += std::chrono::seconds(seconds);
+    const double from = std::chrono::duration_cast<Seconds>(m_grown - m_start).count();
+    const double to = from + std::chrono::duration_cast<Seconds>(elapsed).count();
+    m_grown += elapsed;
     if (m_countersGeneration != m_store.generation())
         collectCounters();
-    for (const Counter &counter : m_counters) {
-        if (!portLinked(counter.port))
-            continue;
-        if (SimCell *cell = m_store.find(counter.oid)) {
-            // Ports differ a little in load, so the counters do not move in lockstep.
-            const std::uint64_t perSecond = counter.growth * (2 + counter.port % 3) / 3;
-            cell->value.grow(perSecond * static_cast<std::uint64_t>(seconds));
-        }
+    std::array<SimPortTraffic::Loads, cpuInterface + 1> loads{};
+    for (unsigned port = 1; port <= cpuInterface; ++port)
+        if (portLinked(port))
+            loads[port] = m_traffic.loads(port, from, to, loadCeiling(port));
+    for (Counter &counter : m_counters) {
+        const double due = counter.uncounted + counter.growth * loads[counter.port].of(counter.flow);
+        const double whole = std::floor(due);
+        counter.uncounted = due - whole;
+        if (whole > 0)
+            if (SimCell *cell = m_store.find(counter.oid))
+                cell->value.grow(static_cast<std::uint64_t>(whole));
     }
 }
 
@@ -184,9 +211,11 @@ void SimLive::clearCounters()
 {
     if (m_countersGeneration != m_store.generation())
         collectCounters();
-    for (const Counter &counter : m_counters)
+    for (Counter &counter : m_counters) {
+        counter.uncounted = 0;
         if (SimCell *cell = m_store.find(counter.oid))
             cell->value = SimValue::unsignedOf(cell->value.tag(), 0);
+    }
 }
 
 void SimLive::updateVlanCurrent()
@@ -321,12 +350,12 @@ void SimLive::updatePingResults(const std::vector<SimSetTransaction::Binding> &b
             continue;
         }
         // An enabled test runs at once: every probe answered, a few milliseconds each.
-        if (intAt(entry.child(8).concat(row), 2) != 1 || m_store.rowExists(*results, row))
+        if (m_store.intAt(entry.child(8).concat(row), 2) != 1 || m_store.rowExists(*results, row))
             continue;
-        const std::uint64_t probes = static_cast<std::uint64_t>(intAt(entry.child(7).concat(row), 1));
+        const std::uint64_t probes = static_cast<std::uint64_t>(m_store.intAt(entry.child(7).concat(row), 1));
         std::map<unsigned, SimValue> values;
         values[1] = SimValue::integer(2);
-        values[2] = SimValue::integer(intAt(entry.child(3).concat(row), 1));
+        values[2] = SimValue::integer(m_store.intAt(entry.child(3).concat(row), 1));
         if (const SimCell *target = m_store.find(entry.child(4).concat(row)))
             values[3] = target->value;
         values[4] = SimValue::unsignedOf(SimValue::Gauge32, 1);
@@ -358,7 +387,7 @@ void SimLive::deleteLearntAddress()
         // Only where it was learnt on the port given (one unit: the global
         // port number is the port).
         const SimCell *port = m_store.find(SimOid::of(tpFdbEntry).child(2).concat(row));
-        if (port && port->value.asInt() == intAt(SimOid::of("E.11.63.7.2.15.3.2.0"), 0))
+        if (port && port->value.asInt() == m_store.intAt(SimOid::of("E.11.63.7.2.15.3.2.0"), 0))
             m_store.deleteRow(*fdb, row);
         return;
     }

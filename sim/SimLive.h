@@ -1,6 +1,8 @@
 #pragma once
 #include "sim/SimObjectDef.h"
 #include "sim/SimObjectStore.h"
+#include "sim/SimPoePorts.h"
+#include "sim/SimPortTraffic.h"
 #include "sim/SimSetTransaction.h"
 
 #include <array>
@@ -9,9 +11,9 @@
 #include <vector>
 
 // Keeps the values that change by themselves: sysUpTime ticks, counters grow
-// on ports with link, link and LED state follow the ports' admin state, the
-// VLAN current table follows the static table (creation times, deletions).
-// Also carries out the triggers.
+// on ports with link as their traffic goes, link, LED and PoE state follow
+// the ports' admin state, the VLAN current table follows the static table
+// (creation times, deletions). Also carries out the triggers.
 class SimLive
 {
 public:
@@ -48,9 +50,12 @@ private:
     {
         SimOid oid;
         unsigned growth;
+        SimFlow flow;
         unsigned port;
+        double uncounted = 0; // the fraction of a unit grown but not yet shown
     };
     void collectCounters();
+    double loadCeiling(unsigned port) const;
     void updateLinks();
     void updateLedString();
     void updateVlanCurrent();
@@ -58,7 +63,6 @@ private:
     void clearCounters();
     void deleteLearntAddress();
     bool adminUp(unsigned port) const;
-    std::int64_t intAt(const SimOid &oid, std::int64_t fallback) const;
 
     SimObjectStore &m_store;
     Clock::time_point m_start;
@@ -68,9 +72,13 @@ private:
     bool m_linksKnown = false;
     bool m_vlansKnown = false;
     std::vector<Counter> m_counters;
+    // The largest growth of a port's one-way counters: that of its octets.
+    std::array<unsigned, cpuInterface + 1> m_octetGrowth{};
     unsigned m_countersGeneration = ~0u;
     SimOid m_sysUpTime;
     SimOid m_devUpTime;
     SimOid m_ledStatus;
     SimOid m_portsInUse;
+    const SimPortTraffic m_traffic;
+    SimPoePorts m_poe;
 };

@@ -46,6 +46,11 @@ inline constexpr std::uint8_t C64 = SimValue::Counter64;
 inline constexpr SimAccess NA = SimAccess::NotAccessible;
 inline constexpr SimAccess RO = SimAccess::ReadOnly;
 inline constexpr SimAccess RW = SimAccess::ReadWrite;
+// The traffic a counter counts (without: frames either way).
+inline constexpr SimFlow RX = SimFlow::Received;
+inline constexpr SimFlow TX = SimFlow::Sent;
+inline constexpr SimFlow RXERR = SimFlow::InErrors;
+inline constexpr SimFlow TXDISC = SimFlow::OutDiscards;
 inline constexpr SimRowControl NONE = SimRowControl::None;
 inline constexpr SimRowControl ROWSTATUS = SimRowControl::RowStatus;
 inline constexpr SimRowControl FILTER = SimRowControl::FilterStatus;

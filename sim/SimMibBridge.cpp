@@ -48,8 +48,8 @@ const SimObjectDef objects[] = {
     {"1.3.6.1.2.1.17.4.2", INT, RW, "300", "10..1000000", 0},
     {"1.3.6.1.2.1.17.4.4.1.1", INT, RO, "{1}", nullptr, 0},
     {"1.3.6.1.2.1.17.4.4.1.2", INT, RO, "1500", nullptr, 0},
-    {"1.3.6.1.2.1.17.4.4.1.3", C32, RO, "0", nullptr, 96},
-    {"1.3.6.1.2.1.17.4.4.1.4", C32, RO, "0", nullptr, 108},
+    {"1.3.6.1.2.1.17.4.4.1.3", C32, RO, "0", nullptr, 96, RX},
+    {"1.3.6.1.2.1.17.4.4.1.4", C32, RO, "0", nullptr, 108, TX},
     {"1.3.6.1.2.1.17.4.4.1.5", C32, RO, "0", nullptr, 0},
 
     // P-BRIDGE: dot1dExtBase, port capabilities, priorities

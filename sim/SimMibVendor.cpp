@@ -256,8 +256,9 @@ const SimObjectDef objects[] = {
     {"E.12.24.1.2", INT, RW, "1", "1,2", 0},
     {"E.12.24.1.3", INT, RW, "2", "2,3", 0},
     {"E.12.24.1.4", INT, RW, "1", "1,2", 0},
-    {"E.12.24.2.1", GAU, RO, "15400", nullptr, 0},
-    {"E.12.24.2.2", GAU, RO, "354600", nullptr, 0},
+    // Consumption and remaining power (mW), and the port information below, are kept live.
+    {"E.12.24.2.1", GAU, RO, "0", nullptr, 0},
+    {"E.12.24.2.2", GAU, RO, "370000", nullptr, 0},
     {"E.12.24.3.1.1.1", INT, RO, "{1}", nullptr, 0},
     {"E.12.24.3.1.1.2", INT, RW, "3", "2,3", 0},
     {"E.12.24.3.1.1.3", INT, RW, "3", "1,2,3", 0},
@@ -268,7 +269,7 @@ const SimObjectDef objects[] = {
     {"E.12.24.4.1.1.3", GAU, RO, "0", nullptr, 0},
     {"E.12.24.4.1.1.4", GAU, RO, "0", nullptr, 0},
     {"E.12.24.4.1.1.5", GAU, RO, "0", nullptr, 0},
-    {"E.12.24.4.1.1.6", STR, RO, "", nullptr, 0},
+    {"E.12.24.4.1.1.6", STR, RO, "Searching", nullptr, 0},
     {"E.12.24.4.1.1.7", STR, RO, "", nullptr, 0},
 
     // QinQ
@@ -399,7 +400,27 @@ const SimTableDef tables[] = {
     {"E.12.8.1.3.1", "1:i", "", 10, ROWSTATUS},
 };
 
+// First the powered devices on the PoE ports with a cable (class, mW,
+// decivolts): phones on 1, 3 and 13, access points on 2 and 8, a camera on 5.
 const char factory[] = R"(
+E.12.24.4.1.1.2.1|2|2
+E.12.24.4.1.1.3.1|66|4300
+E.12.24.4.1.1.4.1|66|535
+E.12.24.4.1.1.2.2|2|3
+E.12.24.4.1.1.3.2|66|11200
+E.12.24.4.1.1.4.2|66|532
+E.12.24.4.1.1.2.3|2|1
+E.12.24.4.1.1.3.3|66|3100
+E.12.24.4.1.1.4.3|66|536
+E.12.24.4.1.1.2.5|2|0
+E.12.24.4.1.1.3.5|66|6500
+E.12.24.4.1.1.4.5|66|534
+E.12.24.4.1.1.2.8|2|3
+E.12.24.4.1.1.3.8|66|12800
+E.12.24.4.1.1.4.8|66|531
+E.12.24.4.1.1.2.13|2|2
+E.12.24.4.1.1.3.13|66|5600
+E.12.24.4.1.1.4.13|66|533
 E.11.63.7.2.2.2.1.4.25.1|2|2
 E.12.1.1.2.1.2.1|4|RFC1213-MIB
 E.12.1.1.2.1.2.2|4|IF-MIB

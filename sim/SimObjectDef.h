@@ -8,6 +8,16 @@
 
 enum class SimAccess : std::uint8_t { NotAccessible, ReadOnly, ReadWrite };
 
+// Which of its port's traffic a growing counter counts: each kind follows a
+// load curve of its own (SimPortTraffic).
+enum class SimFlow : std::uint8_t {
+    Both,        // frames either way (RMON watches the whole link)
+    Received,
+    Sent,
+    InErrors,    // received frames in error
+    OutDiscards, // frames dropped on the way out
+};
+
 struct SimObjectDef
 {
     // Scalar: the object OID (its instance is OID.0). Column: the column OID
@@ -24,8 +34,11 @@ struct SimObjectDef
     // Integers: allowed values, "1..4094" or "1,2,5..7". Octet types: allowed
     // sizes in the same notation. nullptr: anything of the right type.
     const char *range;
-    // Counters: growth per second while the row's port has link.
+    // Counters: average growth per second while the row's port has link;
+    // the port's traffic makes it vary over time.
     unsigned growth;
+    // Counters: the traffic they count.
+    SimFlow flow = SimFlow::Both;
 };
 
 enum class SimRowControl : std::uint8_t {

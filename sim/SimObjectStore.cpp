@@ -263,6 +263,14 @@ const SimCell *SimObjectStore::find(const SimOid &instance) const
     return it == m_cells.end() ? nullptr : &it->second;
 }
 
+std::int64_t SimObjectStore::intAt(const SimOid &instance, std::int64_t fallback) const
+{
+    const SimCell *cell = find(instance);
+    if (!cell || !SimValue::isNumeric(cell->value.tag()))
+        return fallback;
+    return cell->value.asInt();
+}
+
 const SimObjectStore::Cells::value_type *SimObjectStore::next(const SimOid &oid) const
 {
     auto it = m_cells.upper_bound(oid);

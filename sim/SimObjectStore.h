@@ -52,6 +52,8 @@ public:
     const Cells &cells() const { return m_cells; }
     SimCell *find(const SimOid &instance);
     const SimCell *find(const SimOid &instance) const;
+    // The number an instance holds, or `fallback` when it has none.
+    std::int64_t intAt(const SimOid &instance, std::int64_t fallback) const;
     // The first instance after `oid`, or null.
     const Cells::value_type *next(const SimOid &oid) const;
     const Cells::value_type *previous(const SimOid &oid) const;

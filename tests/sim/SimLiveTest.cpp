@@ -4,6 +4,8 @@
 #include "common/CliResult.h"
 #include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
+#include "sim/SimLive.h"
+#include "sim/SimMib.h"
 
 #include <QFile>
 #include <QThread>
@@ -58,6 +60,8 @@ TEST(SimLive, LedStringFollowsPortAdminState)
                                                   QStringLiteral("-Oqvt"), sim.target(), QStringLiteral("1.3.6.1.2.1.2.2.1.9.1")})
                   .out.trimmed().toLongLong(),
               0);
+    // Its powered device goes dark with it.
+    EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.12.24.4.1.1.3.1")), QStringLiteral("0"));
     // The vendor's port control table carries the same admin state.
     EXPECT_EQ(getValue(sim.target(), QStringLiteral("1.3.6.1.4.1.32473.11.63.7.2.2.2.1.3.1.1")), QStringLiteral("2"));
 
@@ -88,6 +92,44 @@ TEST(SimLive, UptimeTicksAndCountersGrowOnLinkedPortsOnly)
     ASSERT_EQ(set(sim, {clean, "i", "2"}).exitCode, 0);
     EXPECT_LT(getValue(sim.target(), ifInOctets + ".1").toLongLong(), 100000);
     EXPECT_EQ(getValue(sim.target(), clean), QStringLiteral("1"));
+}
+
+// In process, on a clock of its own: the traffic is a function of time alone.
+TEST(SimLive, TrafficDiffersByPortStaysWithinLineRateAndTwinCountersAgree)
+{
+    using namespace std::chrono_literals;
+    SimObjectStore store(SimMib::allParts());
+    store.loadFactory();
+    const SimOid in32 = SimOid::of("1.3.6.1.2.1.2.2.1.10");
+    const SimOid in64 = SimOid::of("1.3.6.1.2.1.31.1.1.1.6");
+    // Port 1 just short of the 32-bit wrap; port 2 on a 1 Mb/s link, where its bursts would not fit.
+    store.put(in32.child(1), SimValue::unsignedOf(SimValue::Counter32, 0xFFFFF000));
+    store.put(in64.child(1), SimValue::unsignedOf(SimValue::Counter64, 0xFFFFF000));
+    store.put(SimOid::of("1.3.6.1.2.1.2.2.1.5.2"), SimValue::unsignedOf(SimValue::Gauge32, 1000000));
+    auto at = [&store](const SimOid &column, unsigned port) { return store.find(column.child(port))->value.asUnsigned(); };
+
+    SimLive live(store);
+    const SimLive::Clock::time_point start;
+    live.start(start);
+    live.refresh(start + 30s);
+    const std::uint64_t port1 = at(in64, 1), port2 = at(in64, 2);
+    live.refresh(start + 40s);
+    const std::uint64_t bits1 = (at(in64, 1) - port1) * 8 / 10, bits2 = (at(in64, 2) - port2) * 8 / 10;
+    EXPECT_GT(bits1, 100000u);
+    EXPECT_NE(bits1, bits2);
+    EXPECT_LE(bits2, 1000000u);
+    EXPECT_GT(at(in64, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(at(in32, 1), at(in64, 1) & 0xFFFFFFFF);
+
+    // Port 13 sees receive errors now and then, port 1 none; port 1 powers its device, port 4 has none.
+    live.refresh(start + 180s);
+    const SimOid inErrors = SimOid::of("1.3.6.1.2.1.2.2.1.14");
+    EXPECT_GT(at(inErrors, 13), 0u);
+    EXPECT_EQ(at(inErrors, 1), 0u);
+    const SimOid poeInfo = SimOid::of("E.12.24.4.1.1");
+    EXPECT_GT(at(poeInfo.child(3), 1), 0u);
+    EXPECT_EQ(at(poeInfo.child(3), 4), 0u);
+    EXPECT_EQ(store.find(poeInfo.child(6).child(4))->value.bytes(), "Searching");
 }
 
 TEST(SimLive, PoeLedModeAndHiddenStartupObjectsReadBack)
