@@ -41,6 +41,11 @@ public:
     };
     using Rates = QList<std::optional<double>>;
 
+    // Octet counters as bits per second: more than the fastest port of the
+    // switch carries is a reset.
+    static constexpr double FastestPortBits = 1e9;
+    static Series octetBits() { return {8.0, FastestPortBits}; }
+
     explicit QxCounterRates(QList<Series> series);
 
     // The rates the sample gives. None for the first good sample (or the first

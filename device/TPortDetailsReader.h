@@ -48,7 +48,7 @@ private:
         QStringList values;
         QString error;
         QElapsedTimer readAt;
-        QxCounterRates rates{{{8.0, 1e9}, {8.0, 1e9}}};
+        QxCounterRates rates{{QxCounterRates::octetBits(), QxCounterRates::octetBits()}};
         std::optional<double> inBps;
         std::optional<double> outBps;
         bool secondSampleDue = false;

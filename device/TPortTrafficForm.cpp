@@ -12,14 +12,11 @@ namespace {
 
 namespace C = PortViewTables::CounterColumn;
 
-// Octets become bits; a port carries at most a gigabit, so more is a reset.
-constexpr double BitsPerOctet = 8;
-constexpr double FastestPortBits = 1e9;
-
 QList<TRateChartForm::Series> portSeries()
 {
-    const QxCounterRates::Series octets{BitsPerOctet, FastestPortBits};
-    const QxCounterRates::Series frames{1.0, FastestPortBits / (8 * 64)};
+    const QxCounterRates::Series octets = QxCounterRates::octetBits();
+    // Frames are 64 octets at the least.
+    const QxCounterRates::Series frames{1.0, QxCounterRates::FastestPortBits / (8 * 64)};
     return {{"In", "bit/s", octets},          {"Out", "bit/s", octets},
             {"In errors", "1/s", frames},     {"Out errors", "1/s", frames},
             {"In discards", "1/s", frames},   {"Out discards", "1/s", frames}};

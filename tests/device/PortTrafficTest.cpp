@@ -15,7 +15,9 @@
 #include "snmp/QxSNMPSession.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QTemporaryDir>
@@ -162,6 +164,10 @@ TEST_F(PortViewOnSimulator, ThePortTooltipTellsWhatThePortIsAndDoes)
     EXPECT_GT(*details.inBps, 0);
     const QString tip = panel.portToolTip(1);
     EXPECT_TRUE(tip.contains("<b>Port 1</b>")) << tip.toStdString();
+    // A hover over the port's socket shows it.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), panel.speedButton(1)->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(panel.speedButton(1), &hover);
+    EXPECT_TRUE(QToolTip::text().contains("Port 1")) << QToolTip::text().toStdString();
 
     QLabel shown(tip);
     shown.setPalette(QToolTip::palette());
