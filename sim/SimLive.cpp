@@ -150,6 +150,7 @@ void SimLive::collectCounters()
         if (!m_store.objectFor(oid, &suffix) || suffix.empty() || suffix[0] > cpuInterface)
             continue;
         Counter counter{oid, cell.def->growth, cell.def->flow, suffix[0]};
+        counter.cell = m_store.find(oid);
         // A counter that stays keeps what it has grown but not yet shown (both
         // lists are in OID order).
         auto kept = std::lower_bound(m_counters.begin(), m_counters.end(), oid,
@@ -186,7 +187,9 @@ void SimLive::refresh(Clock::time_point now)
 
     using Seconds = std::chrono::duration<double>;
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_grown);
-    if (elapsed.count() <= 0)
+    // A walk asks many times a millisecond; the counters move every few ms,
+    // finely enough for any rate measured over seconds.
+    if (elapsed < GrowthStep)
         return;
     const double from = std::chrono::duration_cast<Seconds>(m_grown - m_start).count();
     const double to = from + std::chrono::duration_cast<Seconds>(elapsed).count();
@@ -201,9 +204,8 @@ void SimLive::refresh(Clock::time_point now)
         const double due = counter.uncounted + counter.growth * loads[counter.port].of(counter.flow);
         const double whole = std::floor(due);
         counter.uncounted = due - whole;
-        if (whole > 0)
-            if (SimCell *cell = m_store.find(counter.oid))
-                cell->value.grow(static_cast<std::uint64_t>(whole));
+        if (whole > 0 && counter.cell)
+            counter.cell->value.grow(static_cast<std::uint64_t>(whole));
     }
 }
 

@@ -20,6 +20,7 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr unsigned portCount = 28;
     static constexpr unsigned cpuInterface = 29;
+    static constexpr std::chrono::milliseconds GrowthStep{10};
 
     struct Action
     {
@@ -53,6 +54,9 @@ private:
         SimFlow flow;
         unsigned port;
         double uncounted = 0; // the fraction of a unit grown but not yet shown
+        // Where its value lives: stays valid until instances come or go,
+        // which changes the store's generation and collects the counters anew.
+        SimCell *cell = nullptr;
     };
     void collectCounters();
     double loadCeiling(unsigned port) const;
