@@ -14,7 +14,34 @@ constexpr int AxisWidth = 74;   // the scale's labels, left of the plot
 constexpr int TimeAxisHeight = 18;
 constexpr int HeadHeight = 20;  // title and legend
 constexpr int ScaleSteps = 4;
-constexpr int TimeSteps = 5;    // a line every two minutes
+
+// The time axis widens with the history, so that a window just opened shows
+// its first points across the chart, up to the ten minutes kept.
+struct TimeSpan
+{
+    int seconds;
+    int steps; // grid lines after the first
+};
+constexpr TimeSpan TimeSpans[] = {{60, 4}, {120, 4}, {300, 5}, {600, 5}};
+static_assert(std::size(TimeSpans) > 0 && TimeSpans[std::size(TimeSpans) - 1].seconds == QxRateHistory::KeptSeconds,
+              "the widest span is the history kept");
+
+TimeSpan spanFor(double coveredSeconds)
+{
+    for (const TimeSpan &span : TimeSpans)
+        if (coveredSeconds <= span.seconds)
+            return span;
+    return TimeSpans[std::size(TimeSpans) - 1];
+}
+
+QString timeLabel(int secondsAgo)
+{
+    if (secondsAgo == 0)
+        return QStringLiteral("now");
+    if (secondsAgo % 60 == 0)
+        return QStringLiteral("-%1 min").arg(secondsAgo / 60);
+    return QStringLiteral("-%1 s").arg(secondsAgo);
+}
 
 // Up to three significant digits, no trailing zeros.
 QString significant(double value)
@@ -112,9 +139,11 @@ void QxRateChart::paintEvent(QPaintEvent *)
     if (plot.width() <= 0 || plot.height() <= 0)
         return;
 
-    // The ten minutes up to the newest point ("now"), and a scale over what they hold.
+    // The time up to the newest point ("now"), and a scale over what it holds.
     const double end = m_history.lastSeconds();
-    const double begin = end - QxRateHistory::KeptSeconds;
+    const double first = m_history.points().empty() ? end : m_history.points().front().seconds;
+    const TimeSpan span = spanFor(end - first);
+    const double begin = end - span.seconds;
     double largest = 0;
     for (const QxRateHistory::Point &point : m_history.points())
         for (int s : m_series)
@@ -135,12 +164,11 @@ void QxRateChart::paintEvent(QPaintEvent *)
         p.drawText(QRect(Margin, y - fm.height() / 2, AxisWidth - 6, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                    formatRate(rate, m_unit));
     }
-    for (int i = 0; i <= TimeSteps; ++i) {
-        const int xi = int(std::lround(plot.left() + double(plot.width()) * i / TimeSteps));
+    for (int i = 0; i <= span.steps; ++i) {
+        const int xi = int(std::lround(plot.left() + double(plot.width()) * i / span.steps));
         p.setPen(i == 0 ? palette().color(QPalette::Text) : grid);
         p.drawLine(xi, plot.top(), xi, plot.bottom());
-        const int minutesAgo = 10 - 2 * i;
-        const QString label = minutesAgo == 0 ? QStringLiteral("now") : QStringLiteral("-%1 min").arg(minutesAgo);
+        const QString label = timeLabel(span.seconds - span.seconds / span.steps * i);
         p.setPen(palette().color(QPalette::Text));
         const int w = fm.horizontalAdvance(label);
         p.drawText(std::clamp(xi - w / 2, plot.left(), plot.right() - w), plot.bottom() + fm.ascent() + 3, label);

@@ -7,10 +7,11 @@
 class QxRateHistory;
 
 // A chart of some series of a rate history, drawn in code as the front panel
-// is: the last ten minutes left to right, the rates bottom to top on a scale
-// that fits the largest, axes with their units (bit/s, kbit/s, Mbit/s, Gbit/s
-// for traffic), a title, and a legend with every series' current value. A gap
-// in a series breaks its line.
+// is: time left to right (the last minute, widening with the history up to the
+// ten minutes kept), the rates bottom to top on a scale that fits the largest,
+// axes with their units (bit/s, kbit/s, Mbit/s, Gbit/s for traffic), a title,
+// and a legend with every series' current value. A gap in a series breaks its
+// line.
 class QxRateChart final : public QWidget
 {
     Q_OBJECT

@@ -14,6 +14,7 @@
 #include "tables/FrontPanelObjects.h"
 #include "tables/TPanelLedColorMaps.h"
 
+#include <utility>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -370,10 +371,14 @@ TPortTrafficForm *TPanelNX2400PForm::openTraffic(int port)
 
 void TPanelNX2400PForm::closeTrafficWindows()
 {
-    for (const QPointer<TPortTrafficForm> &window : std::as_const(m_traffic))
+    // Closing waits for the windows' reads, and the list may change meanwhile.
+    const auto windows = std::exchange(m_traffic, {});
+    for (const QPointer<TPortTrafficForm> &window : windows)
+        if (window)
+            window->stopSampling();
+    for (const QPointer<TPortTrafficForm> &window : windows)
         if (window)
             window->close();
-    m_traffic.clear();
 }
 
 void TPanelNX2400PForm::closeEvent(QCloseEvent *event)

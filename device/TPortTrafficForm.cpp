@@ -1,9 +1,11 @@
 #include "device/TPortTrafficForm.h"
 
+#include "binding/QxSNMPRequest2Rows.h"
 #include "device/QxPortRead.h"
 #include "snmp/QxSNMPSession.h"
 #include "tables/PortViewTables.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,6 +48,8 @@ TPortTrafficForm::TPortTrafficForm(QWidget *parent, int port)
         if (item >= 0 && item < int(std::size(IntervalsMs)))
             setIntervalMs(IntervalsMs[item]);
     });
+    // Samples on the interval, not up to 5 % early as a coarse timer may.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &TPortTrafficForm::sample);
     connect(m_read.get(), &QxPortRead::done, this, &TPortTrafficForm::readDone);
     m_timer.start(IntervalsMs[0]);
@@ -55,6 +59,31 @@ TPortTrafficForm::TPortTrafficForm(QWidget *parent, int port)
 TPortTrafficForm::~TPortTrafficForm()
 {
     m_timer.stop();
+}
+
+void TPortTrafficForm::closeEvent(QCloseEvent *event)
+{
+    // A second close while the first waits would queue the window's deletion
+    // under that wait.
+    if (m_closing) {
+        event->ignore();
+        return;
+    }
+    // The read on its way ends before the window goes: waiting for it from the
+    // destructor would run the deletion this close queues a second time. The
+    // window is gone from the screen meanwhile, even from a silent agent.
+    m_closing = true;
+    stopSampling();
+    hide();
+    m_read->binding().stopAndWait();
+    m_closing = false;
+    TRateChartForm::closeEvent(event);
+}
+
+void TPortTrafficForm::stopSampling()
+{
+    m_timer.stop();
+    m_read->binding().request().setAlive(false);
 }
 
 void TPortTrafficForm::setIntervalMs(int ms)

@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+class QCloseEvent;
 class QComboBox;
 class QxPortRead;
 struct QxSNMPError;
@@ -28,6 +29,13 @@ public:
     int port() const { return m_port; }
     int intervalMs() const { return m_timer.interval(); }
     void setIntervalMs(int ms);
+    // No more samples; the read on its way ends on its own. Closing several
+    // windows stops them all first, so that they wait out a silent agent
+    // together, not one after the other.
+    void stopSampling();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void sample();
@@ -37,4 +45,5 @@ private:
     std::unique_ptr<QxPortRead> m_read;
     QComboBox *m_interval;
     QTimer m_timer;
+    bool m_closing = false;
 };

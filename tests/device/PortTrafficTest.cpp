@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPalette>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -211,6 +212,19 @@ TEST_F(PortViewOnSimulator, TheTrafficWindowSamplesPausesAndExports)
     const QList<QByteArray> lines = csv.readAll().split('\n');
     EXPECT_TRUE(lines.first().startsWith("Time,Seconds,In (bit/s),Out (bit/s),In errors (1/s)"));
     EXPECT_EQ(lines.size(), qsizetype(linked.history().points().size()) + 2);
+
+    // Closed while its sample waits for an agent that does not answer, and its
+    // owner gone right after (as with the main window): it goes once, no crash.
+    const SimulatorProcess silent({"--drop", "100"}, false);
+    defaultDevice.port = silent.port();
+    defaultTimeout = 20;
+    auto owner = std::make_unique<QWidget>();
+    QPointer<TPortTrafficForm> waiting = new TPortTrafficForm(owner.get(), 2);
+    waiting->show();
+    EXPECT_TRUE(waiting->close());
+    owner.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(waiting.isNull());
 }
 
 } // namespace
