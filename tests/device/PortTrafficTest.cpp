@@ -2,6 +2,7 @@
 // and missed samples), the chart's units and export, the tooltip and the
 // traffic window against a simulator of the test's own. The tooltip and a
 // chart are written to build/artifacts/ for review.
+#include "common/OnPrivateSimulator.h"
 #include "common/SimulatorProcess.h"
 #include "common/TestSupport.h"
 
@@ -130,20 +131,7 @@ TEST(RateChart, UnitsScaleWithTheValueAndTheExportKeepsGaps)
     EXPECT_TRUE(chart.grab().save(artifacts() + "/rate-chart.png"));
 }
 
-class PortViewOnSimulator : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (!sim.running())
-            GTEST_SKIP() << "the simulator is not built";
-        initializeSession(counterDir.path());
-        sim.useAsDefaultAgent();
-    }
-
-    SimulatorProcess sim;
-    QTemporaryDir counterDir;
-};
+using PortViewOnSimulator = OnPrivateSimulator;
 
 // Hovering a linked port shows what it is, its VLANs, PoE, its neighbour and
 // its rates once two samples are in; an agent that does not answer shows the

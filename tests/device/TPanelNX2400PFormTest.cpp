@@ -1,6 +1,7 @@
 // The NX-2400P front panel: LED decoding through the view's own maps and
 // positions, PoE mode, port selection, the rendered artwork, and the live LEDs
 // against a simulator of the test's own.
+#include "common/OnPrivateSimulator.h"
 #include "common/TestAgents.h"
 #include "common/TestSupport.h"
 #include "common/SimulatorProcess.h"
@@ -265,21 +266,18 @@ TEST_F(PanelDecoding, RendersTheFrontPanel)
 }
 
 // The live panel against a simulator of its own (ports go down, the agent falls silent).
-class PanelOnSimulator : public ::testing::Test
+class PanelOnSimulator : public OnPrivateSimulator
 {
 protected:
-    SimulatorProcess sim;
-    QTemporaryDir counterDir;
     QLabel status;
     std::unique_ptr<TPanelNX2400PForm> panel;
     QList<QxSNMPError> polls;
 
     void SetUp() override
     {
-        if (!sim.running())
-            GTEST_SKIP() << "the simulator is not built";
-        initializeSession(counterDir.path());
-        sim.useAsDefaultAgent();
+        OnPrivateSimulator::SetUp();
+        if (IsSkipped())
+            return;
         panel = std::make_unique<TPanelNX2400PForm>(nullptr, &status);
         // Polls are driven by the test, one at a time.
         panel->ledRequest()->pollTimer().stop();

@@ -1,3 +1,4 @@
+#include "common/OnPrivateSimulator.h"
 #include "common/SimulatorProcess.h"
 
 #include "snmp/QxBulkWalk.h"
@@ -58,16 +59,9 @@ constexpr QxSNMPVarItem kControl[] = {
 };
 
 
-class RequestOnSimulator : public ::testing::Test
+class RequestOnSimulator : public OnPrivateSimulator
 {
 protected:
-    void SetUp() override
-    {
-        if (!sim.running())
-            GTEST_SKIP() << "the simulator is not built";
-        initializeSession(counterDir.path());
-        sim.useAsDefaultAgent();
-    }
 
     std::unique_ptr<QxSNMPRequest> request(const QxSNMPVarItem *items, quint8 kind, int keys = 0)
     {
@@ -135,8 +129,6 @@ protected:
         EXPECT_EQ(walkTrace(items, QxBulkWalk::Adaptive, true), oneByOne);
     }
 
-    SimulatorProcess sim;
-    QTemporaryDir counterDir;
 };
 
 TEST_F(RequestOnSimulator, ScalarGroupRead)

@@ -1,6 +1,7 @@
 // The generic dialog against a switch that misbehaves: replies that never come,
 // values of the wrong type or far too long, a table of 100000 rows. Each test
 // has a simulator of its own, told what to do wrong through its fault subtree.
+#include "common/OnPrivateSimulator.h"
 #include "common/MessageRecorder.h"
 #include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
@@ -97,18 +98,11 @@ qint64 residentBytes()
     return read ? qint64(resident) * sysconf(_SC_PAGESIZE) : 0;
 }
 
-class FaultyAgent : public ::testing::Test
+class FaultyAgent : public OnPrivateSimulator
 {
 protected:
-    explicit FaultyAgent(const QStringList &simulatorArguments = {}) : sim(simulatorArguments) {}
+    explicit FaultyAgent(const QStringList &simulatorArguments = {}) : OnPrivateSimulator(simulatorArguments) {}
 
-    void SetUp() override
-    {
-        if (!sim.running())
-            GTEST_SKIP() << "the simulator is not built";
-        initializeSession(counterDir.path());
-        sim.useAsDefaultAgent();
-    }
 
     // One fault setting, written with a request of its own.
     void fault(const char *oid, int value)
@@ -141,8 +135,6 @@ protected:
         return waitUntil([&] { return reads.size() > before; }, ms);
     }
 
-    SimulatorProcess sim;
-    QTemporaryDir counterDir;
     QxSNMPRequest2Edits *c = nullptr;
     QList<QxSNMPError> reads;
     QList<QxSNMPRequest2Controls *> readers;

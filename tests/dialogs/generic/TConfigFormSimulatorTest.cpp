@@ -1,6 +1,7 @@
 // The generic dialog against the shared switch simulator: what its pages send,
 // checked in the simulator's state with a second read. The objects written are
 // restored (scalars) or removed again (trust-host rows) by each test.
+#include "common/OnPrivateSimulator.h"
 #include "common/MessageRecorder.h"
 #include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
@@ -97,16 +98,9 @@ public:
 
 // Each test writes, so each has a simulator of its own: tests run side by side
 // and must not see each other's rows and values.
-class DialogOnSimulator : public ::testing::Test
+class DialogOnSimulator : public OnPrivateSimulator
 {
 protected:
-    void SetUp() override
-    {
-        if (!sim.running())
-            GTEST_SKIP() << "the simulator is not built";
-        initializeSession(counterDir.path());
-        sim.useAsDefaultAgent();
-    }
 
     // The second read: one instance straight from the simulator.
     static QString read(const QString &oid, const QString &instance, quint32 syntax = QxSyntax::integer)
@@ -155,8 +149,6 @@ protected:
         return page;
     }
 
-    QTemporaryDir counterDir;
-    SimulatorProcess sim;
     MessageRecorder answers;
     QList<int> reads;
 };
