@@ -37,7 +37,9 @@ QString vlanList(const QList<int> &vlans)
     QStringList ids;
     for (int id : vlans)
         ids << QString::number(id);
-    return ids.isEmpty() ? QStringLiteral("none") : ids.join(QStringLiteral(", "));
+    if (ids.isEmpty())
+        return QStringLiteral("none");
+    return (ids.size() == 1 ? QStringLiteral("VLAN ") : QStringLiteral("VLANs ")) + ids.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -103,7 +105,7 @@ QString QxPortDetails::toolTip() const
         if (!duplex.isEmpty())
             link << duplex;
         lines << escaped(link.join(QStringLiteral(", ")));
-        lines << escaped(QStringLiteral("PVID: %1; untagged in VLAN %2; tagged in VLAN %3")
+        lines << escaped(QStringLiteral("PVID: %1; untagged in %2; tagged in %3")
                              .arg(pvid.isEmpty() ? QStringLiteral("-") : pvid, vlanList(untaggedVlans),
                                   vlanList(taggedVlans)));
         if (!poe.isEmpty())
