@@ -20,7 +20,7 @@ TPanelPortButton::TPanelPortButton(int port, Medium medium, bool latchDown, QWid
 
 void TPanelPortButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A double-click selects like a click and does nothing else.
+    // A double-click selects like a click; the panel opens the port's traffic.
     event->accept();
     emit doubleClicked();
 }

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPalette>
 #include <QTemporaryDir>
@@ -201,18 +202,28 @@ TEST_F(PortViewOnSimulator, TheTrafficWindowSamplesPausesAndExports)
     EXPECT_TRUE(lines.first().startsWith("Time,Seconds,In (bit/s),Out (bit/s),In errors (1/s)"));
     EXPECT_EQ(lines.size(), qsizetype(linked.history().points().size()) + 2);
 
-    // Closed while its sample waits for an agent that does not answer, and its
-    // owner gone right after (as with the main window): it goes once, no crash.
+    // Windows opened by a double-click and from the menu, closed with the
+    // main window while their samples wait for an agent that does not answer,
+    // the main window gone right after: each goes once, no crash.
     const SimulatorProcess silent({"--drop", "100"}, false);
     defaultDevice.port = silent.port();
     defaultTimeout = 20;
     auto owner = std::make_unique<QWidget>();
-    QPointer<TPortTrafficForm> waiting = new TPortTrafficForm(owner.get(), 2);
-    waiting->show();
-    EXPECT_TRUE(waiting->close());
+    QLabel status;
+    TPanelNX2400PForm panel(owner.get(), &status);
+    const QPointF inside(5, 5);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, inside, panel.speedButton(2)->mapToGlobal(inside),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(panel.speedButton(2), &doubleClick);
+    QPointer<TPortTrafficForm> second = panel.trafficWindow(2);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(panel.openTraffic(2), second) << "a port has one window";
+    QPointer<TPortTrafficForm> third = panel.openTraffic(3);
+    panel.closeTrafficWindows();
+    EXPECT_FALSE(second->isVisible());
     owner.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(waiting.isNull());
+    EXPECT_TRUE(second.isNull() && third.isNull());
 }
 
 } // namespace
