@@ -92,10 +92,8 @@ void printSlowest(const std::vector<Command> &commands, bool dedicated, int top)
 
 int main(int argc, char **argv)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    qputenv("MIBS", "");
-    const QStringList args = app.arguments();
+    const auto app = startApplication(argc, argv);
+    const QStringList args = app->arguments();
     const int top = intOption(args, "--top", 5);
 
     QTemporaryDir dir;

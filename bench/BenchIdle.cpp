@@ -28,10 +28,8 @@ using TestSupport::waitUntil;
 
 int main(int argc, char **argv)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    qputenv("MIBS", "");
-    const QStringList args = app.arguments();
+    const auto app = startApplication(argc, argv);
+    const QStringList args = app->arguments();
     int seconds = 60;
     if (args.size() > 1 && args[1].toInt() > 0)
         seconds = args[1].toInt();

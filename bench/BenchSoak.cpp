@@ -639,9 +639,7 @@ int runSoak(const QStringList &args)
 
 int main(int argc, char **argv)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    qputenv("MIBS", "");
-    const QStringList args = app.arguments();
+    const auto app = startApplication(argc, argv);
+    const QStringList args = app->arguments();
     return args.contains("--worker") ? runWorker(args) : runSoak(args);
 }

@@ -114,9 +114,8 @@ int main(int argc, char **argv)
         if (qstrcmp(argv[i], "--child") == 0)
             return runChild(argc, argv, mainNs);
 
-    QApplication app(argc, argv);
-    qputenv("MIBS", "");
-    const QStringList args = app.arguments();
+    const auto app = startApplication(argc, argv);
+    const QStringList args = app->arguments();
     const int runs = intOption(args, "--runs", 5);
     QTemporaryDir dir;
     SimulatorProcess sim({}, true, simulatorPath(args));

@@ -16,6 +16,7 @@
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -185,6 +186,14 @@ void useOffscreenUnlessSet()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+{
+    useOffscreenUnlessSet();
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qputenv("MIBS", "");
+    return app;
 }
 
 QString option(const QStringList &args, const QString &name, const QString &fallback)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QApplication;
 class QDialog;
 class QxSNMPRequest2Controls;
 class RegistryStore;
@@ -23,11 +24,15 @@ struct CommandRecord;
 // way the host suite would (registry file and device settings file), the
 // catalogue's dialog commands and their dialogs' controllers, and the figures'
 // print format.
+
 namespace BenchSupport {
 
 // Benchmarks run offscreen unless QT_QPA_PLATFORM says otherwise; call before
 // the application object is made.
 void useOffscreenUnlessSet();
+// A benchmark's application: offscreen as above, and net-snmp reading no MIB
+// files (every benchmark names its objects by number).
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
 
 // The value after `option` on the command line, or `fallback`.
 QString option(const QStringList &args, const QString &name, const QString &fallback = QString());

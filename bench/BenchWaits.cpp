@@ -230,10 +230,8 @@ WriteResult measure(const WriteCase &write, TMainForm &mainForm, const Simulator
 
 int main(int argc, char **argv)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    qputenv("MIBS", "");
-    const QStringList args = app.arguments();
+    const auto app = startApplication(argc, argv);
+    const QStringList args = app->arguments();
 
     QTemporaryDir dir;
     SimulatorProcess sim({}, true, simulatorPath(args));

@@ -73,10 +73,8 @@ END
 
 int main(int argc, char **argv)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    qputenv("MIBS", "");
-    const QStringList args = app.arguments();
+    const auto app = startApplication(argc, argv);
+    const QStringList args = app->arguments();
     const int entries = intOption(args, "--entries", 10000);
     const int rounds = intOption(args, "--rounds", 3);
     const int pageRounds = intOption(args, "--page-rounds", 1, 0);
