@@ -205,7 +205,7 @@ void TDedicatedForm::addToEditor(const char *caption, QWidget *control)
     const int row = m_editorFields / FieldsPerEditorRow;
     const int column = (m_editorFields % FieldsPerEditorRow) * 2;
     if (caption)
-        m_editor->addWidget(new QLabel(QString::fromLatin1(caption)), row, column);
+        m_editor->addWidget(new QLabel(QString::fromUtf8(caption)), row, column);
     m_editor->addWidget(control, row, column + 1);
     ++m_editorFields;
 }
@@ -354,7 +354,7 @@ QTabWidget *TDedicatedForm::pages()
 void TDedicatedForm::groupPages(const char *caption)
 {
     QTabWidget *control = pages();
-    auto *group = new QGroupBox(QString::fromLatin1(caption));
+    auto *group = new QGroupBox(QString::fromUtf8(caption));
     group->setObjectName(QString::fromLatin1(caption));
     m_bodyLayout->insertWidget(m_bodyLayout->indexOf(control), group);
     auto *inside = new QVBoxLayout(group);
@@ -375,7 +375,7 @@ TPortUitForm *TDedicatedForm::addPortPage(const char *pageCaption, QxSNMPRequest
 
 TPortUitForm *TDedicatedForm::addPortGroup(const char *caption, QxSNMPRequest2Edits *binding, int column)
 {
-    auto *group = new QGroupBox(QString::fromLatin1(caption));
+    auto *group = new QGroupBox(QString::fromUtf8(caption));
     group->setObjectName(QString::fromLatin1(caption));
     group->setMinimumHeight(130);
     m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_buttons), group);
@@ -394,7 +394,7 @@ QList<QCheckBox *> TDedicatedForm::addBitsPage(const char *pageCaption, const ch
     auto *grid = new QGridLayout(page);
     QList<QCheckBox *> boxes;
     for (int bit = 0; bit < 8; ++bit) {
-        auto *box = new QCheckBox(QString::fromLatin1(captions[bit]));
+        auto *box = new QCheckBox(QString::fromUtf8(captions[bit]));
         box->setObjectName(QStringLiteral("CheckBox%1").arg(bit + 1));
         grid->addWidget(box, bit / 4, bit % 4);
         boxes << box;
@@ -423,7 +423,7 @@ QLabel *TDedicatedForm::addRowCount(const char *objectName, QTreeWidget *list, b
 
 QPushButton *TDedicatedForm::addButton(const char *caption, const char *objectName, const std::function<void()> &click)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption));
+    auto *button = new QPushButton(QString::fromUtf8(caption));
     button->setObjectName(QString::fromLatin1(objectName));
     button->setAutoDefault(false);
     m_buttons->addWidget(button);

@@ -33,6 +33,7 @@ TEST_F(CounterMonitorDialogs, APortClickMonitorsItsPauseFramesOnTheChosenInterva
     ASSERT_TRUE(TestSupport::waitUntil([&] { return form->ready(); }));
     EXPECT_FALSE(find<QPushButton>(*form, "btnSet")->isEnabled());
     // "Chart…" follows the monitored counters as rates per second.
+    EXPECT_EQ(find<QPushButton>(*form, "btnChart")->text(), QStringLiteral("Chart…"));
     const TRateChartForm *chart = form->openChart();
 
     clickPort(*form, 3);
