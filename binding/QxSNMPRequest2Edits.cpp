@@ -334,10 +334,47 @@ void QxSNMPRequest2Edits::enableControls(bool enabled)
 void QxSNMPRequest2Edits::showValues(int position)
 {
     for (size_t i = 0; i < m_bindings.size(); ++i) {
-        const Binding &b = *m_bindings[i];
-        if (position == AllVariables || b.position == position)
+        Binding &b = *m_bindings[i];
+        if (position == AllVariables || b.position == position) {
             showBinding(b);
+            noteShown(b);
+        }
     }
+}
+
+QString QxSNMPRequest2Edits::controlsState(const Binding &b)
+{
+    if (!b.bits.isEmpty())
+        return QString::fromLatin1(collectBits(b).toHex());
+    return partText(b);
+}
+
+void QxSNMPRequest2Edits::noteShown(Binding &b)
+{
+    b.shownUnset.reset();
+    const QxSNMPVariable &v = varList().item(b.position);
+    if (v.has(QxAccess::invalid) || v.valueText != QxValueCodec::nullText() || !varList().isWritable(b.position))
+        return;
+    try {
+        b.shownUnset = controlsState(b);
+    } catch (const QxSNMPException &) {
+        // Controls that give no value: nothing to compare with later.
+    }
+}
+
+bool QxSNMPRequest2Edits::leftUnset(int position)
+{
+    if (varList().item(position).valueText != QxValueCodec::nullText())
+        return false;
+    bool any = false;
+    for (const auto &b : m_bindings) {
+        if (b->position != position)
+            continue;
+        if (!b->shownUnset || controlsState(*b) != *b->shownUnset)
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 void QxSNMPRequest2Edits::showBits(const Binding &b, const QString &value)
@@ -501,7 +538,7 @@ QString QxSNMPRequest2Edits::partText(const Binding &b)
 void QxSNMPRequest2Edits::collectVariable(int position)
 {
     QxSNMPVarList &list = varList();
-    if (position < 0 || position >= list.count() || !list.isWritable(position))
+    if (position < 0 || position >= list.count() || !list.isWritable(position) || leftUnset(position))
         return;
     QxSNMPVariable &v = list.item(position);
 

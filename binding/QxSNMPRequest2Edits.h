@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTreeWidget> // the list view is held by a guarded pointer, which needs the class
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -71,6 +72,9 @@ public:
     void collectValues(int position);
     // The selected list-view row into the value texts; nothing without a selection.
     void copySelectedRow();
+    // The variable has no value (the row shown has no such cell) and the user
+    // has set none in its controls: a write leaves it out.
+    bool leftUnset(int position);
 
     // The constraints of the bound edits (remember flag set). Its owner window is
     // the controller's owner.
@@ -102,6 +106,10 @@ private:
         QList<QPointer<QObject>> controls;
         QList<int> bits;                         // one per check box, or empty
         QList<QMetaObject::Connection> connections;
+        // What the controls gave when they were shown a variable without a
+        // value ("(NULL)": the row has no such cell): as long as they give
+        // the same, the user has set nothing there and no value is taken.
+        std::optional<QString> shownUnset;
     };
 
     static Kind kindOf(const QObject *control);
@@ -113,6 +121,9 @@ private:
     void fillChoices(const Binding &b, QObject *control);
 
     void showBinding(const Binding &b);
+    // What the binding's controls give now, in one text (bits as hex).
+    QString controlsState(const Binding &b);
+    void noteShown(Binding &b);
     void showBits(const Binding &b, const QString &value);
     // The part text one binding's controls give (bits: see collectBits).
     QString partText(const Binding &b);

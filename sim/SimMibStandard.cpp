@@ -1,6 +1,7 @@
 // MIB-II system and interfaces, IF-MIB ifXTable, EtherLike-MIB and RMON as an
 // NX-2400P answers them: 28 ports (1-24 copper PoE at 100 Mb/s, 25-28 gigabit
-// uplinks) and the CPU interface as ifIndex 29.
+// uplinks), the CPU interface as ifIndex 29 and the default VLAN's interface
+// as ifIndex 5121. Neither of the last two has every ifXTable counter.
 #include "sim/SimMib.h"
 
 using namespace SimMib::notation;
@@ -19,7 +20,7 @@ const SimObjectDef objects[] = {
 
     // interfaces: the 64-bit ifXTable counters grow as their 32-bit twins do;
     // errors and discards only where the port's traffic has faults (port 13)
-    {"1.3.6.1.2.1.2.1", INT, RO, "29", nullptr, 0},
+    {"1.3.6.1.2.1.2.1", INT, RO, "30", nullptr, 0},
     {"1.3.6.1.2.1.2.2.1.1", INT, RO, "{1}", nullptr, 0},
     {"1.3.6.1.2.1.2.2.1.2", STR, RO, "RMON Port {1} on Unit 1", nullptr, 0},
     {"1.3.6.1.2.1.2.2.1.3", INT, RO, "6", nullptr, 0},
@@ -138,8 +139,8 @@ const SimObjectDef objects[] = {
 const SimTableDef tables[] = {
     {"1.3.6.1.2.1.4.20.1", "1:a", "10.90.90.90", 0, NONE},
     {"1.3.6.1.2.1.4.22.1", "1:i 3:a", "29.10.90.90.1,29.10.90.90.20", 0, NONE},
-    {"1.3.6.1.2.1.2.2.1", "1:i", "1..29", 0, NONE},
-    {"1.3.6.1.2.1.31.1.1.1", "0:i", "1..29", 0, NONE},
+    {"1.3.6.1.2.1.2.2.1", "1:i", "1..29,5121", 0, NONE},
+    {"1.3.6.1.2.1.31.1.1.1", "0:i", "1..29,5121", 0, NONE},
     {"1.3.6.1.2.1.10.7.2.1", "1:i", "1..28", 0, NONE},
     {"1.3.6.1.2.1.10.7.5.1", "0:i 2:i", "1..28.1", 0, NONE},
     {"1.3.6.1.2.1.10.7.9.1", "0:i", "1..28", 0, NONE},
@@ -170,14 +171,42 @@ const char factory[] = R"(
 1.3.6.1.2.1.2.2.1.5.29|66|0
 1.3.6.1.2.1.31.1.1.1.1.29|4|System
 1.3.6.1.2.1.31.1.1.1.15.29|66|0
+1.3.6.1.2.1.31.1.1.1.17.29|2|2
+1.3.6.1.2.1.2.2.1.2.5121|4|802.1Q Encapsulation Tag 0001
+1.3.6.1.2.1.2.2.1.3.5121|2|135
+1.3.6.1.2.1.2.2.1.5.5121|66|0
+1.3.6.1.2.1.2.2.1.6.5121|4x|001e58a70000
+1.3.6.1.2.1.2.2.1.8.5121|2|1
+1.3.6.1.2.1.31.1.1.1.1.5121|4|vlan1
+1.3.6.1.2.1.31.1.1.1.15.5121|66|0
+1.3.6.1.2.1.31.1.1.1.17.5121|2|2
 1.3.6.1.2.1.4.22.1.2.29.10.90.90.1|4x|0050ba112233
 1.3.6.1.2.1.4.22.1.2.29.10.90.90.20|4x|00a0c9140e51
+)";
+
+// The interfaces that do not have everything a port has: the CPU interface
+// has only the 32-bit counters and no link to trap on, the VLAN interface
+// counts no multicast or broadcast frames in 32 bits.
+const char absent[] = R"(
+1.3.6.1.2.1.31.1.1.1.14.29
+1.3.6.1.2.1.31.1.1.1.6.29
+1.3.6.1.2.1.31.1.1.1.7.29
+1.3.6.1.2.1.31.1.1.1.8.29
+1.3.6.1.2.1.31.1.1.1.9.29
+1.3.6.1.2.1.31.1.1.1.10.29
+1.3.6.1.2.1.31.1.1.1.11.29
+1.3.6.1.2.1.31.1.1.1.12.29
+1.3.6.1.2.1.31.1.1.1.13.29
+1.3.6.1.2.1.31.1.1.1.2.5121
+1.3.6.1.2.1.31.1.1.1.3.5121
+1.3.6.1.2.1.31.1.1.1.4.5121
+1.3.6.1.2.1.31.1.1.1.5.5121
 )";
 
 } // namespace
 
 const SimMibPart &SimMib::standard()
 {
-    static const SimMibPart part{"standard", objects, std::size(objects), tables, std::size(tables), factory};
+    static const SimMibPart part{"standard", objects, std::size(objects), tables, std::size(tables), factory, absent};
     return part;
 }

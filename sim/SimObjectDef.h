@@ -122,4 +122,8 @@ struct SimMibPart
     std::size_t tableCount;
     // Extra factory instances and per-instance overrides, snmprec lines.
     const char *factory;
+    // Instances the factory rows leave out, one OID per line: the cells a
+    // switch does not have in some rows of a table (the SMI allows a row to
+    // lack a column).
+    const char *absent = nullptr;
 };

@@ -165,6 +165,26 @@ void SimObjectStore::loadFactory()
         if (!errors.empty())
             throw std::invalid_argument(errors.front());
     }
+    for (const SimMibPart *part : m_parts)
+        if (part->absent)
+            leaveOut(part->absent, std::string("factory:") + part->name);
+}
+
+void SimObjectStore::leaveOut(std::string_view lines, const std::string &origin)
+{
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        std::string_view line = lines.substr(0, end);
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line[first] == '#')
+            continue;
+        SimOid oid;
+        // A cell left out that the rows do not have is a mistake in the tables.
+        if (!SimOid::parse(line.substr(first), &oid) || !m_cells.erase(oid))
+            throw std::invalid_argument(origin + ": no such instance to leave out: " + std::string(line));
+    }
+    ++m_generation;
 }
 
 std::vector<std::string> SimObjectStore::loadRecords(std::string_view text, const std::string &origin, bool replace)

@@ -76,6 +76,8 @@ public:
 
 private:
     void index(const SimMibPart &part);
+    // Removes the instances listed one per line; throws on one that is not there.
+    void leaveOut(std::string_view lines, const std::string &origin);
     std::string expand(const char *init, const SimOid &suffix) const;
 
     std::vector<const SimMibPart *> m_parts;

@@ -10,12 +10,6 @@ namespace {
 constexpr int TooBig = 1;
 constexpr int HighestErrorStatus = 18;
 
-// The column's own instances: what a walk's column-end test takes as progress.
-bool inside(const QString &column, const QString &oid)
-{
-    return oid.size() > column.size() + 1 && oid.startsWith(column) && oid[column.size()] == QLatin1Char('.');
-}
-
 QxBulkSupport *supportOf(const QxSNMPTarget &target)
 {
     QxSNMPSession *session = globalSession();
@@ -37,43 +31,6 @@ void QxBulkWalk::start(int setting)
     m_setting = setting;
     m_repetitions = setting > 0 ? setting : FirstRepetitions;
     m_ceiling = MostRepetitions;
-    discard();
-}
-
-void QxBulkWalk::discard()
-{
-    m_asked.clear();
-    m_bindings.clear();
-    m_left.clear();
-    m_width = 0;
-    m_whole = 0;
-    m_next = 0;
-}
-
-bool QxBulkWalk::answer(const QStringList &columns, const QList<QxSNMPBinding> &sent, QxSNMPReply &reply)
-{
-    if (m_next >= m_whole || sent.size() != m_width || columns.size() != m_width)
-        return false;
-    QList<QxSNMPBinding> step;
-    step.reserve(m_width);
-    for (int c = 0; c < m_width; ++c) {
-        const QxSNMPBinding &next = m_bindings[m_next * m_width + c];
-        const QString &askedFrom = m_next == 0 ? m_asked[c] : m_bindings[(m_next - 1) * m_width + c].oid;
-        // The reply answers what was asked from; a column that has left its
-        // instances is answered from outside them whatever the walk asks from.
-        if (sent[c].oid != askedFrom && !(m_left[c] && !inside(columns[c], next.oid))) {
-            discard();
-            return false;
-        }
-        step.append(next);
-    }
-    for (int c = 0; c < m_width; ++c)
-        if (!inside(columns[c], step[c].oid))
-            m_left[c] = true;
-    ++m_next;
-    reply = m_header;
-    reply.bindings = std::move(step);
-    return true;
 }
 
 QxBulkWalk::Try QxBulkWalk::firstTry(const QxSNMPTarget &target)
@@ -114,8 +71,8 @@ QxBulkWalk::Try QxBulkWalk::getNextInstead(bool afterError) const
     return attempt;
 }
 
-bool QxBulkWalk::settle(Try &attempt, const QStringList &columns, const QList<QxSNMPBinding> &sent,
-                        const QxSNMPReply &got, qint64 elapsedMs, QxSNMPReply &reply)
+bool QxBulkWalk::settle(Try &attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got, qint64 elapsedMs,
+                        QxSNMPReply &reply)
 {
     QxBulkSupport *support = supportOf(m_stepTarget);
     if (attempt.command != QxSNMPTransport::GetBulk) {
@@ -125,20 +82,26 @@ bool QxBulkWalk::settle(Try &attempt, const QStringList &columns, const QList<Qx
                 support->answers = QxBulkSupport::No;
         }
         reply = got;
+        // One successor of each binding, whatever else an agent may have sent.
+        if (reply.bindings.size() > sent.size())
+            reply.bindings.resize(sent.size());
+        return true;
+    }
+    const qsizetype width = sent.size();
+    const int whole = width > 0 ? int(got.bindings.size() / width) : 0;
+    if (got.status == 0 && whole > 0) {
+        if (support) {
+            support->answers = QxBulkSupport::Yes;
+            support->unanswered = 0;
+        }
+        adapt(whole, attempt.repetitions, int(width), elapsedMs, attempt.target.timeout * 10);
+        reply = got;
+        // A repetition cut short is left out: its columns are asked again.
+        reply.bindings.resize(qsizetype(whole) * width);
         return true;
     }
     if (got.status == 0) {
-        const int whole = keep(sent, got);
-        if (whole > 0) {
-            if (support) {
-                support->answers = QxBulkSupport::Yes;
-                support->unanswered = 0;
-            }
-            adapt(whole, attempt.repetitions, int(sent.size()), elapsedMs, attempt.target.timeout * 10);
-            if (answer(columns, sent, reply))
-                return true;
-        }
-        // Not one whole repetition: this step goes one instance at a time.
+        // Not one whole repetition: this request goes one instance at a time.
         attempt = Try{m_stepTarget, QxSNMPTransport::GetNext};
         return false;
     }
@@ -158,24 +121,6 @@ bool QxBulkWalk::settle(Try &attempt, const QStringList &columns, const QList<Qx
     }
     reply = got;
     return true;
-}
-
-int QxBulkWalk::keep(const QList<QxSNMPBinding> &sent, const QxSNMPReply &got)
-{
-    discard();
-    m_width = int(sent.size());
-    if (m_width == 0)
-        return 0;
-    m_whole = int(got.bindings.size()) / m_width;
-    if (m_whole == 0)
-        return 0;
-    for (const QxSNMPBinding &b : sent)
-        m_asked << b.oid;
-    m_bindings = got.bindings.mid(0, qsizetype(m_whole) * m_width);
-    m_header = got;
-    m_header.bindings.clear();
-    m_left = QList<bool>(m_width, false);
-    return m_whole;
 }
 
 void QxBulkWalk::adapt(int whole, int asked, int width, qint64 elapsedMs, int timeoutMs)

@@ -9,14 +9,11 @@
 #include <QString>
 #include <QStringList>
 
-// A table walk's GET-NEXT steps answered from GETBULK replies (SNMPv2c and
-// SNMPv3). A reply holds, for every column asked, the agent's next instances
-// one after the other; a step is answered from it only where it holds what the
-// agent would answer that step's own GET-NEXT with, so the rows, their
-// "(NOTDONE)" marks, the end of each column and the handling of answers that
-// do not go forward come out exactly as from a GET-NEXT walk. Where it cannot
-// tell (a column that did not go forward, a reply used up) the agent is asked
-// again from where the walk stands.
+// How a table walk asks an agent for its columns' next instances. SNMPv2c and
+// SNMPv3 agents are asked with GETBULK, which gives many successors of each
+// column at once (QxTableWalk keeps them until rows use them); where the
+// agent cannot be asked that way the walk goes one instance at a time with
+// GET-NEXT.
 //
 // How many instances one GETBULK asks for adapts: it starts small, doubles
 // while whole replies come back quickly, halves on tooBig or a slow reply, and
@@ -25,9 +22,9 @@
 //
 // An agent that answers GETBULK with an error, or twice not at all, is walked
 // with GET-NEXT for the rest of the process (the session remembers it); the
-// step that found out is asked again with GET-NEXT at once, within the step's
-// own time-out budget: until an agent has answered a GETBULK, the GETBULK gets
-// the first of the step's tries and the GET-NEXT the others.
+// request that found out is asked again with GET-NEXT at once, within its own
+// time-out budget: until an agent has answered a GETBULK, the GETBULK gets
+// the first of the tries and the GET-NEXT the others.
 class QxBulkWalk final
 {
 public:
@@ -55,27 +52,20 @@ public:
     // other than 0, and an agent not known to refuse GETBULK.
     static bool appliesTo(const QxSNMPTarget &target, int setting);
 
-    // A new walk: nothing buffered, the repetitions back to their start.
+    // A new walk: the repetitions back to their start.
     void start(int setting);
-    // What is buffered no longer tells what the agent holds (a write came between).
-    void discard();
 
-    // The GET-NEXT reply to `sent` that the buffered replies give, if they can
-    // tell it. `columns` are the walked columns' base OIDs, in the order sent.
-    bool answer(const QStringList &columns, const QList<QxSNMPBinding> &sent, QxSNMPReply &reply);
-    // The first exchange of a step the buffer could not answer.
+    // The first exchange of a request for the columns' next instances.
     Try firstTry(const QxSNMPTarget &target);
-    // Takes what a try brought. True: `reply` holds the step's GET-NEXT reply
-    // (or the failure to report). False: `attempt` is the next try to make.
-    bool settle(Try &attempt, const QStringList &columns, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got,
-                qint64 elapsedMs, QxSNMPReply &reply);
+    // Takes what a try brought. True: `reply` holds the outcome: whole
+    // repetitions of `sent` (one for a GET-NEXT), or the failure to report.
+    // False: `attempt` is the next try to make.
+    bool settle(Try &attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got, qint64 elapsedMs,
+                QxSNMPReply &reply);
 
     int repetitions() const { return m_repetitions; }
 
 private:
-    // Keeps a GETBULK reply; returns its whole repetitions (a partial last one
-    // is dropped).
-    int keep(const QList<QxSNMPBinding> &sent, const QxSNMPReply &got);
     void adapt(int whole, int asked, int width, qint64 elapsedMs, int timeoutMs);
     Try getNextInstead(bool afterError) const;
 
@@ -83,17 +73,6 @@ private:
     int m_repetitions = FirstRepetitions;
     // What this walk has found the agent to give at most (a shorter reply, tooBig).
     int m_ceiling = MostRepetitions;
-    // The step's own target, whose time-out budget the tries share.
+    // The request's own target, whose time-out budget the tries share.
     QxSNMPTarget m_stepTarget;
-    // The last GETBULK: what it asked from, its bindings row by row
-    // (repetition r, column c at r * width + c), and the next repetition to serve.
-    QStringList m_asked;
-    QList<QxSNMPBinding> m_bindings;
-    QxSNMPReply m_header;
-    int m_width = 0;
-    int m_whole = 0;
-    int m_next = 0;
-    // Columns whose served instances have left them: a well-behaved agent
-    // answers them with something outside, whatever instance is asked.
-    QList<bool> m_left;
 };

@@ -61,7 +61,7 @@ QString QxOidText::toText(const QList<quint32> &arcs)
     return QString::fromLatin1(text);
 }
 
-int QxOidText::compare(const QString &a, const QString &b)
+int QxOidText::compare(QStringView a, QStringView b)
 {
     // Arc by arc without building lists: walks are compared on every row.
     qsizetype i = 0;

@@ -12,5 +12,6 @@ public:
     static bool parse(const QString &text, QList<quint32> &arcs);
     static QString toText(const QList<quint32> &arcs);
     // Orders two dotted OIDs arc by arc (a prefix comes first): <0, 0 or >0.
-    static int compare(const QString &a, const QString &b);
+    static int compare(QStringView a, QStringView b);
+    static int compare(const QString &a, const QString &b) { return compare(QStringView(a), QStringView(b)); }
 };

@@ -92,24 +92,22 @@ QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode)
     const quint8 kind = m_list.itemType();
     if (kind > MVT_UMV)
         QxSNMPException::raiseFramework(-515);
-    if (mode == NextRead && (kind == SVT_SV || kind == MVT_SV))
-        QxSNMPException::raiseFramework(-510);
     QString rowIndex;
     bool rowIndexDone = false;
     for (int i = 0; i < m_list.count(); ++i) {
         QxSNMPVariable &v = m_list.item(i);
-        if (mode == FirstRead || mode == NextRead) {
+        if (mode == FirstRead) {
             if (!m_list.isReadable(i))
                 continue;
-            if (mode == FirstRead) {
-                v.instanceOid.clear();
-                bindings.append({kind == SVT_SV ? m_list.baseOid(i) + QStringLiteral(".0") : m_list.baseOid(i), {}});
-            } else {
-                bindings.append({v.instanceOid.isEmpty() ? m_list.baseOid(i) : v.instanceOid, {}});
-            }
+            v.instanceOid.clear();
+            bindings.append({kind == SVT_SV ? m_list.baseOid(i) + QStringLiteral(".0") : m_list.baseOid(i), {}});
             continue;
         }
         if ((m_list.isTableKind() && i < m_list.keyCount()) || !m_list.isWritable(i))
+            continue;
+        // A variable without a value (a cell the row does not have, which
+        // nobody has given one) has nothing to write.
+        if (v.valueText == QxValueCodec::nullText())
             continue;
         QxSNMPBinding b;
         if (kind == SVT_SV) {
@@ -134,110 +132,142 @@ QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode)
 }
 
 QxSNMPRequest::ReadOutcome QxSNMPRequest::processRead(const QList<QxSNMPBinding> &sent,
-                                                      const QList<QxSNMPBinding> &returned, int code)
+                                                      const QList<QxSNMPBinding> &returned)
 {
     // A reply must answer every binding that was sent; a shorter one changes nothing.
     if (returned.size() < sent.size())
         return ReadOutcome::Missing;
-    const bool table = m_list.isTableKind();
-    QString rowInstance;
-    bool haveRowInstance = false;
-    int processed = 0;
-    int ended = 0;
     int j = 0;
     for (int i = 0; i < m_list.count(); ++i) {
         if (!m_list.isReadable(i))
             continue;
-        QxSNMPVariable &v = m_list.item(i);
-        const QString base = m_list.baseOid(i);
-        const QxSNMPBinding &b = returned[j];
-        const QString &sentOid = sent[j].oid;
-        ++j;
-        ++processed;
-        if (code == kNoSuchName) {
-            // An SNMPv1 agent ends a table by echoing the request's own OIDs, on
-            // the first read of an empty table as on the read after the last row.
-            if (b.oid == sentOid || (!v.instanceOid.isEmpty() && b.oid == v.instanceOid))
-                return ReadOutcome::EndOfTable;
-            QxSNMPException::raiseStatus(2);
-        }
-        if (isColumnEnd(base, v.instanceOid, b.oid)) {
-            ++ended;
-            v.valueText = QxValueCodec::notDoneText();
-            QString next;
-            try {
-                const QString index = encodeRowIndex();
-                next = index.isEmpty() ? QString() : base + QLatin1Char('.') + index;
-            } catch (const QxSNMPException &) {
-                // No row has been decoded yet: stay where the column ended.
-            }
-            if (next.isEmpty() || (!v.instanceOid.isEmpty() && QxOidText::compare(next, v.instanceOid) < 0))
-                next = v.instanceOid.isEmpty() ? b.oid : v.instanceOid;
-            v.instanceOid = next;
-            continue;
-        }
+        const QxSNMPBinding &b = returned[j++];
         vbToText(i, b);
-        v.instanceOid = b.oid;
-        if (!haveRowInstance && b.oid.size() > base.size() + 1 && b.oid.startsWith(base)
-            && b.oid[base.size()] == QLatin1Char('.')) {
-            rowInstance = b.oid.mid(base.size() + 1);
-            haveRowInstance = true;
-        }
+        m_list.item(i).instanceOid = b.oid;
     }
-    if (table && ended == processed)
-        return ReadOutcome::AllEnded;
-    if (ended == processed && processed > 0)
-        return ReadOutcome::AllEnded;
-    if (table)
-        decodeRowIndex(rowInstance);
     for (int i = 0; i < m_list.count(); ++i)
         computeDerived(i, true);
     return ReadOutcome::Row;
 }
 
 QxSNMPRequest::ReadOutcome QxSNMPRequest::processReadGuarded(const QList<QxSNMPBinding> &sent,
-                                                             const QList<QxSNMPBinding> &returned, int code)
+                                                             const QList<QxSNMPBinding> &returned)
 {
     // Whatever the agent sent, a failure leaves the list as it was.
     const QxSNMPVarList before = m_list;
     try {
-        return processRead(sent, returned, code);
+        return processRead(sent, returned);
     } catch (...) {
         m_list = before;
         throw;
     }
 }
 
-bool QxSNMPRequest::walksInBulk(int command, const QxSNMPTarget &target) const
+bool QxSNMPRequest::isTableWalk(int command) const
 {
-    return command == QxSNMPTransport::GetNext && m_list.isTableKind() && QxBulkWalk::appliesTo(target, maxRepetitions);
+    return command == QxSNMPTransport::GetNext && m_list.isTableKind();
 }
 
-QStringList QxSNMPRequest::walkedColumns() const
+void QxSNMPRequest::startWalk()
 {
     QStringList columns;
-    for (int i = 0; i < m_list.count(); ++i)
-        if (m_list.isReadable(i))
-            columns << m_list.baseOid(i);
-    return columns;
+    m_walkPositions.clear();
+    for (int i = 0; i < m_list.count(); ++i) {
+        if (!m_list.isReadable(i))
+            continue;
+        m_list.item(i).instanceOid.clear();
+        m_walkPositions << i;
+        columns << m_list.baseOid(i);
+    }
+    m_walk.start(columns);
+    m_bulk.start(maxRepetitions);
 }
 
-QxSNMPReply QxSNMPRequest::bulkStep(const QxSNMPTarget &target, const QList<QxSNMPBinding> &sent)
+QxSNMPRequest::Fetch QxSNMPRequest::nextFetch(const QxSNMPTarget &target) const
 {
-    const QStringList columns = walkedColumns();
-    QxSNMPReply reply;
-    if (m_bulk.answer(columns, sent, reply))
-        return reply;
-    QxBulkWalk::Try attempt = m_bulk.firstTry(target);
-    for (;;) {
-        QElapsedTimer clock;
-        clock.start();
-        const QxSNMPReply got = QxSNMPTransport::exchange(attempt.target, attempt.command, sent, attempt.repetitions);
-        if (m_bulk.settle(attempt, columns, sent, got, clock.elapsed(), reply))
-            return reply;
-        // Stopped while it waited (a dialog closing): no further try.
-        if (!m_alive)
-            return got;
+    Fetch fetch;
+    fetch.columns = m_walk.wanting();
+    // Most steps of a walk in bulk find what they want held already.
+    if (fetch.columns.isEmpty())
+        return fetch;
+    fetch.sent = m_walk.asking(fetch.columns);
+    fetch.inBulk = QxBulkWalk::appliesTo(target, maxRepetitions);
+    fetch.target = target;
+    return fetch;
+}
+
+void QxSNMPRequest::absorb(const Fetch &fetch, const QxSNMPReply &reply)
+{
+    const qsizetype width = fetch.sent.size();
+    if (reply.status == 0) {
+        if (reply.bindings.size() < width)
+            QxSNMPException::raiseStatus(-11);
+        const int repetitions = fetch.inBulk ? int(reply.bindings.size() / width) : 1;
+        m_walk.take(fetch.columns, reply.bindings, repetitions,
+                    [this](const QString &base, const QString &previous, const QString &returned) {
+                        return isColumnEnd(base, previous, returned);
+                    });
+        return;
+    }
+    const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
+    if (mapped.code != kNoSuchName)
+        throw QxSNMPException(mapped.code, mapped.text);
+    // An SNMPv1 agent answers a GET-NEXT that runs past its last object with
+    // noSuchName, the request's own bindings and the index of the one that
+    // did: that column has ended, the others are asked again.
+    const auto echoed = [&](qsizetype k) { return k < reply.bindings.size() && reply.bindings[k].oid == fetch.sent[k].oid; };
+    const qsizetype at = reply.errorIndex - 1;
+    if (at >= 0 && at < width && echoed(at)) {
+        m_walk.end(fetch.columns[at]);
+        return;
+    }
+    for (qsizetype k = 0; k < width; ++k)
+        if (!echoed(k))
+            QxSNMPException::raiseStatus(2);
+    for (int column : fetch.columns)
+        m_walk.end(column);
+}
+
+QxSNMPRequest::ReadOutcome QxSNMPRequest::makeRow()
+{
+    if (!m_walk.nextRow())
+        return ReadOutcome::AllEnded;
+    const QString &instance = m_walk.rowInstance();
+    for (int k = 0; k < m_walk.columnCount() && k < m_walkPositions.size(); ++k) {
+        const int i = m_walkPositions[k];
+        if (i >= m_list.count())
+            continue;
+        QxSNMPVariable &v = m_list.item(i);
+        switch (m_walk.cell(k)) {
+        case QxTableWalk::Cell::Value:
+            vbToText(i, m_walk.value(k));
+            v.instanceOid = m_walk.value(k).oid;
+            continue;
+        case QxTableWalk::Cell::NoValue:
+            // The agent holds no such cell in this row.
+            v.valueText = QxValueCodec::nullText();
+            break;
+        case QxTableWalk::Cell::Ended:
+            v.valueText = QxValueCodec::notDoneText();
+            break;
+        }
+        v.instanceOid = m_walk.base(k) + QLatin1Char('.') + instance;
+    }
+    decodeRowIndex(instance);
+    for (int i = 0; i < m_list.count(); ++i)
+        computeDerived(i, true);
+    return ReadOutcome::Row;
+}
+
+QxSNMPRequest::ReadOutcome QxSNMPRequest::makeRowGuarded()
+{
+    // Whatever the agent sent, a failure leaves the list as it was.
+    const QxSNMPVarList before = m_list;
+    try {
+        return makeRow();
+    } catch (...) {
+        m_list = before;
+        throw;
     }
 }
 
@@ -246,25 +276,46 @@ bool QxSNMPRequest::readRow(bool first)
     if (!m_alive)
         return false;
     const auto command = QxSNMPTransport::Command(readCommand());
-    if (first)
-        m_bulk.start(maxRepetitions);
-    const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
-    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
-    const QxSNMPReply reply = walksInBulk(command, target) ? bulkStep(target, sent)
-                                                           : QxSNMPTransport::exchange(target, command, sent);
-    const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
-    if (mapped.code != 0 && !(mapped.code == kNoSuchName && m_list.isTableKind()))
-        throw QxSNMPException(mapped.code, mapped.text);
-    switch (processReadGuarded(sent, reply.bindings, mapped.code)) {
-    case ReadOutcome::Row:
-        return m_list.isTableKind();
-    case ReadOutcome::Missing:
-        QxSNMPException::raiseStatus(-11);
-    case ReadOutcome::AllEnded:
-    case ReadOutcome::EndOfTable:
-        break;
+    if (!isTableWalk(command)) {
+        if (!first && (m_list.itemType() == SVT_SV || m_list.itemType() == MVT_SV))
+            QxSNMPException::raiseFramework(-510);
+        const QList<QxSNMPBinding> sent = buildPdu(FirstRead);
+        const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+        const QxSNMPReply reply = QxSNMPTransport::exchange(target, command, sent);
+        if (reply.status != 0)
+            QxSNMPException::raiseStatus(reply.status);
+        if (processReadGuarded(sent, reply.bindings) == ReadOutcome::Missing)
+            QxSNMPException::raiseStatus(-11);
+        return false;
     }
-    return false;
+    if (first)
+        startWalk();
+    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+    for (Fetch fetch = nextFetch(target); !fetch.columns.isEmpty(); fetch = nextFetch(target)) {
+        QxSNMPReply reply;
+        if (!fetch.inBulk) {
+            reply = QxSNMPTransport::exchange(target, QxSNMPTransport::GetNext, fetch.sent);
+        } else {
+            QxBulkWalk::Try attempt = m_bulk.firstTry(target);
+            for (;;) {
+                QElapsedTimer clock;
+                clock.start();
+                const QxSNMPReply got =
+                    QxSNMPTransport::exchange(attempt.target, attempt.command, fetch.sent, attempt.repetitions);
+                if (m_bulk.settle(attempt, fetch.sent, got, clock.elapsed(), reply))
+                    break;
+                // Stopped while it waited (a dialog closing): no further try.
+                if (!m_alive) {
+                    reply = got;
+                    break;
+                }
+            }
+        }
+        absorb(fetch, reply);
+        if (!m_alive)
+            return false;
+    }
+    return makeRowGuarded() == ReadOutcome::Row;
 }
 
 void QxSNMPRequest::readRowAsync(CompletionHandler handler, void *userObject, bool first)
@@ -272,68 +323,115 @@ void QxSNMPRequest::readRowAsync(CompletionHandler handler, void *userObject, bo
     if (!m_alive)
         return;
     const auto command = QxSNMPTransport::Command(readCommand());
-    if (first)
-        m_bulk.start(maxRepetitions);
-    const QList<QxSNMPBinding> sent = buildPdu(first ? FirstRead : NextRead);
-    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
-    int status = 0;
-    if (walksInBulk(command, target)) {
-        QxSNMPReply buffered;
-        if (m_bulk.answer(walkedColumns(), sent, buffered)) {
-            ++m_outstanding;
-            deliverLater(buffered, sent, handler, userObject);
-            return;
-        }
-        status = sendTry(m_bulk.firstTry(target), sent, handler, userObject);
-    } else {
-        std::shared_ptr<Liveness> token = m_liveness;
-        status = QxSNMPTransport::send(target, command, sent,
-                                       [token, sent, handler, userObject](const QxSNMPReply &reply) {
-                                           if (QxSNMPRequest *request = token->request)
-                                               request->completeAsync(reply, sent, true, handler, userObject);
-                                       });
+    if (!isTableWalk(command)) {
+        if (!first && (m_list.itemType() == SVT_SV || m_list.itemType() == MVT_SV))
+            QxSNMPException::raiseFramework(-510);
+        const QList<QxSNMPBinding> sent = buildPdu(FirstRead);
+        const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+        sendOne(target, command, sent, true, handler, userObject);
+        return;
     }
+    if (first)
+        startWalk();
+    const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
+    const int status = stepAsync(target, handler, userObject);
     if (status != 0)
         QxSNMPException::raiseStatus(status);
     ++m_outstanding;
 }
 
-int QxSNMPRequest::sendTry(const QxBulkWalk::Try &attempt, const QList<QxSNMPBinding> &sent,
-                           const CompletionHandler &handler, void *userObject)
+int QxSNMPRequest::stepAsync(const QxSNMPTarget &target, const CompletionHandler &handler, void *userObject)
+{
+    const Fetch fetch = nextFetch(target);
+    if (fetch.columns.isEmpty()) {
+        QxSNMPReply made;
+        made.agentAddress = target.address;
+        made.agentPort = target.port;
+        deliverLater(made, handler, userObject);
+        return 0;
+    }
+    if (fetch.inBulk)
+        return sendTry(m_bulk.firstTry(target), fetch, handler, userObject);
+    std::shared_ptr<Liveness> token = m_liveness;
+    return QxSNMPTransport::send(target, QxSNMPTransport::GetNext, fetch.sent,
+                                 [token, fetch, handler, userObject](const QxSNMPReply &reply) {
+                                     if (QxSNMPRequest *request = token->request)
+                                         request->fetched(fetch, reply, handler, userObject);
+                                 });
+}
+
+int QxSNMPRequest::sendTry(const QxBulkWalk::Try &attempt, const Fetch &fetch, const CompletionHandler &handler,
+                           void *userObject)
 {
     std::shared_ptr<Liveness> token = m_liveness;
     QElapsedTimer clock;
     clock.start();
     return QxSNMPTransport::send(
-        attempt.target, attempt.command, sent,
-        [token, attempt, sent, handler, userObject, clock](const QxSNMPReply &got) {
+        attempt.target, attempt.command, fetch.sent,
+        [token, attempt, fetch, handler, userObject, clock](const QxSNMPReply &got) {
             if (QxSNMPRequest *request = token->request)
-                request->tryAnswered(attempt, sent, got, clock.elapsed(), handler, userObject);
+                request->tryAnswered(attempt, fetch, got, clock.elapsed(), handler, userObject);
         },
         attempt.repetitions);
 }
 
-void QxSNMPRequest::tryAnswered(QxBulkWalk::Try attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got,
+void QxSNMPRequest::tryAnswered(QxBulkWalk::Try attempt, const Fetch &fetch, const QxSNMPReply &got,
                                 qint64 elapsedMs, const CompletionHandler &handler, void *userObject)
 {
     QxSNMPReply reply = got;
-    if (got.status != QxNetSnmpStatus::SessionClosed
-        && !m_bulk.settle(attempt, walkedColumns(), sent, got, elapsedMs, reply)) {
+    if (got.status != QxNetSnmpStatus::SessionClosed && !m_bulk.settle(attempt, fetch.sent, got, elapsedMs, reply)) {
         // The step goes on with its next try; the one outstanding reply stays counted.
         if (m_alive) {
-            const int status = sendTry(attempt, sent, handler, userObject);
+            const int status = sendTry(attempt, fetch, handler, userObject);
             if (status == 0)
                 return;
             reply.status = status;
         }
     }
-    completeAsync(reply, sent, true, handler, userObject);
+    fetched(fetch, reply, handler, userObject);
 }
 
-void QxSNMPRequest::deliverLater(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent,
-                                 const CompletionHandler &handler, void *userObject)
+void QxSNMPRequest::fetched(const Fetch &fetch, const QxSNMPReply &reply, const CompletionHandler &handler,
+                            void *userObject)
 {
-    m_deliveries.push_back({reply, sent, handler, userObject});
+    if (reply.status == QxNetSnmpStatus::SessionClosed) {
+        --m_outstanding;
+        return;
+    }
+    try {
+        absorb(fetch, reply);
+    } catch (const QxSNMPException &e) {
+        completeStep(reply, &e, handler, userObject);
+        return;
+    }
+    if (!m_walk.wanting().isEmpty()) {
+        // Stopped while it waited (a dialog closing): no further request.
+        if (!m_alive) {
+            completeStep(reply, nullptr, handler, userObject, false);
+            return;
+        }
+        // The row still wants columns (an SNMPv1 column end): the step goes on,
+        // its one outstanding reply still counted.
+        int status = 0;
+        try {
+            status = stepAsync(fetch.target, handler, userObject);
+        } catch (const QxSNMPException &e) {
+            completeStep(reply, &e, handler, userObject);
+            return;
+        }
+        if (status == 0)
+            return;
+        const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(status);
+        const QxSNMPException failure(mapped.code, mapped.text);
+        completeStep(reply, &failure, handler, userObject);
+        return;
+    }
+    completeStep(reply, nullptr, handler, userObject);
+}
+
+void QxSNMPRequest::deliverLater(const QxSNMPReply &reply, const CompletionHandler &handler, void *userObject)
+{
+    m_deliveries.push_back({reply, handler, userObject});
     if (!m_delivering && !m_deliveryPosted)
         postDelivery();
 }
@@ -364,13 +462,41 @@ void QxSNMPRequest::deliverFetched()
         const Delivery next = std::move(m_deliveries.front());
         m_deliveries.pop_front();
         // Its handler asks for the next row: that one joins the queue.
-        completeAsync(next.reply, next.sent, true, next.handler, next.userObject);
+        completeStep(next.reply, nullptr, next.handler, next.userObject);
         if (round.elapsed() >= DeliverForMs)
             break;
     }
     m_delivering = false;
     if (!m_deliveries.empty())
         postDelivery();
+}
+
+void QxSNMPRequest::completeStep(const QxSNMPReply &reply, const QxSNMPException *failure,
+                                 const CompletionHandler &handler, void *userObject, bool withRow)
+{
+    struct Done
+    {
+        int &outstanding;
+        ~Done() { --outstanding; }
+    } done{m_outstanding};
+    QxSNMPError error = errorFor(0, QxMessageCatalogue::instance().mapLibraryStatus(0).text);
+    error.errorIndex = reply.errorIndex;
+    error.agentAddress = reply.agentAddress;
+    error.agentPort = reply.agentPort;
+    error.endOfData = true;
+    if (failure) {
+        error.code = failure->code();
+        error.message = failure->text();
+    } else if (withRow) {
+        try {
+            error.endOfData = makeRowGuarded() != ReadOutcome::Row;
+        } catch (const QxSNMPException &e) {
+            error.code = e.code();
+            error.message = e.text();
+        }
+    }
+    if (handler)
+        handler(userObject, error, m_list);
 }
 
 void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
@@ -390,32 +516,16 @@ void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBi
     error.agentAddress = reply.agentAddress;
     error.agentPort = reply.agentPort;
     error.endOfData = true;
-    const bool table = m_list.isTableKind();
-    if ((error.code == 0 && read) || (error.code == kNoSuchName && table)) {
+    if (error.code == 0 && read) {
         try {
-            switch (processReadGuarded(sent, reply.bindings, error.code)) {
-            case ReadOutcome::Row:
-                error.endOfData = !table;
-                break;
-            case ReadOutcome::EndOfTable: {
-                const auto ok = QxMessageCatalogue::instance().mapLibraryStatus(0);
-                error.code = ok.code;
-                error.message = ok.text;
-                break;
-            }
-            case ReadOutcome::Missing: {
+            if (processReadGuarded(sent, reply.bindings) == ReadOutcome::Missing) {
                 const auto bad = QxMessageCatalogue::instance().mapLibraryStatus(-11);
                 error.code = bad.code;
                 error.message = bad.text;
-                break;
-            }
-            case ReadOutcome::AllEnded:
-                break;
             }
         } catch (const QxSNMPException &e) {
             error.code = e.code();
             error.message = e.text();
-            error.endOfData = true;
         }
     }
     if (handler)
@@ -463,7 +573,7 @@ void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &va
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    m_bulk.discard();
+    m_walk.discard();
     prepareWrite(before, selectionList, valueSource, target, bindings);
     const QxSNMPReply reply = QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings);
     m_list = before;
@@ -479,15 +589,20 @@ void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, c
     const QxSNMPVarList before = m_list;
     QList<QxSNMPBinding> bindings;
     QxSNMPTarget target;
-    m_bulk.discard();
+    m_walk.discard();
     prepareWrite(before, selectionList, valueSource, target, bindings);
     m_list = before;
+    sendOne(target, QxSNMPTransport::Set, bindings, false, handler, userObject);
+}
+
+void QxSNMPRequest::sendOne(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent, bool read,
+                            const CompletionHandler &handler, void *userObject)
+{
     std::shared_ptr<Liveness> token = m_liveness;
-    const int status = QxSNMPTransport::send(target, QxSNMPTransport::Set, bindings,
-                                             [token, bindings, handler, userObject](const QxSNMPReply &reply) {
+    const int status = QxSNMPTransport::send(target, QxSNMPTransport::Command(command), sent,
+                                             [token, sent, read, handler, userObject](const QxSNMPReply &reply) {
                                                  if (QxSNMPRequest *request = token->request)
-                                                     request->completeAsync(reply, bindings, false, handler,
-                                                                            userObject);
+                                                     request->completeAsync(reply, sent, read, handler, userObject);
                                              });
     if (status != 0)
         QxSNMPException::raiseStatus(status);

@@ -5,9 +5,11 @@
 #include "snmp/QxSNMPDevice.h"
 #include "snmp/QxSNMPError.h"
 #include "snmp/QxSNMPScope.h"
+#include "snmp/QxSNMPTarget.h"
 #include "snmp/QxSNMPSecurity.h"
 #include "snmp/QxSNMPTransport.h"
 #include "snmp/QxSNMPVarList.h"
+#include "snmp/QxTableWalk.h"
 
 #include <QList>
 #include <QString>
@@ -17,12 +19,13 @@
 #include <memory>
 
 struct QxSNMPReply;
-struct QxSNMPTarget;
+class QxSNMPException;
 
 // Turns a variable list into SNMP exchanges with the agent: scalar groups and
-// single rows are one GET, tables are walked row by row (GET-NEXT steps, which
-// SNMPv2c and SNMPv3 agents answer many rows at a time from GETBULK, see
-// QxBulkWalk), writes are one SET of every writable variable. Each exchange
+// single rows are one GET, tables are walked row by row (each column goes on
+// with GET-NEXT, or many instances at a time with GETBULK for SNMPv2c and
+// SNMPv3, see QxBulkWalk; QxTableWalk makes the rows, a cell the agent does
+// not hold reading "(NULL)"), writes are one SET of every writable variable. Each exchange
 // runs synchronously or asynchronously (the completion handler then runs inside
 // the event pump, or for a row already fetched from the next round of the event
 // loop). Every failure is raised as a QxSNMPException.
@@ -92,45 +95,69 @@ public:
 
 private:
     enum class ReadOutcome { Row, AllEnded, EndOfTable, Missing };
-    enum BuildMode { FirstRead = 0, NextRead = 1, Write = 2 };
+    enum BuildMode { FirstRead = 0, Write = 2 };
     struct Liveness
     {
         QxSNMPRequest *request = nullptr;
     };
+    // One request of a walk step for the columns' next instances.
+    struct Fetch
+    {
+        QList<int> columns;
+        QList<QxSNMPBinding> sent;
+        bool inBulk = false;
+        QxSNMPTarget target;
+    };
 
     int readCommand() const;
-    bool walksInBulk(int command, const QxSNMPTarget &target) const;
-    // The readable columns' base OIDs, in the order a read sends them.
-    QStringList walkedColumns() const;
-    // One step of a walk in bulk: from the replies buffered, or from the tries
-    // it takes (a GETBULK, a smaller one, a GET-NEXT instead).
-    QxSNMPReply bulkStep(const QxSNMPTarget &target, const QList<QxSNMPBinding> &sent);
-    int sendTry(const QxBulkWalk::Try &attempt, const QList<QxSNMPBinding> &sent, const CompletionHandler &handler,
+    bool isTableWalk(int command) const;
+    void startWalk();
+    Fetch nextFetch(const QxSNMPTarget &target) const;
+    // Hands a fetch's reply to the walk; raises what the agent reported (an
+    // SNMPv1 agent's noSuchName for a column that ended only ends it).
+    void absorb(const Fetch &fetch, const QxSNMPReply &reply);
+    // The row the walk's columns now make, into the list.
+    ReadOutcome makeRow();
+    ReadOutcome makeRowGuarded();
+    // One step of an asynchronous walk: asks for what the next row wants, or
+    // makes it from the event loop when nothing is wanting. Returns the send
+    // status.
+    int stepAsync(const QxSNMPTarget &target, const CompletionHandler &handler, void *userObject);
+    int sendTry(const QxBulkWalk::Try &attempt, const Fetch &fetch, const CompletionHandler &handler,
                 void *userObject);
-    void tryAnswered(QxBulkWalk::Try attempt, const QList<QxSNMPBinding> &sent, const QxSNMPReply &got,
-                     qint64 elapsedMs, const CompletionHandler &handler, void *userObject);
+    void tryAnswered(QxBulkWalk::Try attempt, const Fetch &fetch, const QxSNMPReply &got, qint64 elapsedMs,
+                     const CompletionHandler &handler, void *userObject);
+    void fetched(const Fetch &fetch, const QxSNMPReply &reply, const CompletionHandler &handler, void *userObject);
     // A row already fetched reaches the handler from the event loop, as a reply
     // would; the rows asked for meanwhile follow in the same round, for a few
     // milliseconds at most, so that a walk in bulk costs no round per row.
-    void deliverLater(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, const CompletionHandler &handler,
-                      void *userObject);
+    void deliverLater(const QxSNMPReply &reply, const CompletionHandler &handler, void *userObject);
     void deliverFetched();
     void postDelivery();
+    // Ends an asynchronous walk step: the row made (or the failure, or the end
+    // when withRow is false) to the handler.
+    void completeStep(const QxSNMPReply &reply, const QxSNMPException *failure, const CompletionHandler &handler,
+                      void *userObject, bool withRow = true);
     QList<QxSNMPBinding> buildPdu(BuildMode mode);
-    ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
-    ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned, int code);
+    ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned);
+    ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned);
     void applySelection(const QString &selectionList, const QStringList &valueSource);
     void prepareWrite(const QxSNMPVarList &before, const QString &selectionList, const QStringList &valueSource,
                       QxSNMPTarget &target, QList<QxSNMPBinding> &bindings);
     void completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
                        const CompletionHandler &handler, void *userObject);
+    // One exchange whose reply completes the operation (a read of one PDU, a write).
+    void sendOne(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent, bool read,
+                 const CompletionHandler &handler, void *userObject);
 
     QxSNMPVarList m_list;
     QxBulkWalk m_bulk;
+    QxTableWalk m_walk;
+    // The list positions of the walked columns, in the walk's column order.
+    QList<int> m_walkPositions;
     struct Delivery
     {
         QxSNMPReply reply;
-        QList<QxSNMPBinding> sent;
         CompletionHandler handler;
         void *userObject;
     };

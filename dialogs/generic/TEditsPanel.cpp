@@ -89,6 +89,13 @@ TEditsPanel::TEditsPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
             } else {
                 auto *edit = new QLineEdit(m_box);
                 edit->setObjectName(QStringLiteral("Value%1").arg(i));
+                // A value longer than its box reads from its beginning (an engine
+                // ID, a date), and whole in the box's tooltip.
+                connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
+                    if (!edit->hasFocus())
+                        edit->setCursorPosition(0);
+                    edit->setToolTip(text);
+                });
                 r.valueControl = edit;
                 m_rows.push_back(r);
                 m_controller->bindFormatted(i, r.format, edit);
@@ -451,7 +458,7 @@ TEditsPanel::WriteResult TEditsPanel::writeTicked(bool refreshAfterWrite)
             for (int i = 0; i < list.count() && i < rowCount(); ++i) {
                 if (!isTicked(i))
                     notTicked.add(i);
-                else if (!list.item(i).has(QxAccess::invalid) && valueText(i).isEmpty())
+                else if (!list.item(i).has(QxAccess::invalid) && valueText(i).isEmpty() && !controller.leftUnset(i))
                     empty = true;
             }
             if (!empty)
@@ -491,7 +498,8 @@ QString TEditsPanel::refusedNumber()
         const Row &r = m_rows[size_t(i)];
         // Drop-down rows offer only their choices; a row with a format of its
         // own was checked by it as the user left the edit.
-        if (!isTicked(i) || v.optionList || r.kind != WritableEdit || r.format != QLatin1String("%s"))
+        if (!isTicked(i) || v.optionList || r.kind != WritableEdit || r.format != QLatin1String("%s")
+            || m_controller->leftUnset(i))
             continue;
         QString sent;
         const QxEditFormat::ExitOutcome outcome = QxEditFormat::checkWholeNumber(valueText(i), v.syntax, &sent);

@@ -562,3 +562,38 @@ TEST_F(ListViewBindings, ListViewsThatAreNotOursAreMadeReportStyle)
 }
 
 } // namespace
+
+namespace {
+
+// A cell the row does not have reads "(NULL)": the controls that show it give
+// no value back unless the user sets one, whatever kind they are.
+TEST_F(Bindings, AVariableWithoutAValueIsTakenOnlyWhenTheUserSetsOne)
+{
+    auto *combo = new QComboBox(&window);
+    auto *flag = new QCheckBox(&window);
+    const QList<QCheckBox *> ports = boxes(8);
+    auto *count = new QLineEdit(&window);
+    edits->bindDropDownList(Admin, combo);
+    edits->bindControl(Flag, flag);
+    edits->bindBitList(Ports, bitListTo(8), ports);
+    edits->bindFormatted(Count, "%s", count);
+    for (int i : {Ports, Admin, Flag, Count})
+        value(i) = "(NULL)";
+    edits->showValues();
+    edits->collectValues();
+    for (int i : {Ports, Admin, Flag, Count}) {
+        EXPECT_TRUE(edits->leftUnset(i)) << i;
+        EXPECT_EQ(value(i), "(NULL)") << i;
+    }
+
+    combo->setCurrentIndex(1);
+    ports[0]->setChecked(true);
+    count->setText("7");
+    edits->collectValues();
+    EXPECT_EQ(value(Admin), "enabled");
+    EXPECT_EQ(value(Ports), "80");
+    EXPECT_EQ(value(Count), "7");
+    EXPECT_EQ(value(Flag), "(NULL)");
+}
+
+} // namespace

@@ -1,6 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <ostream>
+
+// Test output shows texts as texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Small helpers the test suites and the benchmarks share.
 namespace TestSupport {

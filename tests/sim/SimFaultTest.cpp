@@ -135,7 +135,7 @@ TEST(SimFaults, GetNextThatDoesNotAdvance)
     ASSERT_EQ(set(sim, {control + ".4.0", "i", "1"}).exitCode, 0);
     CliResult normal = walk();
     EXPECT_EQ(normal.exitCode, 0);
-    EXPECT_EQ(normal.out.count(QLatin1Char('\n')), 29);
+    EXPECT_EQ(normal.out.count(QLatin1Char('\n')), 30);
 }
 
 TEST(SimFaults, ReplyValuesOfAnotherTypeOrOverlong)

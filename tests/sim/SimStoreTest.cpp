@@ -19,9 +19,14 @@ SimObjectStore factory()
 TEST(SimStore, FactoryStateIsCompleteAndItsRecordsReadBack)
 {
     SimObjectStore store = factory();
-    // 28 ports plus the CPU interface; VLAN 1 holds every port; no trunks.
+    // 28 ports plus the CPU and VLAN 1's interface; VLAN 1 holds every port; no trunks.
     EXPECT_NE(store.find(SimOid::of("1.3.6.1.2.1.2.2.1.1.29")), nullptr);
     EXPECT_EQ(store.find(SimOid::of("1.3.6.1.2.1.2.2.1.1.30")), nullptr);
+    EXPECT_NE(store.find(SimOid::of("1.3.6.1.2.1.2.2.1.1.5121")), nullptr);
+    // Neither has every ifXTable column, and a saved state keeps the holes.
+    EXPECT_EQ(store.find(SimOid::of("1.3.6.1.2.1.31.1.1.1.6.29")), nullptr);
+    EXPECT_NE(store.find(SimOid::of("1.3.6.1.2.1.31.1.1.1.2.29")), nullptr);
+    EXPECT_EQ(store.find(SimOid::of("1.3.6.1.2.1.31.1.1.1.2.5121")), nullptr);
     const SimCell *egress = store.find(SimOid::of("1.3.6.1.2.1.17.7.1.4.3.1.2.1"));
     ASSERT_NE(egress, nullptr);
     EXPECT_EQ(egress->value.bytes(), std::string("\xFF\xFF\xFF\xF0\0\0\0\0", 8));
@@ -33,6 +38,7 @@ TEST(SimStore, FactoryStateIsCompleteAndItsRecordsReadBack)
     SimObjectStore copy(SimMib::allParts());
     EXPECT_TRUE(copy.loadRecords(store.records(), "saved", true).empty());
     EXPECT_EQ(copy.records(), store.records());
+    EXPECT_EQ(copy.find(SimOid::of("1.3.6.1.2.1.31.1.1.1.6.29")), nullptr);
 }
 
 TEST(SimStore, MalformedStateLinesAreReportedWithTheirLineAndRefused)

@@ -1,5 +1,6 @@
 #include "FakeAgent.h"
 
+#include "snmp/QxBulkWalk.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
@@ -7,6 +8,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <mutex>
 #include <gtest/gtest.h>
 #include "common/TestSupport.h"
 
@@ -122,6 +125,61 @@ TEST_F(RequestOnFakeAgent, ShorterColumnAsynchronously)
     EXPECT_EQ(last.code, 0);
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[2][2], "(NOTDONE)");
+}
+
+// A table that lacks cells (Name has no row 2 or 5, Count no row 1 or 4) and
+// is the last thing the agent holds: each row reads as the agent holds it,
+// whatever way it is walked, and no instance is asked for twice. An SNMPv1
+// agent ends Count, the last column, with noSuchName for it alone.
+TEST_F(RequestOnFakeAgent, TableWithHolesReadsRowByRow)
+{
+    fake::Mib mib;
+    for (uint32_t row : {1u, 3u, 4u})
+        mib.add(Varbind::makeString(kColumn2 + Oid{row}, QByteArray("port") + QByteArray::number(row)));
+    for (uint32_t row : {2u, 3u, 5u})
+        mib.add(Varbind::makeInteger(kColumn3 + Oid{row}, 10 * row));
+    std::mutex mutex;
+    std::vector<Oid> asked;
+    fake::Agent agent([&](const fake::Request &r) {
+        const std::lock_guard lock(mutex);
+        if (r.pduType == 0xA1)
+            for (const Varbind &vb : r.varbinds)
+                asked.push_back(vb.oid);
+        return mib.answer(r, r.version == 0);
+    });
+    const QList<QStringList> expected{{"1", "port1", "(NULL)"},
+                                      {"2", "(NULL)", "20"},
+                                      {"3", "port3", "30"},
+                                      {"4", "port4", "(NULL)"},
+                                      {"5", "(NOTDONE)", "50"}};
+    for (const auto version : {QxSNMPSecurity::V1, QxSNMPSecurity::V2c}) {
+        defaultSecurity.version = version;
+        for (int repetitions : {0, 1, QxBulkWalk::Adaptive}) {
+            asked.clear();
+            auto r = request(agent, kTable, MVT_FMV, 1);
+            r->maxRepetitions = repetitions;
+            EXPECT_EQ(walk(*r), expected) << version << " " << repetitions;
+            std::sort(asked.begin(), asked.end());
+            EXPECT_EQ(std::adjacent_find(asked.begin(), asked.end()), asked.end()) << version << " " << repetitions;
+        }
+    }
+
+    QList<QStringList> rows;
+    bool done = false;
+    auto r = request(agent, kTable, MVT_UMV, 1);
+    QxSNMPRequest::CompletionHandler handler = [&](void *, const QxSNMPError &e, QxSNMPVarList &list) {
+        if (e.code != 0 || e.endOfData) {
+            EXPECT_EQ(e.code, 0);
+            done = true;
+            return;
+        }
+        rows << values(list);
+        r->readRowAsync(handler, nullptr, false);
+    };
+    defaultSecurity.version = QxSNMPSecurity::V1;
+    r->readRowAsync(handler, nullptr, true);
+    ASSERT_TRUE(waitUntil([&] { return done; }, 5000));
+    EXPECT_EQ(rows, expected);
 }
 
 TEST_F(RequestOnFakeAgent, AgentWithoutProgressCannotMakeAWalkEndless)

@@ -40,8 +40,9 @@ constexpr QxSNMPVarItem kIfTable[] = {
     {},
 };
 
-// Two tables side by side, read as one: the bridge's ports (28) end a row
-// before the interfaces (29), so one column ends while the others go on.
+// Two tables side by side, read as one: the bridge's ports (28) end before
+// the interfaces (28 ports, the CPU and a VLAN), so one column ends while the
+// others go on.
 constexpr QxSNMPVarItem kPortsBesideInterfaces[] = {
     {"1.3.6.1.2.1.2.2.1.1", "Index", QxSyntax::integer, QxAccess::notaccess},
     {"1.3.6.1.2.1.2.2.1.2", "Description", QxSyntax::displaystr, QxAccess::readonly},
@@ -220,7 +221,7 @@ TEST_F(RequestOnSimulator, BulkWalkReadsWhatTheGetNextWalkReads)
     const int bulks = sim.bulkCount();
     EXPECT_GT(bulks, 0);
     const QStringList rows = walkTrace(kPortsBesideInterfaces, 0);
-    EXPECT_EQ(rows.size(), 29);
+    EXPECT_EQ(rows.size(), 30);
     EXPECT_TRUE(rows.last().contains("(NOTDONE)")) << rows.last().toStdString();
     defaultSecurity.version = QxSNMPSecurity::V1;
     EXPECT_EQ(walkTrace(kPortsBesideInterfaces, QxBulkWalk::Adaptive), rows);

@@ -21,12 +21,6 @@
 #include <memory>
 #include <ostream>
 
-// Test output shows texts as texts.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 class DedicatedDialogTest : public ::testing::Test
 {
 public:
