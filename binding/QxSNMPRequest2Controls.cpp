@@ -1,7 +1,8 @@
 #include "binding/QxSNMPRequest2Controls.h"
 
 #include "snmp/QxEventWait.h"
-#include "binding/QxStatusMemo.h"
+#include "binding/QxStatusLine.h"
+#include "snmp/QxNetSnmpStatus.h"
 #include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxValueCodec.h"
@@ -167,22 +168,29 @@ void QxSNMPRequest2Controls::showStatus(const QString &errorText)
     const StatusTarget kind = statusTargetKind();
     if (kind == StatusTarget::None)
         return;
-    const QString line = QxMessageCatalogue::instance().expandStatus(m_templateIndex, errorText, varList().listName());
+    const QxMessageCatalogue &catalogue = QxMessageCatalogue::instance();
+    QString line = catalogue.expandStatus(m_templateIndex, errorText, varList().listName());
+    // A request that timed out received nothing: the line says so.
+    if (errorText == catalogue.mapLibraryStatus(QxNetSnmpStatus::Timeout).text)
+        line.replace(QStringLiteral("Receive at"), QStringLiteral("No answer at"));
+    const auto outcome =
+        errorText == catalogue.frameworkText(0) ? QxStatusLine::Outcome::Plain : QxStatusLine::Outcome::Failed;
     switch (kind) {
     case StatusTarget::Memo:
-        QxStatusMemo::append(static_cast<QPlainTextEdit *>(m_target.data()), line);
+        QxStatusLine::append(static_cast<QPlainTextEdit *>(m_target.data()), line, outcome);
         break;
     case StatusTarget::StatusBar:
-        static_cast<QStatusBar *>(m_target.data())->showMessage(line);
+        QxStatusLine::show(static_cast<QStatusBar *>(m_target.data()), line, outcome);
         break;
     case StatusTarget::StatusPanel:
-        static_cast<QLabel *>(m_target.data())->setText(line);
+        QxStatusLine::show(static_cast<QLabel *>(m_target.data()), line, outcome);
         break;
     case StatusTarget::None:
         break;
     }
 }
 
+void QxSNMPRequest2Controls::markRefused(int) {}
 void QxSNMPRequest2Controls::beforeRead() {}
 void QxSNMPRequest2Controls::beforeWrite() {}
 void QxSNMPRequest2Controls::collectValues() {}
@@ -438,6 +446,11 @@ void QxSNMPRequest2Controls::apply(bool refreshAfterWrite, bool collect, const Q
         BusyGuard guard{m_busy};
         try {
             m_request->writeRow(selectionList, valueSource);
+        } catch (const QxSNMPException &e) {
+            restoreValueTexts(before);
+            if (e.variable() >= 0)
+                markRefused(e.variable());
+            throw;
         } catch (...) {
             restoreValueTexts(before);
             throw;
@@ -462,6 +475,12 @@ void QxSNMPRequest2Controls::apply(bool refreshAfterWrite, bool collect, const Q
     try {
         m_request->writeRowAsync(handler(&QxSNMPRequest2Controls::writeCompleted), nullptr, selectionList,
                                  valueSource);
+    } catch (const QxSNMPException &e) {
+        m_busy = false;
+        restoreValueTexts(before);
+        if (e.variable() >= 0)
+            markRefused(e.variable());
+        throw;
     } catch (...) {
         m_busy = false;
         restoreValueTexts(before);
@@ -477,6 +496,8 @@ void QxSNMPRequest2Controls::writeCompleted(const QxSNMPError &error)
     }
     if (error.code != 0) {
         restoreValueTexts(m_beforeApply);
+        if (error.variable >= 0)
+            markRefused(error.variable);
         failWrite(error);
         return;
     }

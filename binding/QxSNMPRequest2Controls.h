@@ -108,6 +108,8 @@ public:
     virtual void writeFailed(const QxSNMPError &error);
     virtual void afterRead();
     virtual void afterWrite();
+    // A write the agent refused named this variable: its controls show it.
+    virtual void markRefused(int position);
 
 signals:
     void readDone(QxSNMPRequest2Controls *controller, const QxSNMPError &error);

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QTreeWidget>
 
 using namespace QxSyntax;
@@ -658,6 +659,8 @@ void QxSNMPRequest2Edits::addListRow()
     // Rows of a report never have children: the view then skips asking for
     // them each time it lays out its rows.
     row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
+    // Where the row is: a write to it tells what it held there.
+    row->setData(0, RowInstanceRole, request().readRowInstance());
     if (!asynchronous()) {
         m_listView->addTopLevelItem(row.release());
         return;
@@ -693,11 +696,40 @@ void QxSNMPRequest2Edits::copySelectedRow()
     if (selected.isEmpty())
         return;
     const QTreeWidgetItem *row = selected.first();
+    const QString instance = row->data(0, RowInstanceRole).toString();
     QxSNMPVarList &list = varList();
     for (int k = 0; k < m_columnVariables.size() && k < m_listView->columnCount(); ++k) {
         const int i = m_columnVariables.at(k);
-        if (i < list.count())
-            list.item(i).valueText = row->text(k);
+        if (i >= list.count())
+            continue;
+        QxSNMPVariable &v = list.item(i);
+        v.valueText = row->text(k);
+        const bool held = !instance.isEmpty() && v.valueText != QxValueCodec::nullText()
+                          && v.valueText != QxValueCodec::notDoneText();
+        v.readText = held ? v.valueText : QString();
+        v.readOid = held ? list.baseOid(i) + QLatin1Char('.') + instance : QString();
+    }
+}
+
+bool QxSNMPRequest2Edits::rowSelected() const
+{
+    return m_listView && !m_listView->selectedItems().isEmpty();
+}
+
+void QxSNMPRequest2Edits::showKeysReadOnly(bool readOnly)
+{
+    const QxSNMPVarList &list = varList();
+    if (!list.isTableKind())
+        return;
+    for (const auto &b : m_bindings) {
+        if (b->position >= list.keyCount())
+            continue;
+        for (QLineEdit *e : edits(*b)) {
+            e->setReadOnly(readOnly);
+            QPalette p = e->palette();
+            p.setColor(QPalette::Base, readOnly ? e->palette().color(QPalette::Button) : QColor(Qt::white));
+            e->setPalette(p);
+        }
     }
 }
 
@@ -719,6 +751,9 @@ void QxSNMPRequest2Edits::listSelectionChanged()
 
 void QxSNMPRequest2Edits::listViewSelectItem(QTreeWidgetItem *item, bool selected)
 {
+    // The row a write acts on is the selected one: its key is not the user's
+    // to change while it is selected.
+    showKeysReadOnly(item && selected);
     if (!item || !selected)
         return;
     if (m_enableOnSelect)
@@ -728,6 +763,71 @@ void QxSNMPRequest2Edits::listViewSelectItem(QTreeWidgetItem *item, bool selecte
 }
 
 // ---------------------------------------------------------------- hooks
+
+void QxSNMPRequest2Edits::markRefused(int position)
+{
+    clearMarks();
+    QWidget *first = nullptr;
+    for (const auto &b : m_bindings) {
+        if (b->position != position)
+            continue;
+        for (const QPointer<QObject> &c : b->controls) {
+            auto *w = qobject_cast<QWidget *>(c.data());
+            if (!w)
+                continue;
+            Marked mark{w, w->palette(), {}};
+            QPalette refused = w->palette();
+            refused.setColor(QPalette::Base, QColor(0xFF, 0xD7, 0xDC));
+            refused.setColor(QPalette::Button, QColor(0xFF, 0xD7, 0xDC));
+            w->setPalette(refused);
+            const auto unmark = [this, w] {
+                for (qsizetype k = 0; k < m_marked.size(); ++k) {
+                    if (m_marked[k].control == w) {
+                        w->setPalette(m_marked[k].palette);
+                        QObject::disconnect(m_marked[k].changed);
+                        m_marked.removeAt(k);
+                        return;
+                    }
+                }
+            };
+            if (auto *edit = qobject_cast<QLineEdit *>(w))
+                mark.changed = connect(edit, &QLineEdit::textEdited, this, unmark);
+            else if (auto *combo = qobject_cast<QComboBox *>(w))
+                mark.changed = connect(combo, &QComboBox::activated, this, unmark);
+            else if (auto *box = qobject_cast<QAbstractButton *>(w))
+                mark.changed = connect(box, &QAbstractButton::clicked, this, unmark);
+            m_marked << mark;
+            if (!first && w->isEnabled() && w->isVisible())
+                first = w;
+        }
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+bool QxSNMPRequest2Edits::isMarkedRefused(const QWidget *control) const
+{
+    for (const Marked &m : m_marked)
+        if (m.control == control)
+            return true;
+    return false;
+}
+
+void QxSNMPRequest2Edits::clearMarks()
+{
+    for (Marked &m : m_marked) {
+        QObject::disconnect(m.changed);
+        if (m.control)
+            m.control->setPalette(m.palette);
+    }
+    m_marked.clear();
+}
+
+void QxSNMPRequest2Edits::beforeWrite()
+{
+    clearMarks();
+    QxSNMPRequest2Controls::beforeWrite();
+}
 
 void QxSNMPRequest2Edits::beforeRead()
 {
@@ -764,18 +864,24 @@ void QxSNMPRequest2Edits::rowRead()
 
 void QxSNMPRequest2Edits::collectValues()
 {
-    if (m_listView) {
-        if (!m_listView->selectedItems().isEmpty()) {
-            copySelectedRow();
-        } else if (varList().isTableKind()) {
-            // Without a chosen row the keys must not stay those of the last row
-            // read: a write then has no row index and is refused before sending.
-            for (int i = 0; i < varList().keyCount() && i < varList().count(); ++i)
-                if (!isBound(i))
-                    varList().item(i).valueText.clear();
-        }
+    QxSNMPVarList &list = varList();
+    const bool onRow = rowSelected() && !m_newRow;
+    if (onRow) {
+        copySelectedRow();
+    } else if (m_listView && list.isTableKind()) {
+        // Without a chosen row the keys must not stay those of the last row
+        // read: a write then has no row index and is refused before sending.
+        for (int i = 0; i < list.keyCount() && i < list.count(); ++i)
+            if (!isBound(i))
+                list.item(i).valueText.clear();
     }
-    collectValues(AllVariables);
+    for (int i = 0; i < list.count(); ++i) {
+        // A write to the selected row goes to its key as it was read, whatever
+        // its key controls show.
+        if (onRow && list.isTableKind() && i < list.keyCount())
+            continue;
+        collectVariable(i);
+    }
 }
 
 void QxSNMPRequest2Edits::readFailed(const QxSNMPError &error)

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QMetaObject>
+#include <QPalette>
 #include <QPointer>
 #include <QString>
 #include <QTreeWidget> // the list view is held by a guarded pointer, which needs the class
@@ -70,8 +71,17 @@ public:
     // The bound controls' values into the value texts of the writable variables
     // (one variable, or all); variables without bindings keep their texts.
     void collectValues(int position);
-    // The selected list-view row into the value texts; nothing without a selection.
+    // The selected list-view row into the value texts (and what each held
+    // there, for the write's record); nothing without a selection.
     void copySelectedRow();
+    bool rowSelected() const;
+    // A write of a new row: its key comes from the controls even while a row
+    // is selected (otherwise a write acts on the selected row's key as read).
+    bool newRow() const { return m_newRow; }
+    void setNewRow(bool on) { m_newRow = on; }
+    // Key edits are read-only, on the button face colour, while they show a
+    // selected row's key.
+    void showKeysReadOnly(bool readOnly);
     // The variable has no value (the row shown has no such cell) and the user
     // has set none in its controls: a write leaves it out.
     bool leftUnset(int position);
@@ -88,6 +98,11 @@ public:
     void collectValues() override;
     void afterRead() override;
     void readFailed(const QxSNMPError &error) override;
+    // The refused variable's controls are marked and the first takes the focus;
+    // the mark goes when the user changes the control or the next write starts.
+    void markRefused(int position) override;
+    void beforeWrite() override;
+    bool isMarkedRefused(const QWidget *control) const;
     virtual void listViewSelectItem(QTreeWidgetItem *item, bool selected);
 
 signals:
@@ -149,7 +164,18 @@ private:
     QList<QMetaObject::Connection> m_listConnections;
     std::unique_ptr<QxColumnFitter> m_columnFitter;
     bool m_enableOnSelect = true;
+    bool m_newRow = false;
+    // The list item data that holds a row's instance.
+    static constexpr int RowInstanceRole = Qt::UserRole + 1;
     // Variable position of each list-view column, fixed when the columns were
     // laid out for the rows now shown (marks set for one write do not move them).
     QList<int> m_columnVariables;
+    struct Marked
+    {
+        QPointer<QWidget> control;
+        QPalette palette;
+        QMetaObject::Connection changed;
+    };
+    QList<Marked> m_marked;
+    void clearMarks();
 };

@@ -3,7 +3,7 @@
 #include "binding/QxLedShape.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "binding/QxSNMPRequest2Leds.h"
-#include "binding/QxStatusMemo.h"
+#include "binding/QxStatusLine.h"
 #include "device/TPanelModeButton.h"
 #include "device/TPanelNX2400PArtwork.h"
 #include "device/TPanelNX2400PLayout.h"
@@ -192,7 +192,7 @@ void TPanelNX2400PForm::createLedRequest()
 
 void TPanelNX2400PForm::note(const QString &text)
 {
-    QxStatusMemo::append(Memo1, text);
+    QxStatusLine::append(Memo1, text);
 }
 
 void TPanelNX2400PForm::readPoeMode()

@@ -11,4 +11,6 @@ struct QxSNMPError
     QString agentAddress;  // agent that answered (or was asked)
     quint16 agentPort = 0;
     bool endOfData = true; // no further row follows, or the exchange has finished
+    // A refused write: the position of the variable the agent named (-1: none).
+    int variable = -1;
 };

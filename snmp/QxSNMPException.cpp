@@ -2,8 +2,8 @@
 
 #include "snmp/QxMessageCatalogue.h"
 
-QxSNMPException::QxSNMPException(int code, QString text)
-    : m_code(code), m_text(std::move(text)), m_utf8(m_text.toStdString())
+QxSNMPException::QxSNMPException(int code, QString text, int variable)
+    : m_code(code), m_text(std::move(text)), m_variable(variable), m_utf8(m_text.toStdString())
 {
 }
 

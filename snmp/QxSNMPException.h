@@ -9,9 +9,11 @@
 class QxSNMPException : public std::exception
 {
 public:
-    QxSNMPException(int code, QString text);
+    QxSNMPException(int code, QString text, int variable = -1);
 
     int code() const noexcept { return m_code; }
+    // A refused write: the position of the variable the agent named (-1: none).
+    int variable() const noexcept { return m_variable; }
     const QString &text() const noexcept { return m_text; }
     const char *what() const noexcept override { return m_utf8.c_str(); }
 
@@ -25,5 +27,6 @@ public:
 private:
     int m_code;
     QString m_text;
+    int m_variable;
     std::string m_utf8;
 };

@@ -11,6 +11,7 @@
 #include "snmp/QxOidText.h"
 #include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPWrite.h"
 #include "snmp/QxSNMPSession.h"
 #include "snmp/QxSNMPTransport.h"
 #include "snmp/QxTimeTicks.h"
@@ -86,7 +87,7 @@ int QxSNMPRequest::readCommand() const
     }
 }
 
-QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode)
+QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode, QList<QxSNMPWrite::Binding> *written)
 {
     QList<QxSNMPBinding> bindings;
     const quint8 kind = m_list.itemType();
@@ -125,7 +126,22 @@ QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode)
             }
             b.oid = rowIndex.isEmpty() ? m_list.baseOid(i) : m_list.baseOid(i) + QLatin1Char('.') + rowIndex;
         }
-        textToVb(i, b);
+        try {
+            textToVb(i, b);
+        } catch (const QxSNMPException &e) {
+            // Nothing is sent: the text that cannot be written names its variable.
+            throw QxSNMPException(e.code(), e.text() + QStringLiteral(" (") + v.caption + QLatin1Char(')'), i);
+        }
+        if (written) {
+            QxSNMPWrite::Binding w;
+            w.position = i;
+            w.instance = b.oid;
+            w.caption = v.caption;
+            if (!v.readOid.isEmpty() && v.readOid == b.oid)
+                w.before = v.readText;
+            w.sent = v.valueText;
+            written->append(std::move(w));
+        }
         bindings.append(std::move(b));
     }
     return bindings;
@@ -147,7 +163,17 @@ QxSNMPRequest::ReadOutcome QxSNMPRequest::processRead(const QList<QxSNMPBinding>
     }
     for (int i = 0; i < m_list.count(); ++i)
         computeDerived(i, true);
+    for (int i = 0; i < m_list.count(); ++i)
+        if (m_list.isReadable(i))
+            noteRead(m_list.item(i));
     return ReadOutcome::Row;
+}
+
+void QxSNMPRequest::noteRead(QxSNMPVariable &v)
+{
+    const bool held = v.valueText != QxValueCodec::nullText() && v.valueText != QxValueCodec::notDoneText();
+    v.readText = held ? v.valueText : QString();
+    v.readOid = held ? v.instanceOid : QString();
 }
 
 QxSNMPRequest::ReadOutcome QxSNMPRequest::processReadGuarded(const QList<QxSNMPBinding> &sent,
@@ -256,6 +282,9 @@ QxSNMPRequest::ReadOutcome QxSNMPRequest::makeRow()
     decodeRowIndex(instance);
     for (int i = 0; i < m_list.count(); ++i)
         computeDerived(i, true);
+    for (int i : std::as_const(m_walkPositions))
+        if (i < m_list.count())
+            noteRead(m_list.item(i));
     return ReadOutcome::Row;
 }
 
@@ -328,7 +357,7 @@ void QxSNMPRequest::readRowAsync(CompletionHandler handler, void *userObject, bo
             QxSNMPException::raiseFramework(-510);
         const QList<QxSNMPBinding> sent = buildPdu(FirstRead);
         const QxSNMPTarget target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
-        sendOne(target, command, sent, true, handler, userObject);
+        sendRead(target, command, sent, handler, userObject);
         return;
     }
     if (first)
@@ -499,8 +528,8 @@ void QxSNMPRequest::completeStep(const QxSNMPReply &reply, const QxSNMPException
         handler(userObject, error, m_list);
 }
 
-void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
-                                  const CompletionHandler &handler, void *userObject)
+void QxSNMPRequest::completeRead(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent,
+                                 const CompletionHandler &handler, void *userObject)
 {
     struct Done
     {
@@ -516,7 +545,7 @@ void QxSNMPRequest::completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBi
     error.agentAddress = reply.agentAddress;
     error.agentPort = reply.agentPort;
     error.endOfData = true;
-    if (error.code == 0 && read) {
+    if (error.code == 0) {
         try {
             if (processReadGuarded(sent, reply.bindings) == ReadOutcome::Missing) {
                 const auto bad = QxMessageCatalogue::instance().mapLibraryStatus(-11);
@@ -551,7 +580,8 @@ void QxSNMPRequest::applySelection(const QString &selectionList, const QStringLi
 }
 
 void QxSNMPRequest::prepareWrite(const QxSNMPVarList &before, const QString &selectionList,
-                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings)
+                                 const QStringList &valueSource, QxSNMPTarget &target, QList<QxSNMPBinding> &bindings,
+                                 QxSNMPWrite &record)
 {
     // Whatever fails while the write is put together leaves the list as it was.
     try {
@@ -559,26 +589,71 @@ void QxSNMPRequest::prepareWrite(const QxSNMPVarList &before, const QString &sel
         for (int i = 0; i < m_list.count(); ++i)
             computeDerived(i, false);
         target = QxSNMPTransport::makeTarget(device, security, scope, timeout, retries);
-        bindings = buildPdu(Write);
+        bindings = buildPdu(Write, &record.bindings);
     } catch (...) {
         m_list = before;
         throw;
     }
 }
 
+void QxSNMPRequest::write(const QString &selectionList, const QStringList &valueSource, bool wait,
+                          const WriteDone &done)
+{
+    const QxSNMPVarList before = m_list;
+    QList<QxSNMPBinding> bindings;
+    QxSNMPTarget target;
+    QxSNMPWrite record;
+    m_walk.discard();
+    prepareWrite(before, selectionList, valueSource, target, bindings, record);
+    m_list = before;
+    if (wait) {
+        finishWrite(record, QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings));
+        if (done)
+            done(record);
+        return;
+    }
+    std::shared_ptr<Liveness> token = m_liveness;
+    const int status = QxSNMPTransport::send(target, QxSNMPTransport::Set, bindings,
+                                             [token, record, done](const QxSNMPReply &reply) mutable {
+                                                 QxSNMPRequest *request = token->request;
+                                                 if (reply.status != QxNetSnmpStatus::SessionClosed) {
+                                                     // Told even when the request has gone: it was sent.
+                                                     finishWrite(record, reply);
+                                                     if (request && done)
+                                                         done(record);
+                                                 }
+                                                 if (request)
+                                                     --request->m_outstanding;
+                                             });
+    if (status != 0)
+        QxSNMPException::raiseStatus(status);
+    ++m_outstanding;
+}
+
+void QxSNMPRequest::finishWrite(QxSNMPWrite &record, const QxSNMPReply &reply)
+{
+    const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
+    record.code = mapped.code;
+    record.text = mapped.text;
+    record.errorIndex = reply.errorIndex;
+    record.agentAddress = reply.agentAddress;
+    record.agentPort = reply.agentPort;
+    // An agent's error status names the binding it refused (from 1).
+    record.refused = reply.status > 0 && reply.errorIndex >= 1 && reply.errorIndex <= record.bindings.size()
+                         ? reply.errorIndex - 1
+                         : -1;
+    if (QxSNMPSession *session = globalSession())
+        session->reportWrite(record);
+}
+
 void QxSNMPRequest::writeRow(const QString &selectionList, const QStringList &valueSource)
 {
     if (!m_alive)
         return;
-    const QxSNMPVarList before = m_list;
-    QList<QxSNMPBinding> bindings;
-    QxSNMPTarget target;
-    m_walk.discard();
-    prepareWrite(before, selectionList, valueSource, target, bindings);
-    const QxSNMPReply reply = QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings);
-    m_list = before;
-    if (reply.status != 0)
-        QxSNMPException::raiseStatus(reply.status);
+    QxSNMPWrite outcome;
+    write(selectionList, valueSource, true, [&outcome](const QxSNMPWrite &record) { outcome = record; });
+    if (!outcome.wentThrough())
+        throw QxSNMPException(outcome.code, outcome.message(), outcome.refusedPosition());
 }
 
 void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, const QString &selectionList,
@@ -586,23 +661,25 @@ void QxSNMPRequest::writeRowAsync(CompletionHandler handler, void *userObject, c
 {
     if (!m_alive)
         return;
-    const QxSNMPVarList before = m_list;
-    QList<QxSNMPBinding> bindings;
-    QxSNMPTarget target;
-    m_walk.discard();
-    prepareWrite(before, selectionList, valueSource, target, bindings);
-    m_list = before;
-    sendOne(target, QxSNMPTransport::Set, bindings, false, handler, userObject);
+    write(selectionList, valueSource, false, [this, handler, userObject](const QxSNMPWrite &record) {
+        QxSNMPError error = errorFor(record.code, record.message());
+        error.errorIndex = record.errorIndex;
+        error.agentAddress = record.agentAddress;
+        error.agentPort = record.agentPort;
+        error.variable = record.refusedPosition();
+        if (handler)
+            handler(userObject, error, m_list);
+    });
 }
 
-void QxSNMPRequest::sendOne(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent, bool read,
-                            const CompletionHandler &handler, void *userObject)
+void QxSNMPRequest::sendRead(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent,
+                             const CompletionHandler &handler, void *userObject)
 {
     std::shared_ptr<Liveness> token = m_liveness;
     const int status = QxSNMPTransport::send(target, QxSNMPTransport::Command(command), sent,
-                                             [token, sent, read, handler, userObject](const QxSNMPReply &reply) {
+                                             [token, sent, handler, userObject](const QxSNMPReply &reply) {
                                                  if (QxSNMPRequest *request = token->request)
-                                                     request->completeAsync(reply, sent, read, handler, userObject);
+                                                     request->completeRead(reply, sent, handler, userObject);
                                              });
     if (status != 0)
         QxSNMPException::raiseStatus(status);

@@ -9,6 +9,7 @@
 #include "snmp/QxSNMPSecurity.h"
 #include "snmp/QxSNMPTransport.h"
 #include "snmp/QxSNMPVarList.h"
+#include "snmp/QxSNMPWrite.h"
 #include "snmp/QxTableWalk.h"
 
 #include <QList>
@@ -70,6 +71,13 @@ public:
     void writeRow(const QString &selectionList = QString(), const QStringList &valueSource = QStringList());
     void writeRowAsync(CompletionHandler handler, void *userObject, const QString &selectionList = QString(),
                        const QStringList &valueSource = QStringList());
+    // The one way a SET leaves the module (writeRow and writeRowAsync come
+    // here): puts the write together, sends it, waits for the reply when asked
+    // (else `done` runs later, as a completion does), and tells the session's
+    // write listener and `done`, binding by binding, what was written where,
+    // what was there before and what the agent said.
+    using WriteDone = std::function<void(const QxSNMPWrite &)>;
+    void write(const QString &selectionList, const QStringList &valueSource, bool wait, const WriteDone &done);
 
     // Processes GUI events until no reply is outstanding or ms have passed.
     // Returns whether every reply is in.
@@ -118,6 +126,8 @@ private:
     void absorb(const Fetch &fetch, const QxSNMPReply &reply);
     // The row the walk's columns now make, into the list.
     ReadOutcome makeRow();
+    // The value just read is what the agent holds there (or nothing).
+    static void noteRead(QxSNMPVariable &v);
     ReadOutcome makeRowGuarded();
     // One step of an asynchronous walk: asks for what the next row wants, or
     // makes it from the event loop when nothing is wanting. Returns the send
@@ -138,17 +148,19 @@ private:
     // when withRow is false) to the handler.
     void completeStep(const QxSNMPReply &reply, const QxSNMPException *failure, const CompletionHandler &handler,
                       void *userObject, bool withRow = true);
-    QList<QxSNMPBinding> buildPdu(BuildMode mode);
+    QList<QxSNMPBinding> buildPdu(BuildMode mode, QList<QxSNMPWrite::Binding> *written = nullptr);
     ReadOutcome processRead(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned);
     ReadOutcome processReadGuarded(const QList<QxSNMPBinding> &sent, const QList<QxSNMPBinding> &returned);
     void applySelection(const QString &selectionList, const QStringList &valueSource);
     void prepareWrite(const QxSNMPVarList &before, const QString &selectionList, const QStringList &valueSource,
-                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings);
-    void completeAsync(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, bool read,
-                       const CompletionHandler &handler, void *userObject);
-    // One exchange whose reply completes the operation (a read of one PDU, a write).
-    void sendOne(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent, bool read,
-                 const CompletionHandler &handler, void *userObject);
+                      QxSNMPTarget &target, QList<QxSNMPBinding> &bindings, QxSNMPWrite &record);
+    // The outcome of a write into its record, and the record to the session.
+    static void finishWrite(QxSNMPWrite &record, const QxSNMPReply &reply);
+    // A read of one PDU (a scalar group, a row): sent, and completed by its reply.
+    void sendRead(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent,
+                  const CompletionHandler &handler, void *userObject);
+    void completeRead(const QxSNMPReply &reply, const QList<QxSNMPBinding> &sent, const CompletionHandler &handler,
+                      void *userObject);
 
     QxSNMPVarList m_list;
     QxBulkWalk m_bulk;

@@ -3,10 +3,12 @@
 #include "snmp/QxSNMPDevice.h"
 #include "snmp/QxSNMPScope.h"
 #include "snmp/QxSNMPSecurity.h"
+#include "snmp/QxSNMPWrite.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QxSNMPEventPump;
@@ -57,6 +59,15 @@ public:
     // Per agent ("address:port"): whether it answers GETBULK.
     QxBulkSupport &bulkSupport(const QString &agent) { return m_bulkSupport[agent]; }
 
+    // Told of every write the process sends, once its outcome is known.
+    using WriteListener = std::function<void(const QxSNMPWrite &)>;
+    void setWriteListener(WriteListener listener) { m_writeListener = std::move(listener); }
+    void reportWrite(const QxSNMPWrite &write) const
+    {
+        if (m_writeListener)
+            m_writeListener(write);
+    }
+
 private:
     friend void initializeSession(const QString &);
     QxSNMPSession() = default;
@@ -68,6 +79,7 @@ private:
     QHash<QString, QByteArray> m_engineIds;
     QHash<QByteArray, QByteArray> m_userFingerprints;
     QHash<QString, QxBulkSupport> m_bulkSupport;
+    WriteListener m_writeListener;
 };
 
 // Creates the process's session (once), advances the engine-boots counter kept in

@@ -15,7 +15,10 @@
 #include <net-snmp/library/snmpusm.h>
 #include <net-snmp/library/transform_oids.h>
 
+#include <QElapsedTimer>
+
 #include <arpa/inet.h>
+#include <poll.h>
 #include <netdb.h>
 #include <cstdio>
 #include <cstdlib>
@@ -331,34 +334,6 @@ void clearSessionEngine(netsnmp_session *ss)
     ss->contextEngineIDLen = 0;
 }
 
-// The agent's engine ID from the report that answers an unauthenticated probe.
-QByteArray discoverEngineId(const QxSNMPTarget &target)
-{
-    void *h = handle();
-    netsnmp_session *ss = snmp_sess_session(h);
-    // The ID the library learns from the report is taken from the session.
-    clearSessionEngine(ss);
-    netsnmp_pdu *pdu = probePdu(target);
-
-    netsnmp_pdu *response = nullptr;
-    const int stat = snmp_sess_synch_response(h, pdu, &response);
-    const int error = ss->s_snmp_errno;
-    if (response)
-        snmp_free_pdu(response);
-    QByteArray id;
-    if (ss->securityEngineIDLen > 0)
-        id = QByteArray(reinterpret_cast<const char *>(ss->securityEngineID), qsizetype(ss->securityEngineIDLen));
-    clearSessionEngine(ss);
-    if (id.isEmpty()) {
-        if (stat == STAT_TIMEOUT)
-            QxSNMPException::raiseStatus(QxNetSnmpStatus::Timeout);
-        QxSNMPException::raiseStatus(error == 0 || error == SNMPERR_UNKNOWN_ENG_ID
-                                         ? QxNetSnmpStatus::UsmUnknownEngineId
-                                         : QxNetSnmpStatus::fromLibraryError(error));
-    }
-    return id;
-}
-
 // Registers the target's user for its engine; registering the same user with
 // the same credentials again changes nothing. Returns the library status.
 int tryRegisterUser(const QxSNMPTarget &target)
@@ -491,11 +466,16 @@ int onReply(int operation, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic
         reply.status = QxNetSnmpStatus::Timeout;
         break;
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
-        // The report's own reason when it came first; else what the library's
-        // blocking call says of a security error: an authentication failure
-        // (the reply of an agent that holds other pass phrases comes so).
-        reply.status = pending->reportStatus != 0 ? pending->reportStatus
-                                                  : QxNetSnmpStatus::fromLibraryError(SNMPERR_AUTHENTICATION_FAILURE);
+        // The library signals the security error holding the report that says
+        // why (an unknown user, a security level the user lacks, a decryption
+        // error); without one, what its blocking call says of a security
+        // error: an authentication failure (the reply of an agent that holds
+        // other pass phrases comes so).
+        if (pdu && pdu->command == SNMP_MSG_REPORT)
+            pending->reportStatus = QxNetSnmpStatus::fromLibraryError(snmpv3_get_report_type(pdu));
+        reply.status = pending->reportStatus != 0 && pending->reportStatus != QxNetSnmpStatus::OperationFailed
+                           ? pending->reportStatus
+                           : QxNetSnmpStatus::fromLibraryError(SNMPERR_AUTHENTICATION_FAILURE);
         deliver(pending, reply, false);
         return 1;
     case NETSNMP_CALLBACK_OP_DISCONNECT:
@@ -609,36 +589,44 @@ int handOver(void *h, netsnmp_pdu *pdu, netsnmp_callback callback, std::unique_p
     return 0;
 }
 
-// The exchange on the library's own blocking call: the caller's thread waits
-// inside it. An SNMPv3 agent's engine is found first, blocking too.
-QxSNMPReply blockingExchange(const QxSNMPTarget &given, QxSNMPTransport::Command command,
+// Where the event pump cannot deliver (inside a completion handler, or
+// without a pump) the caller's thread waits here for the reply: the exchange
+// is sent as every other one is (so an SNMPv3 engine is found, and a report
+// read, the same way), and the session's socket is read until its reply, or
+// its time-out, is in.
+QxSNMPReply blockingExchange(const QxSNMPTarget &target, QxSNMPTransport::Command command,
                              const QList<QxSNMPBinding> &bindings, int maxRepetitions)
 {
-    QxSNMPTarget target = given;
-    if (target.security.version == QxSNMPSecurity::V3 && target.engineId.isEmpty()) {
-        target.engineId = discoverEngineId(target);
-        globalSession()->setEngineId(target.agentKey(), target.engineId);
-        registerUser(target);
-    }
-    void *h = handle();
-    netsnmp_pdu *pdu = buildPdu(target, command, bindings, maxRepetitions);
-    applyTimeouts(target);
-    netsnmp_pdu *response = nullptr;
-    const int stat = snmp_sess_synch_response(h, pdu, &response);
+    // Shared with the handler: a reply that came after the wait gave up finds it still there.
+    auto arrived = std::make_shared<std::optional<QxSNMPReply>>();
+    const int status = QxSNMPTransport::send(
+        target, command, bindings, [arrived](const QxSNMPReply &reply) { *arrived = reply; }, maxRepetitions);
     QxSNMPReply reply;
     reply.agentAddress = target.address;
     reply.agentPort = target.port;
-    if (stat == STAT_SUCCESS && response)
-        fillReply(reply, response);
-    else if (stat == STAT_TIMEOUT)
+    if (status != 0) {
+        reply.status = status;
+        return reply;
+    }
+    QxSNMPSession *session = globalSession();
+    const int fd = session->socketDescriptor();
+    // The library ends every exchange with its reply or its time-out; the
+    // limit only guards against one that would not.
+    const qint64 limitMs = 2LL * 10 * target.timeout * (target.retries + 1) * 2 + 5000;
+    QElapsedTimer clock;
+    clock.start();
+    while (!*arrived && clock.elapsed() < limitMs) {
+        // A datagram ends the wait at once; the library's time-outs are
+        // looked at every few milliseconds.
+        pollfd waiting{fd, POLLIN, 0};
+        ::poll(&waiting, 1, 5);
+        session->processPendingEvents();
+    }
+    if (!*arrived) {
         reply.status = QxNetSnmpStatus::Timeout;
-    else
-        reply.status = lastError();
-    if (response)
-        snmp_free_pdu(response);
-    if (reply.status == QxNetSnmpStatus::UsmUnknownEngineId)
-        globalSession()->forgetEngineId(target.agentKey());
-    return reply;
+        return reply;
+    }
+    return **arrived;
 }
 
 // The exchange sent as an asynchronous one and waited for in short event loops:

@@ -18,6 +18,10 @@ struct QxSNMPVariable
     QString spareExpression; // copied along, never evaluated
     QString valueText;       // current value (see QxValueCodec)
     QString instanceOid;     // instance last read, or to be read next in a walk
+    // What the agent held the last time it was read, and where (empty: not
+    // read, or no value there): a write tells what it changes.
+    QString readText;
+    QString readOid;
 
     static QxSNMPVariable fromItem(const QxSNMPVarItem &item);
     // "EnterpriseBase" at the start of an OID text becomes the vendor root.

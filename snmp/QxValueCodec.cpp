@@ -3,6 +3,7 @@
 #include "snmp/QxDateTime.h"
 #include "snmp/QxDateTimeDouble.h"
 #include "snmp/QxHexText.h"
+#include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxNumberText.h"
 #include "snmp/QxOidText.h"
 #include "snmp/QxSNMPException.h"
@@ -40,6 +41,38 @@ QByteArray parseIp(const QString &text)
         o.append(char(v));
     }
     return o;
+}
+
+// What a write sends comes from the program or the user, never from an
+// agent: a number is a whole number and nothing else (blanks around it
+// aside), or it is refused with the number message and the type's bounds;
+// it is never sent as its leading digits or as 0.
+QString wholeNumber(const QString &text, const QString &minimum, const QString &maximum)
+{
+    const QString t = text.trimmed();
+    qsizetype i = !t.isEmpty() && (t[0] == QLatin1Char('+') || t[0] == QLatin1Char('-')) ? 1 : 0;
+    bool digits = i < t.size();
+    for (; i < t.size(); ++i)
+        if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
+            digits = false;
+    if (!digits) {
+        constexpr int NumberRangeEntry = 8;
+        QString message = QxMessageCatalogue::instance().text(QxMessageCatalogue::Common, NumberRangeEntry);
+        message = QxMessageCatalogue::fill(message, QStringLiteral("[MIN]"), minimum);
+        message = QxMessageCatalogue::fill(message, QStringLiteral("[MAX]"), maximum);
+        throw QxSNMPException(-NumberRangeEntry, message);
+    }
+    return t;
+}
+
+// Hexadecimal text of octets: hex digits only (blanks between them aside).
+QByteArray hexOctets(const QString &text)
+{
+    QString digits = text;
+    digits.remove(QLatin1Char(' '));
+    if (!QxHexText::isDigits(digits))
+        QxSNMPException::raiseFramework(-518);
+    return QxHexText::toOctets(digits);
 }
 
 } // namespace
@@ -142,13 +175,14 @@ QxSNMPValue QxValueCodec::fromText(const QString &text, quint32 syntax)
     case null:
         return QxSNMPValue::null();
     case integer:
-        return QxSNMPValue::integer(QxNumberText::toInt32(text));
+        return QxSNMPValue::integer(
+            QxNumberText::toInt32(wholeNumber(text, QStringLiteral("-2147483648"), QStringLiteral("2147483647"))));
     case bitstr:
     case octetstr:
     case opaque:
     case macaddress:
     case ipv6address:
-        return QxSNMPValue::bytes(QxSNMPValue::OctetString, QxHexText::toOctets(text));
+        return QxSNMPValue::bytes(QxSNMPValue::OctetString, hexOctets(text));
     case objectid: {
         QList<quint32> arcs;
         if (!QxOidText::parse(text.trimmed(), arcs) || arcs.size() < 2)
@@ -161,7 +195,8 @@ QxSNMPValue QxValueCodec::fromText(const QString &text, quint32 syntax)
     case counter:
     case guage:
     case uinteger:
-        return QxSNMPValue::unsignedValue(QxSNMPValue::Gauge32, QxNumberText::toUInt32(text));
+        return QxSNMPValue::unsignedValue(
+            QxSNMPValue::Gauge32, QxNumberText::toUInt32(wholeNumber(text, QStringLiteral("0"), QStringLiteral("4294967295"))));
     case timeticks: {
         const quint64 ticks = QxTimeTicks::fromText(text);
         if (ticks > 0xFFFFFFFFull)
@@ -169,9 +204,16 @@ QxSNMPValue QxValueCodec::fromText(const QString &text, quint32 syntax)
         return QxSNMPValue::unsignedValue(QxSNMPValue::TimeTicks, ticks);
     }
     case counter64:
-        return QxSNMPValue::unsignedValue(QxSNMPValue::Counter64, QxNumberText::toUInt64(text));
-    case double_:
-        return QxSNMPValue::bytes(QxSNMPValue::OctetString, QxDateTimeDouble::toOctets(QxNumberText::toReal(text)));
+        return QxSNMPValue::unsignedValue(
+            QxSNMPValue::Counter64,
+            QxNumberText::toUInt64(wholeNumber(text, QStringLiteral("0"), QStringLiteral("18446744073709551615"))));
+    case double_: {
+        bool ok = false;
+        const double value = text.trimmed().toDouble(&ok);
+        if (!ok)
+            QxSNMPException::raiseFramework(-518);
+        return QxSNMPValue::bytes(QxSNMPValue::OctetString, QxDateTimeDouble::toOctets(value));
+    }
     case datetime:
         return QxSNMPValue::bytes(QxSNMPValue::OctetString, QxDateTime::fromText(text).toOctets());
     case bcdatetime:

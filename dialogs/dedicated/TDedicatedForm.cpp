@@ -4,7 +4,7 @@
 #include "snmp/QxEventWait.h"
 #include "binding/QxIpAddressRule.h"
 #include "binding/QxListView.h"
-#include "binding/QxStatusMemo.h"
+#include "binding/QxStatusLine.h"
 #include "device/TPortUitForm.h"
 #include "dialogs/dedicated/DigitsOnlyFilter.h"
 #include "dialogs/dedicated/TMainWindowLink.h"
@@ -26,7 +26,9 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -92,16 +94,15 @@ QString TDedicatedForm::statusPanelText() const
     return m_statusPanel ? m_statusPanel->text() : QString();
 }
 
-void TDedicatedForm::showStatusText(const QString &text)
+void TDedicatedForm::showStatusText(const QString &text, bool failed)
 {
-    if (m_memo) {
-        QxStatusMemo::append(m_memo, text);
-    } else if (m_statusPanel) {
-        m_statusPanel->setText(text);
-        m_statusPanel->setToolTip(text);
-    } else if (auto *parent = qobject_cast<TDedicatedForm *>(parentWidget())) {
-        parent->showStatusText(text);
-    }
+    const auto outcome = failed ? QxStatusLine::Outcome::Failed : QxStatusLine::Outcome::Plain;
+    if (m_memo)
+        QxStatusLine::append(m_memo, text, outcome);
+    else if (m_statusPanel)
+        QxStatusLine::show(m_statusPanel, text, outcome);
+    else if (auto *parent = qobject_cast<TDedicatedForm *>(parentWidget()))
+        parent->showStatusText(text, failed);
 }
 
 // ---------------------------------------------------------------- bindings
@@ -188,15 +189,12 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
     connect(list, &QTreeWidget::itemSelectionChanged, m_notices.get(), [this, list, guardedBinding] {
         if (!guardedBinding)
             return;
-        if (list->selectedItems().isEmpty() && m_keepingInput.contains(guardedBinding.data()))
-            return;
         // Held back while the dialog waits, it handles the selection as it is then.
         handleEvent(guardedBinding, [this, list, guardedBinding] {
             const QList<QTreeWidgetItem *> selected = list->selectedItems();
             rowSelected(*guardedBinding, selected.isEmpty() ? nullptr : selected.first());
         });
     });
-    onReadDone(&binding, [this, b = &binding](const QxSNMPError &) { m_keepingInput.removeAll(b); });
     return list;
 }
 
@@ -261,34 +259,11 @@ QList<int> TDedicatedForm::uncheckedColumns(const QxSNMPRequest2Edits &binding) 
     return columns;
 }
 
-void TDedicatedForm::applyChecked(QxSNMPRequest2Edits *binding, bool readAfter, const std::function<void()> &succeeded)
+bool TDedicatedForm::anyTicked(const QxSNMPRequest2Edits *binding) const
 {
-    if (!binding || binding->busy())
-        return;
-    const bool anyTicked = std::any_of(m_checkedRows.begin(), m_checkedRows.end(), [binding](const CheckedRow &row) {
+    return std::any_of(m_checkedRows.begin(), m_checkedRows.end(), [binding](const CheckedRow &row) {
         return row.binding == binding && row.box && row.box->isChecked();
     });
-    if (!anyTicked)
-        return;
-    // The marks matter while the write is put together; the read after it
-    // comes once they are gone, or it would miss the columns left out.
-    const auto after = [this, binding = QPointer<QxSNMPRequest2Edits>(binding), readAfter, succeeded](bool wrote) {
-        if (wrote && succeeded)
-            succeeded();
-        if (readAfter)
-            refreshBinding(binding);
-    };
-    if (binding->asynchronous()) {
-        InvalidColumns notTicked(binding->varList(), uncheckedColumns(*binding));
-        applyThen(binding, after);
-        return;
-    }
-    bool wrote = false;
-    {
-        InvalidColumns notTicked(binding->varList(), uncheckedColumns(*binding));
-        wrote = applyBinding(binding, false);
-    }
-    after(wrote);
 }
 
 void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const DedicatedField> fields)
@@ -536,124 +511,73 @@ bool TDedicatedForm::refreshBinding(QxSNMPRequest2Edits *binding)
     return guarded(binding, [binding] { binding->refresh(); });
 }
 
-bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite)
+bool TDedicatedForm::write(const DedicatedWrite &w)
 {
+    QxSNMPRequest2Edits *binding = w.binding;
     if (!binding || binding->busy())
         return false;
-    return guarded(binding, [binding, refreshAfterWrite] { binding->apply(refreshAfterWrite, true); });
-}
-
-bool TDedicatedForm::applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite,
-                                  const std::function<void()> &succeeded, bool collect)
-{
-    if (!binding || binding->busy())
+    if (w.row == DedicatedWrite::Row::Selected && binding->listView() && !binding->rowSelected())
         return false;
-    const auto write = [this, binding, refreshAfterWrite, collect] {
-        return guarded(binding, [binding, refreshAfterWrite, collect] { binding->apply(refreshAfterWrite, collect); });
-    };
-    if (!binding->asynchronous()) {
-        if (!write())
+    QList<int> keptOut = w.keptOut;
+    if (w.tickedOnly) {
+        if (!anyTicked(binding))
             return false;
-        if (succeeded)
-            succeeded();
-        return true;
+        keptOut << uncheckedColumns(*binding);
     }
-    // The write's one completion decides; the notice goes with it.
-    auto notice = std::make_shared<QMetaObject::Connection>();
-    *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
-                      [notice, succeeded](QxSNMPRequest2Controls *, const QxSNMPError &error) {
-                          QObject::disconnect(*notice);
-                          if (error.code == 0 && succeeded)
-                              succeeded();
-                      });
-    if (write())
-        return true;
-    disconnect(*notice);
-    return false;
-}
-
-void TDedicatedForm::applyThen(QxSNMPRequest2Edits *binding, const std::function<void(bool wrote)> &next)
-{
-    if (!binding || binding->busy())
-        return;
-    const auto finish = [this, next, binding](bool wrote) {
-        if (!wrote && !m_keepingInput.contains(binding))
-            m_keepingInput << binding;
-        // A one-panel status bar shows one text: the read that follows a failed
-        // write must not replace its error with "Ok".
-        const QString failure = !wrote && m_statusPanel ? m_statusPanel->text() : QString();
-        if (next)
-            next(wrote);
-        if (wrote)
-            return;
-        if (!binding->busy()) {
-            // No read followed, or a synchronous one is over: the input is the
-            // user's to keep or clear again, and the write's error stays in view.
-            m_keepingInput.removeAll(binding);
-            if (!failure.isEmpty())
-                showStatusText(failure);
-            return;
-        }
-        if (failure.isEmpty())
-            return;
-        auto restore = std::make_shared<QMetaObject::Connection>();
-        *restore = connect(binding, &QxSNMPRequest2Controls::readDone, m_notices.get(),
-                           [this, restore, failure](QxSNMPRequest2Controls *, const QxSNMPError &error) {
-                               QObject::disconnect(*restore);
-                               if (error.code == 0)
-                                   showStatusText(failure);
-                           });
-    };
-    if (!binding->asynchronous()) {
-        finish(applyBinding(binding, false));
-        return;
+    bool wrote = false;
+    bool sent = false;
+    QPointer<QxSNMPRequest2Edits> guardedBinding(binding);
+    std::shared_ptr<QMetaObject::Connection> notice;
+    if (binding->asynchronous()) {
+        // The write's one completion decides what follows.
+        notice = std::make_shared<QMetaObject::Connection>();
+        *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
+                          [this, notice, w](QxSNMPRequest2Controls *, const QxSNMPError &error) {
+                              QObject::disconnect(*notice);
+                              written(w, error.code == 0);
+                          });
     }
-    auto notice = std::make_shared<QMetaObject::Connection>();
-    *notice = connect(binding, &QxSNMPRequest2Controls::writeDone, m_notices.get(),
-                      [notice, finish](QxSNMPRequest2Controls *, const QxSNMPError &error) {
-                          QObject::disconnect(*notice);
-                          finish(error.code == 0);
-                      });
-    if (!applyBinding(binding, false)) {
-        // Raised before anything was sent: there is no completion to wait for.
-        disconnect(*notice);
-        finish(false);
-    }
-}
-
-void TDedicatedForm::writeThenRead(QxSNMPRequest2Edits *binding, const QList<int> &notSent,
-                                   const std::function<void()> &succeeded)
-{
-    if (!binding)
-        return;
-    // The marks matter while the write is put together; the read after it must
-    // fetch every column again. A synchronous binding reads inside applyThen,
-    // an asynchronous one once the reply is in: either way the marks are gone.
-    auto keptOut = std::make_shared<InvalidColumns>(binding->varList(), notSent);
-    applyThen(binding, [this, binding = QPointer<QxSNMPRequest2Edits>(binding), keptOut, succeeded](bool wrote) {
-        keptOut->restore();
-        if (wrote && succeeded)
-            succeeded();
-        refreshBinding(binding);
-    });
-    keptOut->restore();
-}
-
-void TDedicatedForm::withStatus(QComboBox *status, int item, QxSNMPRequest2Edits *binding,
-                                const QList<int> &notSent, const std::function<void()> &write)
-{
-    if (!binding || !status)
-        return;
-    const int chosen = status->currentIndex();
-    status->setCurrentIndex(item);
     {
-        // The marks matter while the write is put together; it is built at once
-        // even when its reply comes later.
-        InvalidColumns keptOut(binding->varList(), notSent);
-        write();
+        // The status and the marks matter while the write is put together,
+        // which happens at once even when its reply comes later: everything
+        // is back before anything is read.
+        const int chosen = w.status ? w.status->currentIndex() : -1;
+        if (w.status && w.statusItem >= 0)
+            w.status->setCurrentIndex(w.statusItem);
+        InvalidColumns notSent(binding->varList(), keptOut);
+        binding->setNewRow(w.row == DedicatedWrite::Row::New);
+        sent = guarded(binding, [binding, &w] { binding->apply(false, w.collect); });
+        if (guardedBinding)
+            binding->setNewRow(false);
+        notSent.restore();
+        if (w.status && w.statusItem >= 0 && w.status->currentIndex() == w.statusItem)
+            w.status->setCurrentIndex(chosen);
+        wrote = sent && !binding->asynchronous();
     }
-    if (status->currentIndex() == item)
-        status->setCurrentIndex(chosen);
+    if (notice && !sent) {
+        // Raised before anything was sent: no completion will come.
+        disconnect(*notice);
+        written(w, false);
+        return false;
+    }
+    if (!notice)
+        written(w, wrote);
+    return sent;
+}
+
+void TDedicatedForm::written(const DedicatedWrite &w, bool wrote)
+{
+    QPointer<QxSNMPRequest2Edits> binding(w.binding);
+    if (wrote) {
+        if (w.succeeded)
+            w.succeeded();
+        const bool table = binding && binding->varList().isTableKind();
+        if (binding && (w.readBack == DedicatedWrite::ReadBack::Always
+                        || (w.readBack == DedicatedWrite::ReadBack::Tables && table)))
+            refreshBinding(binding);
+    }
+    if (w.finished)
+        w.finished(wrote);
 }
 
 bool TDedicatedForm::passes(std::initializer_list<InputCheck> checks, Report report)

@@ -57,6 +57,40 @@ struct DedicatedBindingOptions
     int timeout = 0; // hundredths of a second; 0 keeps the session's
 };
 
+// A write as a dedicated dialog describes it; TDedicatedForm::write carries
+// every write out the same way.
+struct DedicatedWrite
+{
+    // Which row the write acts on (table bindings with a list).
+    enum class Row {
+        SelectedOrTyped, // the selected row's key as it was read; without a selection, the key the controls give
+        Selected,        // the selected row's key; without a selection nothing is written
+        New,             // the key the controls give (a new row), whatever row is selected
+    };
+    // What is read after a write that went through.
+    enum class ReadBack { Tables, Always, Never };
+
+    QxSNMPRequest2Edits *binding = nullptr;
+    Row row = Row::SelectedOrTyped;
+    // Columns kept out of this write (back in the list before anything is read).
+    QList<int> keptOut;
+    // The row status the write carries: the drop-down item chosen for this
+    // write alone (the user's own choice is back afterwards).
+    QComboBox *status = nullptr;
+    int statusItem = -1;
+    // Values from the bound controls (false: the value texts as the dialog set them).
+    bool collect = true;
+    // The binding's check-and-set rows decide the columns: unticked ones are
+    // kept out, and with none ticked nothing is written.
+    bool tickedOnly = false;
+    ReadBack readBack = ReadBack::Tables;
+    // A write that went through: what follows (clear the editor, close an add
+    // window), before the read back starts.
+    std::function<void()> succeeded;
+    // Last, whatever the outcome (true: it went through).
+    std::function<void(bool wrote)> finished;
+};
+
 // The base of every dedicated dialog. It owns the flow a dedicated dialog has
 // in common; a dialog supplies data (its descriptor tables, its field list, its
 // buttons) and overrides a hook only where it does something of its own.
@@ -73,9 +107,11 @@ struct DedicatedBindingOptions
 //   the dialog stays usable. A write that fails in any way leaves what the user
 //   typed as it was; only `succeeded` callbacks (a write that went through)
 //   clear an editor.
-// - A write that a read must follow starts the read from the write's own
-//   completion, whatever its outcome (applyThen), so no read is skipped because
-//   the binding was still busy. Every wait is bounded.
+// - Every write is described (DedicatedWrite) and carried out by write(): on
+//   the selected row's key as read, the columns kept out back before any read,
+//   the read back started from the write's own completion once it went
+//   through. A failed write changes nothing the user sees but the status
+//   line. Every wait is bounded.
 // - Input checks run in the dialog's order and stop at the first failure,
 //   before any request (passes).
 // - The close sequence: each binding stops issuing requests, is waited for
@@ -111,9 +147,10 @@ public:
     QStatusBar *statusBar() const { return m_statusBar; }
     QLabel *statusPanel() const { return m_statusPanel; }
     QString statusPanelText() const;
-    // Shows a text in the status output (a new line of Memo1, or the panel);
-    // a sub-dialog without one shows it in its parent's.
-    void showStatusText(const QString &text);
+    // Shows a text in the status output (a new line of Memo1, or the panel),
+    // as a failure unless told otherwise; a sub-dialog without one shows it in
+    // its parent's.
+    void showStatusText(const QString &text, bool failed = true);
 
     int bindingCount() const { return int(m_bindings.size()); }
     QxSNMPRequest2Edits *binding(int i) const;
@@ -170,11 +207,6 @@ protected:
     void checkAllRows(bool ticked);
     // The columns of the binding whose check-and-set rows are not ticked.
     QList<int> uncheckedColumns(const QxSNMPRequest2Edits &binding) const;
-    // Writes the ticked rows only (the unticked ones are back in the list
-    // however the write ends), then reads again when asked, whatever the
-    // write's outcome; `succeeded` runs first when the write went through.
-    // With no row of the binding ticked nothing is written.
-    void applyChecked(QxSNMPRequest2Edits *binding, bool readAfter, const std::function<void()> &succeeded = {});
     // The page control below the editor (made on first use).
     QTabWidget *pages();
     // Puts the page control in a group box with the caption.
@@ -221,32 +253,13 @@ protected:
     void handleEvent(QxSNMPRequest2Edits *binding, const std::function<void()> &handler);
     // Re-reads (a table is walked row by row). Ignored while the binding is busy.
     bool refreshBinding(QxSNMPRequest2Edits *binding);
-    // Takes the values from the bound controls and writes them with one SET;
-    // a table is re-read afterwards when asked. Ignored while the binding is busy.
-    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite = true);
-    // The same; `succeeded` runs once the write has gone through (for an
-    // asynchronous binding, when its completion reports success). Without
-    // `collect` the value texts are written as they are (a binding without
-    // controls of its own, filled by the dialog).
-    bool applyBinding(QxSNMPRequest2Edits *binding, bool refreshAfterWrite, const std::function<void()> &succeeded,
-                      bool collect = true);
-    // Writes without the binding's own re-read and runs `next` once the write
-    // has finished, whatever its outcome (also when the apply raised), telling
-    // it whether the write went through: the dialog's read after a write. The
-    // rows that read replaces after a failed write do not take the editor's
-    // input with them (rowSelected is not told of the lost selection).
-    void applyThen(QxSNMPRequest2Edits *binding, const std::function<void(bool wrote)> &next);
-    // The common case of it: writes with the columns notSent kept out, then
-    // reads again with every column back; `succeeded` runs first when the
-    // write went through (it clears the editor).
-    void writeThenRead(QxSNMPRequest2Edits *binding, const QList<int> &notSent = {},
-                       const std::function<void()> &succeeded = {});
-    // Runs a write (`write` applies) with the drop-down list's item chosen for
-    // it alone and the columns notSent kept out of it: the status a row write
-    // carries ("createAndGo", "destroy") is the dialog's choice, and the user's
-    // own choice is back afterwards unless the write has cleared the editor.
-    void withStatus(QComboBox *status, int item, QxSNMPRequest2Edits *binding, const QList<int> &notSent,
-                    const std::function<void()> &write);
+    // Carries out a write as the dialog describes it, the same way for every
+    // dialog: the row it acts on, the columns kept out, the status it
+    // carries, then, once it has gone through, the read back and what
+    // follows. A write that fails leaves the dialog as it was (what the user
+    // typed, the selection, the buttons), ready to send the same write again.
+    // Returns whether the write was sent (a synchronous one: went through).
+    bool write(const DedicatedWrite &w);
     // Runs the checks in order; the first that fails shows its message (an
     // information box, or the status output) and focuses its control.
     enum class Report { Box, WarningBox, Status };
@@ -314,8 +327,9 @@ private:
     };
     std::vector<CheckedRow> m_checkedRows;
     QCheckBox *checkedRowBox(QxSNMPRequest2Edits &binding, int column, const char *boxName, const char *boxCaption);
-    // Bindings reading again after a failed write, until that read ends.
-    QList<const QxSNMPRequest2Edits *> m_keepingInput;
+    bool anyTicked(const QxSNMPRequest2Edits *binding) const;
+    // After the write's outcome is known: what the description says follows.
+    void written(const DedicatedWrite &w, bool wrote);
     std::vector<std::unique_ptr<QxSNMPRequest2Edits>> m_bindings;
     // Context of every notice the dialog connects; deleted first on destruction.
     std::unique_ptr<QObject> m_notices;

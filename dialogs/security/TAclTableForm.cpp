@@ -246,10 +246,10 @@ void TAclTableForm::add()
 {
     if (!addAccepted())
         return;
-    writeThenRead(m_rows, addExclusions(), [this] {
-        enterBrowsing();
-        clearEditor();
-    });
+    write({.binding = m_rows, .row = DedicatedWrite::Row::New, .keptOut = addExclusions(), .succeeded = [this] {
+               enterBrowsing();
+               clearEditor();
+           }});
 }
 
 void TAclTableForm::editRow()
@@ -258,19 +258,25 @@ void TAclTableForm::editRow()
         return;
     // A ticked "destroy" removes the rule, as Delete does.
     const bool destroys = ticked(m_spec.rowStatusColumn) && m_rowStatus->currentIndex() == AclDialogTables::rowDestroy;
-    writeThenRead(m_rows, destroys ? allButKeyAndStatus() : editExclusions(), [this] {
-        enterBrowsing();
-        clearEditor();
-    });
+    write({.binding = m_rows,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = destroys ? allButKeyAndStatus() : editExclusions(),
+           .succeeded = [this] {
+               enterBrowsing();
+               clearEditor();
+           }});
 }
 
 void TAclTableForm::remove()
 {
     // A row goes by its row status alone.
-    withStatus(m_rowStatus, AclDialogTables::rowDestroy, m_rows, {}, [this] {
-        writeThenRead(m_rows, deleteExclusions(), [this] {
-            enterBrowsing();
-            clearEditor();
-        });
-    });
+    write({.binding = m_rows,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = deleteExclusions(),
+           .status = m_rowStatus,
+           .statusItem = AclDialogTables::rowDestroy,
+           .succeeded = [this] {
+               enterBrowsing();
+               clearEditor();
+           }});
 }

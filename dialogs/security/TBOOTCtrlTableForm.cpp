@@ -47,6 +47,8 @@ void TBOOTCtrlTableForm::remove()
     if (!passes({{[this] { return m_list->selectedItems().isEmpty(); }, "Choose the item first."}}))
         return;
     m_new->showRow(*m_list->selectedItems().first());
-    withStatus(control<QComboBox>("cbxRowStatus"), Tables::relayDestroy, m_relay, {},
-               [this] { writeThenRead(m_relay); });
+    write({.binding = m_relay,
+           .row = DedicatedWrite::Row::Selected,
+           .status = control<QComboBox>("cbxRowStatus"),
+           .statusItem = Tables::relayDestroy});
 }

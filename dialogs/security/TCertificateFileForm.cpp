@@ -51,5 +51,8 @@ void TCertificateFileForm::setChecked()
     if (control<QCheckBox>(kRows[0].box)->isChecked() && !validAddress(control<QLineEdit>(address.objectName)))
         return;
     // A write that fails leaves the values and ticks as the user set them.
-    applyChecked(m_certificate, false, [this] { refresh(); });
+    write({.binding = m_certificate,
+           .tickedOnly = true,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .succeeded = [this] { refresh(); }});
 }

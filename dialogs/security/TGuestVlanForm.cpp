@@ -27,7 +27,7 @@ TGuestVlanForm::TGuestVlanForm(QWidget *parent)
         control<QComboBox>("cbxDel")->hide();
         addPortGroup("Port", m_vlan, Column::Ports);
         addButton("Refresh", "btnRefresh", [this] { refresh(); });
-        addButton("Set", "btnSet", [this] { writeThenRead(m_vlan); });
+        addButton("Set", "btnSet", [this] { write({.binding = m_vlan, .readBack = DedicatedWrite::ReadBack::Always}); });
         addButton("Delete", "btnDelete", [this] { remove(); });
         addButton("Close", "btnClose", [this] { reject(); });
         refreshBinding(m_vlan);
@@ -42,6 +42,9 @@ void TGuestVlanForm::refresh()
 
 void TGuestVlanForm::remove()
 {
-    withStatus(control<QComboBox>("cbxDel"), Tables::deleteStart, m_delete, {},
-               [this] { applyThen(m_delete, [this](bool) { refresh(); }); });
+    write({.binding = m_delete,
+           .status = control<QComboBox>("cbxDel"),
+           .statusItem = Tables::deleteStart,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .succeeded = [this] { refresh(); }});
 }

@@ -66,11 +66,13 @@ void TNewBootpCtrlForm::set()
                   "One interface can support four bootp servers at most."}},
                 Report::WarningBox))
         return;
-    withStatus(m_status, Tables::relayCreateAndGo, &m_relay, {}, [this] {
-        writeThenRead(&m_relay, {}, [this] {
-            m_interface->clear();
-            m_server->clear();
-            accept();
-        });
-    });
+    write({.binding = &m_relay,
+           .row = DedicatedWrite::Row::New,
+           .status = m_status,
+           .statusItem = Tables::relayCreateAndGo,
+           .succeeded = [this] {
+               m_interface->clear();
+               m_server->clear();
+               accept();
+           }});
 }

@@ -88,6 +88,8 @@ void TPrtSecDelCtrlForm::set()
         }))
         return;
     control<QLineEdit>("edtPort")->setText(QString::number(StackPort::global(unit, port)));
-    withStatus(control<QComboBox>("cbxOper"), Tables::activityStart, m_delete, {},
-               [this] { writeThenRead(m_delete); });
+    write({.binding = m_delete,
+           .status = control<QComboBox>("cbxOper"),
+           .statusItem = Tables::activityStart,
+           .readBack = DedicatedWrite::ReadBack::Always});
 }

@@ -115,7 +115,7 @@ void TRadiusServerEditForm::add()
     if (m_accountingPort->text().isEmpty())
         m_accountingPort->setText(QString::fromLatin1(Tables::defaultAccountingPort));
     m_status->setCurrentIndex(Tables::statusCreateAndGo);
-    writeThenRead(&m_servers, {}, [this] { accept(); });
+    write({.binding = &m_servers, .row = DedicatedWrite::Row::New, .succeeded = [this] { accept(); }});
 }
 
 void TRadiusServerEditForm::change()
@@ -137,5 +137,8 @@ void TRadiusServerEditForm::change()
             unchanged << column;
     if (m_address->text() == QLatin1String(kNoAddress) && !unchanged.contains(Column::Address))
         unchanged << Column::Address;
-    writeThenRead(&m_servers, unchanged, [this] { accept(); });
+    write({.binding = &m_servers,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = unchanged,
+           .succeeded = [this] { accept(); }});
 }

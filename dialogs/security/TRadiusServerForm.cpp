@@ -84,8 +84,10 @@ void TRadiusServerForm::remove()
         return;
     // A server goes by its status alone; the list is read again with every
     // column back.
-    withStatus(m_edit->statusCombo(), Tables::statusDestroy, m_servers, {}, [this] {
-        writeThenRead(m_servers, {Column::Address, Column::Key, Column::AuthPort, Column::AccountingPort});
-    });
-    deselect();
+    write({.binding = m_servers,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = {Column::Address, Column::Key, Column::AuthPort, Column::AccountingPort},
+           .status = m_edit->statusCombo(),
+           .statusItem = Tables::statusDestroy,
+           .succeeded = [this] { deselect(); }});
 }

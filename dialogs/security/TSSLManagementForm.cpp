@@ -87,5 +87,5 @@ void TSSLManagementForm::set()
         suites[i] = m_suites[i]->currentIndex() == SuiteEnabled;
     control<QLineEdit>("edtciphersuites")->setText(QxCipherSuiteBits::encode(suites));
     // A write that fails leaves the choices as the user made them.
-    applyBinding(m_ssl, false, [this] { refresh(); });
+    write({.binding = m_ssl, .readBack = DedicatedWrite::ReadBack::Never, .succeeded = [this] { refresh(); }});
 }

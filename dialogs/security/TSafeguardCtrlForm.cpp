@@ -1,6 +1,5 @@
 #include "dialogs/security/TSafeguardCtrlForm.h"
 
-#include "binding/InvalidColumns.h"
 #include "tables/SslSafeguardDialogTables.h"
 
 #include <QCheckBox>
@@ -97,13 +96,13 @@ void TSafeguardCtrlForm::setChecked()
     if (!m_safeguard || m_safeguard->busy())
         return;
     for (int column : writeOrder()) {
-        InvalidColumns others(m_safeguard->varList());
+        QList<int> others;
         for (const DedicatedCheckedField &row : kRows)
             if (row.field.column != column)
-                others.add(row.field.column);
+                others << row.field.column;
         // The first write that fails ends the sequence, and what the user set
         // stays in the controls.
-        if (!applyBinding(m_safeguard, false))
+        if (!write({.binding = m_safeguard, .keptOut = others, .readBack = DedicatedWrite::ReadBack::Never}))
             return;
     }
     refresh();

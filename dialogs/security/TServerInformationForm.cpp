@@ -121,11 +121,14 @@ bool TServerInformationForm::listed() const
     return false;
 }
 
-void TServerInformationForm::write(const QList<int> &notSent)
+void TServerInformationForm::writeServer(DedicatedWrite server)
 {
-    writeThenRead(m_servers, notSent, [this] { clearEditor(); });
-    // The read after the write, failed or not, has left no row selected.
-    showSelection(!m_list->selectedItems().isEmpty());
+    server.binding = m_servers;
+    server.succeeded = [this] {
+        clearEditor();
+        showSelection(false);
+    };
+    write(server);
 }
 
 void TServerInformationForm::refresh()
@@ -147,7 +150,7 @@ void TServerInformationForm::add()
              m_rowStatus},
         }))
         return;
-    write(emptyValues());
+    writeServer({.row = DedicatedWrite::Row::New, .keptOut = emptyValues()});
 }
 
 void TServerInformationForm::edit()
@@ -159,13 +162,16 @@ void TServerInformationForm::edit()
         return;
     // "destroy" removes the server, as Delete does.
     if (m_rowStatus->currentIndex() == Aac::rowDestroy) {
-        write(serverValues());
+        writeServer({.row = DedicatedWrite::Row::Selected, .keptOut = serverValues()});
         return;
     }
-    write(emptyValues() << Column::RowStatus);
+    writeServer({.row = DedicatedWrite::Row::Selected, .keptOut = emptyValues() << Column::RowStatus});
 }
 
 void TServerInformationForm::remove()
 {
-    withStatus(m_rowStatus, Aac::rowDestroy, m_servers, {}, [this] { write(serverValues()); });
+    writeServer({.row = DedicatedWrite::Row::Selected,
+                 .keptOut = serverValues(),
+                 .status = m_rowStatus,
+                 .statusItem = Aac::rowDestroy});
 }

@@ -26,9 +26,9 @@ private:
     void add();
     void edit();
     void remove();
-    // Writes, reads the list again and, when the write went through, starts
-    // the editor empty; the buttons follow the list either way.
-    void write(const QList<int> &notSent);
+    // Writes as described; once the write went through the editor starts
+    // empty, the buttons are those of a new server and the list is read again.
+    void writeServer(DedicatedWrite server);
     // The buttons and key controls for a selected row, or for a new server.
     void showSelection(bool selected);
     void clearEditor();

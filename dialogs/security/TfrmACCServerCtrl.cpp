@@ -67,10 +67,10 @@ void TfrmACCServerCtrl::set()
     if (!passes({{anyEmpty, "Don't Leave Empty Fileds !"}}, Report::Status)
         || !validAddress(control<QLineEdit>("edtIPAddr")))
         return;
-    if (!applyBinding(m_groupServers, true)) {
+    if (!write({.binding = m_groupServers})) {
         inform(QStringLiteral("Set entry failed!"));
         return;
     }
     emptyControls();
-    showStatusText(QStringLiteral("Set: Ok!. Receive at ") + localTime() + QLatin1Char('.'));
+    showStatusText(QStringLiteral("Set: Ok!. Receive at ") + localTime() + QLatin1Char('.'), false);
 }

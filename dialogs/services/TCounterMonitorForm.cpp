@@ -232,14 +232,16 @@ void TCounterMonitorForm::set()
     if (selectedPort().isEmpty() || !m_ports || !ready() || m_ports->busy())
         return;
     setReady(false);
-    // The selected port's writable columns, then the port list once more.
-    // A write that failed leaves the port controls as the user set them.
-    applyThen(m_ports, [this](bool wrote) {
-        if (wrote)
-            reset();
-        else
-            resetCounters();
-        if (!refreshBinding(m_ports))
-            setReady(true);
-    });
+    // The selected port's writable columns, then the port list once more. A
+    // write that failed leaves the port, its selection and what the user set
+    // as they were.
+    write({.binding = m_ports,
+           .row = DedicatedWrite::Row::Selected,
+           .succeeded = [this] { reset(); },
+           .finished = [this](bool wrote) {
+               if (!wrote)
+                   resetCounters();
+               if (!m_ports || !m_ports->busy())
+                   setReady(true);
+           }});
 }

@@ -58,12 +58,12 @@ void TSMTPControlForm::set()
         progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
         progress.setPrompt(QStringLiteral("Send the mail is doing..."));
         // One SET of all seven, "send" among them; the read follows its reply.
-        writeThenRead(m_smtp);
+        write({.binding = m_smtp, .readBack = DedicatedWrite::ReadBack::Always});
         runModal(progress);
         return;
     }
     if (sendTest == ReportingDialogTables::smtpNoAction) {
-        writeThenRead(m_smtp, {Column::SendTest});
+        write({.binding = m_smtp, .keptOut = {Column::SendTest}, .readBack = DedicatedWrite::ReadBack::Always});
         return;
     }
     // Nothing chosen for the test mail: nothing is written.

@@ -97,8 +97,10 @@ void TSystemLogServerForm::set()
     if (!validAddress(m_address) || !portAccepted())
         return;
     // An empty port is left out: it would write 0 over the configured one.
-    writeThenRead(m_hosts, m_port->text().isEmpty() ? QList<int>{Column::UdpPort} : QList<int>{},
-                  [this] { clearInput(); });
+    write({.binding = m_hosts,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = m_port->text().isEmpty() ? QList<int>{Column::UdpPort} : QList<int>{},
+           .succeeded = [this] { clearInput(); }});
 }
 
 void TSystemLogServerForm::add()
@@ -120,15 +122,21 @@ void TSystemLogServerForm::add()
             empty << column;
     if (m_port->text().isEmpty())
         empty << Column::UdpPort;
-    withStatus(control<QComboBox>("CBox_RowStatus"), ReportingDialogTables::syslogCreateAndGo, m_hosts, empty,
-               [this] { applyBinding(m_hosts, true, [this] { clearInput(); }); });
+    write({.binding = m_hosts,
+           .row = DedicatedWrite::Row::New,
+           .keptOut = empty,
+           .status = control<QComboBox>("CBox_RowStatus"),
+           .statusItem = ReportingDialogTables::syslogCreateAndGo,
+           .succeeded = [this] { clearInput(); }});
 }
 
 void TSystemLogServerForm::remove()
 {
     // A host is destroyed by its status alone.
-    withStatus(control<QComboBox>("CBox_RowStatus"), ReportingDialogTables::syslogDestroy, m_hosts, {}, [this] {
-        writeThenRead(m_hosts, {Column::Address, Column::Facility, Column::Severity, Column::UdpPort, Column::State},
-                      [this] { clearInput(); });
-    });
+    write({.binding = m_hosts,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = {Column::Address, Column::Facility, Column::Severity, Column::UdpPort, Column::State},
+           .status = control<QComboBox>("CBox_RowStatus"),
+           .statusItem = ReportingDialogTables::syslogDestroy,
+           .succeeded = [this] { clearInput(); }});
 }

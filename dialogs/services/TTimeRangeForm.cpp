@@ -103,31 +103,36 @@ bool TTimeRangeForm::timesGiven()
     });
 }
 
-void TTimeRangeForm::writeRange(bool endsEditing, const QList<int> &notSent)
+void TTimeRangeForm::writeRange(DedicatedWrite range, bool endsEditing)
 {
-    writeThenRead(m_ranges, notSent, [this, endsEditing] {
+    range.binding = m_ranges;
+    range.status = m_status;
+    range.succeeded = [this, endsEditing] {
         if (endsEditing)
             endEditing();
-    });
+    };
+    write(range);
 }
 
 void TTimeRangeForm::add()
 {
     if (!timesGiven())
         return;
-    withStatus(m_status, Tables::rangeCreateAndGo, m_ranges, {}, [this] { writeRange(false); });
+    writeRange({.row = DedicatedWrite::Row::New, .statusItem = Tables::rangeCreateAndGo}, false);
 }
 
 void TTimeRangeForm::edit()
 {
     if (!timesGiven())
         return;
-    writeRange(true);
+    writeRange({.row = DedicatedWrite::Row::Selected}, true);
 }
 
 void TTimeRangeForm::remove()
 {
     // A range goes by its status alone.
-    withStatus(m_status, Tables::rangeDestroy, m_ranges, {},
-               [this] { writeRange(true, {Column::Days, Column::Start, Column::End}); });
+    writeRange({.row = DedicatedWrite::Row::Selected,
+                .keptOut = {Column::Days, Column::Start, Column::End},
+                .statusItem = Tables::rangeDestroy},
+               true);
 }

@@ -27,7 +27,7 @@ private:
     void edit();
     void remove();
     // Writes, then reads again; a write that went through ends the editing.
-    void writeRange(bool endsEditing, const QList<int> &notSent = {});
+    void writeRange(DedicatedWrite range, bool endsEditing);
     void endEditing();
     void clearEditor();
 

@@ -79,5 +79,5 @@ void TfrmAgentSupportedUpdateFiles::set()
 {
     if (!validAddress(control<QLineEdit>("ED_IPAddress")))
         return;
-    writeThenRead(m_files, {}, [this] { clearInput(); });
+    write({.binding = m_files, .succeeded = [this] { clearInput(); }});
 }

@@ -56,5 +56,8 @@ void TfrmNetwroktime::setChecked()
         if (control<QCheckBox>(server.box)->isChecked() && !validAddress(control<QLineEdit>(server.field.objectName)))
             return;
     // A write that fails leaves the values and ticks as the user set them.
-    applyChecked(m_time, false, [this] { refresh(); });
+    write({.binding = m_time,
+           .tickedOnly = true,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .succeeded = [this] { refresh(); }});
 }

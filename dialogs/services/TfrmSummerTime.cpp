@@ -210,7 +210,7 @@ bool TfrmSummerTime::writeStatus()
     };
     if (!passes({{[&] { return offsetBox->isChecked() && !offsetTaken(); }, "Time Offset error!", offset}}))
         return false;
-    applyChecked(m_status, false);
+    write({.binding = m_status, .tickedOnly = true, .readBack = DedicatedWrite::ReadBack::Never});
     return true;
 }
 
@@ -232,7 +232,7 @@ void TfrmSummerTime::writeRule(const PointRow (&rows)[2], Layout layout, QxSNMPR
     }
     for (int i = 0; i < 2; ++i)
         rows[i].hex->setText(texts[i]);
-    applyChecked(binding, false);
+    write({.binding = binding, .tickedOnly = true, .readBack = DedicatedWrite::ReadBack::Never});
 }
 
 void TfrmSummerTime::setChecked()

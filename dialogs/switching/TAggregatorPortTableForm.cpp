@@ -68,12 +68,21 @@ void TAggregatorPortTableForm::edit()
     const QString partner = control<QLineEdit>("edtPartnerID")->text();
     if (!passes({{[&] { return !twelveHexDigits.match(partner).hasMatch(); }, "Invalid MAC address"}}))
         return;
-    // The table is read again after the write, whatever its outcome; what a
-    // failed write could not send stays in the editor. Nothing else starts
-    // until that read has ended.
+    // A write that went through is read back (nothing else starts until that
+    // read has ended); a failed one leaves the row and the editor as they were.
     setReady(false);
     m_btnEdit->setEnabled(false);
-    applyThen(m_table, [this](bool wrote) { refresh(wrote); });
+    write({.binding = m_table,
+           .row = DedicatedWrite::Row::Selected,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .finished = [this](bool wrote) {
+               if (wrote) {
+                   refresh(true);
+                   return;
+               }
+               setReady(true);
+               m_btnEdit->setEnabled(m_table && m_table->rowSelected());
+           }});
 }
 
 void TAggregatorPortTableForm::rowSelected(QxSNMPRequest2Edits &, QTreeWidgetItem *row)

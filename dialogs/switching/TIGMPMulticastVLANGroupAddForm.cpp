@@ -65,5 +65,5 @@ void TIGMPMulticastVLANGroupAddForm::add()
     resumeRequests(&m_groups);
     // The range is the new row's instance. The window closes once the row is
     // written, and stays with what was typed when the switch refuses it.
-    applyBinding(&m_groups, false, [this] { accept(); });
+    write({.binding = &m_groups, .row = DedicatedWrite::Row::New, .succeeded = [this] { accept(); }});
 }

@@ -47,6 +47,9 @@ void TIGMPMulticastVlanForm::remove()
     // A read still running ends first; the delete needs the binding.
     stopRequests(m_groups);
     resumeRequests(m_groups);
-    withStatus(m_addForm->stateCombo(), SnoopingDialogTables::rowStatusDestroy, m_groups, {},
-               [this] { applyBinding(m_groups, true); });
+    // The selected range goes, whatever the add window last held.
+    write({.binding = m_groups,
+           .row = DedicatedWrite::Row::Selected,
+           .status = m_addForm->stateCombo(),
+           .statusItem = SnoopingDialogTables::rowStatusDestroy});
 }

@@ -39,5 +39,5 @@ void TIGMPSnoopingClearDnyIpMultForm::set()
                  {[address] { return address->text().isEmpty(); }, "Multicast IP Address can't be empty.", address}})
         || !validAddress(address, true))
         return;
-    applyBinding(m_clear);
+    write({.binding = m_clear});
 }

@@ -115,17 +115,21 @@ QList<int> TISMVLANForm::emptyColumns() const
     return empty;
 }
 
-void TISMVLANForm::write(int status, const QList<int> &notSent)
+void TISMVLANForm::writeRow(int status, const QList<int> &notSent, DedicatedWrite::Row row)
 {
     setReady(false);
-    withStatus(m_rowStatus, status, m_table, notSent, [this] {
-        applyThen(m_table, [this](bool wrote) {
-            if (!refreshBinding(m_table))
-                setReady(true);
-            if (wrote)
-                editorFor(false);
-        });
-    });
+    // A row written is read back (the ready notice then comes with that
+    // read); a failed write leaves everything as it was.
+    write({.binding = m_table,
+           .row = row,
+           .keptOut = notSent,
+           .status = m_rowStatus,
+           .statusItem = status,
+           .succeeded = [this] { editorFor(false); },
+           .finished = [this](bool) {
+               if (!m_table || !m_table->busy())
+                   setReady(true);
+           }});
 }
 
 void TISMVLANForm::add()
@@ -140,8 +144,9 @@ void TISMVLANForm::add()
         || (!m_sourceIp->text().isEmpty() && !validAddress(m_sourceIp, true)))
         return;
     // A new VLAN gets its ID, name and status; its ports come with Set.
-    write(SnoopingDialogTables::rowStatusCreateAndGo,
-          QList<int>{Column::SourcePorts, Column::MemberPorts, Column::TagMemberPorts} + emptyColumns());
+    writeRow(SnoopingDialogTables::rowStatusCreateAndGo,
+             QList<int>{Column::SourcePorts, Column::MemberPorts, Column::TagMemberPorts} + emptyColumns(),
+             DedicatedWrite::Row::New);
 }
 
 void TISMVLANForm::set()
@@ -152,7 +157,7 @@ void TISMVLANForm::set()
     if (!m_sourceIp->text().isEmpty() && !validAddress(m_sourceIp, true))
         return;
     // The row status stays as read; the state is the row's own.
-    write(m_rowStatus->currentIndex(), emptyColumns());
+    writeRow(m_rowStatus->currentIndex(), emptyColumns(), DedicatedWrite::Row::Selected);
 }
 
 void TISMVLANForm::remove()
@@ -160,7 +165,8 @@ void TISMVLANForm::remove()
     if (refusedWhileBusy())
         return;
     resumeRequests(m_table);
-    write(SnoopingDialogTables::rowStatusDestroy,
-          {Column::Name, Column::SourcePorts, Column::MemberPorts, Column::TagMemberPorts, Column::State,
-           Column::ReplaceSourceIp});
+    writeRow(SnoopingDialogTables::rowStatusDestroy,
+             {Column::Name, Column::SourcePorts, Column::MemberPorts, Column::TagMemberPorts, Column::State,
+              Column::ReplaceSourceIp},
+             DedicatedWrite::Row::Selected);
 }

@@ -34,7 +34,7 @@ private:
     bool refusedWhileBusy();
     // Writes with the columns kept out, then reads again; an editor that went
     // through is cleared.
-    void write(int status, const QList<int> &notSent);
+    void writeRow(int status, const QList<int> &notSent, DedicatedWrite::Row row);
     // What the editor leaves out of a write: an empty address or state.
     QList<int> emptyColumns() const;
     void clearEditor();

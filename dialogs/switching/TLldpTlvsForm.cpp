@@ -59,5 +59,5 @@ void TLldpTlvsForm::edit()
         return;
     // The binding puts the lists' choices and the encoded TLV names into the
     // write; the table is read again once it is answered.
-    writeThenRead(m_table);
+    write({.binding = m_table, .row = DedicatedWrite::Row::Selected});
 }

@@ -80,12 +80,12 @@ void TLldpTxForm::set()
     setReady(false);
     resumeRequests(m_table);
     // The write's completion comes within its time-outs, whatever the switch
-    // does; the read follows it.
-    applyThen(m_table, [this](bool wrote) {
-        if (wrote)
-            clearEditor();
-        setReady(false);
-        if (!refreshBinding(m_table))
-            setReady(true);
-    });
+    // does; the read follows one that went through.
+    write({.binding = m_table,
+           .row = DedicatedWrite::Row::Selected,
+           .succeeded = [this] { clearEditor(); },
+           .finished = [this](bool) {
+               if (!m_table || !m_table->busy())
+                   setReady(true);
+           }});
 }

@@ -61,12 +61,16 @@ void TMSEditForm::set()
     m_write->varList().setInstanceSuffix(m_id->text());
     // The window closes once the member is there; a refusal leaves it open
     // with what was typed.
-    applyBinding(m_write, false, [this] { accept(); });
+    write({.binding = m_write, .readBack = DedicatedWrite::ReadBack::Never, .succeeded = [this] { accept(); }});
 }
 
 void TMSEditForm::destroyMember(const QString &id, const std::function<void(bool wrote)> &next)
 {
     m_write->varList().setInstanceSuffix(id);
-    withStatus(m_status, Tables::destroy, m_write, {Column::CandidateId, Column::Password},
-               [this, next] { applyThen(m_write, next); });
+    write({.binding = m_write,
+           .keptOut = {Column::CandidateId, Column::Password},
+           .status = m_status,
+           .statusItem = Tables::destroy,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .finished = next});
 }

@@ -46,6 +46,9 @@ void TMSInformationForm::remove()
     const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
     if (!passes({{[&] { return selected.isEmpty(); }, "Choose the item first.", m_btnDelete}}))
         return;
-    m_edit->destroyMember(selected.first()->text(Column::Id), [this](bool) { refreshBinding(m_members); });
+    m_edit->destroyMember(selected.first()->text(Column::Id), [this](bool wrote) {
+        if (wrote)
+            refreshBinding(m_members);
+    });
     m_btnDelete->setEnabled(false);
 }

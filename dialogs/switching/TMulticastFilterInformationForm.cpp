@@ -66,14 +66,14 @@ void TMulticastFilterInformationForm::set()
     if (!notBusy())
         return;
     // The egress ports alone.
-    writeEntry({Column::Status});
+    writeEntry({.row = DedicatedWrite::Row::Selected, .keptOut = {Column::Status}});
 }
 
 void TMulticastFilterInformationForm::remove()
 {
     if (!notBusy())
         return;
-    withStatus(statusList(), Tables::statusInvalid, filterBinding(), {}, [this] { writeEntry(); });
+    writeEntry({.row = DedicatedWrite::Row::Selected, .status = statusList(), .statusItem = Tables::statusInvalid});
 }
 
 void TMulticastFilterInformationForm::add()
@@ -83,5 +83,5 @@ void TMulticastFilterInformationForm::add()
                      "Status should be set to permanent", statusList()}})
         || !notBusy())
         return;
-    writeEntry();
+    writeEntry({.row = DedicatedWrite::Row::New});
 }

@@ -1,6 +1,5 @@
 #include "dialogs/switching/TPortMirrorForm.h"
 
-#include "binding/InvalidColumns.h"
 #include "tables/PortGroupDialogTables.h"
 
 #include <QLineEdit>
@@ -44,11 +43,10 @@ void TPortMirrorForm::setMembers()
     const auto writeOnly = [this](int column) {
         QList<int> others;
         for (int c = 0; c < Column::Count; ++c)
-            if (c != column)
+            if (c != column && column >= 0)
                 others << c;
-        InvalidColumns keptOut(m_mirror->varList(), others);
-        return applyBinding(m_mirror, false);
+        return write({.binding = m_mirror, .keptOut = others, .readBack = DedicatedWrite::ReadBack::Never});
     };
-    if (applyBinding(m_mirror, false) && writeOnly(Column::RxPorts) && writeOnly(Column::TxPorts))
+    if (writeOnly(-1) && writeOnly(Column::RxPorts) && writeOnly(Column::TxPorts))
         refreshBinding(m_mirror);
 }

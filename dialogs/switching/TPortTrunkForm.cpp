@@ -158,8 +158,11 @@ void TPortTrunkForm::add()
     m_masterPort->setText(QString::number(globalMasterPort()));
     if (!memberCountValid())
         return;
-    withStatus(m_state, PortGroupDialogTables::trunkStateCreateAndGo, m_table, {},
-               [this] { applyBinding(m_table, false, [this] { refresh(); }); });
+    write({.binding = m_table,
+           .row = DedicatedWrite::Row::New,
+           .status = m_state,
+           .statusItem = PortGroupDialogTables::trunkStateCreateAndGo,
+           .succeeded = [this] { newGroup(); }});
 }
 
 void TPortTrunkForm::set()
@@ -176,7 +179,7 @@ void TPortTrunkForm::set()
     if (!passes({{[this] { return !masterPortIsMember(); }, "Master port must be checked.", m_port}})
         || !memberCountValid())
         return;
-    applyBinding(m_table, false, [this] { refresh(); });
+    write({.binding = m_table, .row = DedicatedWrite::Row::Selected, .succeeded = [this] { newGroup(); }});
 }
 
 void TPortTrunkForm::remove()
@@ -184,7 +187,10 @@ void TPortTrunkForm::remove()
     if (!passes({{[this] { return m_index->text().isEmpty(); }, "Please select trunk group.", m_index}}))
         return;
     // A group is destroyed by its index and status alone.
-    withStatus(m_state, PortGroupDialogTables::trunkStateDestroy, m_table,
-               {Column::MasterPort, Column::PortList, Column::Type, Column::ActivePorts, Column::FloodingPort},
-               [this] { applyBinding(m_table, false, [this] { refresh(); }); });
+    write({.binding = m_table,
+           .row = DedicatedWrite::Row::Selected,
+           .keptOut = {Column::MasterPort, Column::PortList, Column::Type, Column::ActivePorts, Column::FloodingPort},
+           .status = m_state,
+           .statusItem = PortGroupDialogTables::trunkStateDestroy,
+           .succeeded = [this] { newGroup(); }});
 }

@@ -66,7 +66,7 @@ void TRouterPortsForm::refresh()
 void TRouterPortsForm::set()
 {
     if (!m_spec.guarded) {
-        applyBinding(m_table, true, [this] { clear(); });
+        write({.binding = m_table, .row = DedicatedWrite::Row::Selected, .succeeded = [this] { clear(); }});
         return;
     }
     if (!ready()) {
@@ -75,12 +75,13 @@ void TRouterPortsForm::set()
     }
     setReady(false);
     resumeRequests(m_table);
-    // One read, from the write's own completion.
-    applyThen(m_table, [this](bool wrote) {
-        if (wrote)
-            clear();
-        reading(refreshBinding(m_table));
-    });
+    // One read, from the write's own completion once it went through; a
+    // failed write leaves the row and its ports as they were.
+    write({.binding = m_table,
+           .row = DedicatedWrite::Row::Selected,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .succeeded = [this] { clear(); },
+           .finished = [this](bool wrote) { reading(wrote && refreshBinding(m_table)); }});
 }
 
 void TRouterPortsForm::clear()

@@ -135,7 +135,10 @@ void TSTP_Info::set()
             return;
         for (const auto &[mstp, bridge] : kMstpFromBridge)
             m_mstp->varList().item(mstp).valueText = m_bridge->varList().item(bridge).valueText;
-        applyBinding(m_mstp, false, [this, version] { versionWritten(version); }, false);
+        write({.binding = m_mstp,
+               .collect = false,
+               .readBack = DedicatedWrite::ReadBack::Never,
+               .succeeded = [this, version] { versionWritten(version); }});
         return;
     }
     if (!passes({{[&] { return empty(m_helloTime); }, kEmpty}}, Report::Status))
@@ -143,7 +146,9 @@ void TSTP_Info::set()
     int hello = 0;
     if (!numbers({{m_helloTime, &hello}}) || !passes({{[&] { return age < 2 * hello + 200; }, kDataError}}, Report::Status))
         return;
-    applyBinding(m_bridge, false, [this, version] { versionWritten(version); });
+    write({.binding = m_bridge,
+           .readBack = DedicatedWrite::ReadBack::Never,
+           .succeeded = [this, version] { versionWritten(version); }});
 }
 
 void TSTP_Info::versionWritten(const QString &version)

@@ -37,8 +37,11 @@ void TSpanningTreeAlgorithmForm::readAgain()
 void TSpanningTreeAlgorithmForm::set()
 {
     const QString chosen = control<QComboBox>("ComboBox1")->currentText();
+    const DedicatedWrite state{.binding = m_state,
+                               .readBack = DedicatedWrite::ReadBack::Never,
+                               .succeeded = [this] { readAgain(); }};
     if (chosen == QLatin1String("disabled")) {
-        applyThen(m_state, [this](bool) { readAgain(); });
+        write(state);
         return;
     }
     if (chosen != QLatin1String("enabled") || control<QLabel>("ST_StpState")->text() == QLatin1String("enabled"))
@@ -51,6 +54,6 @@ void TSpanningTreeAlgorithmForm::set()
     progress.setWindowTitle(QStringLiteral("Enable STP Progress"));
     progress.setPrompt(QStringLiteral("Enable STP is doing..."));
     // The read follows the write's own completion, while the progress shows.
-    applyThen(m_state, [this](bool) { readAgain(); });
+    write(state);
     runModal(progress);
 }

@@ -53,12 +53,16 @@ bool TStaticFilterForm::notBusy()
     return passes({{[this] { return m_table && m_table->busy(); }, "Get data not complete"}});
 }
 
-void TStaticFilterForm::writeEntry(const QList<int> &notSent)
+void TStaticFilterForm::writeEntry(DedicatedWrite entry)
 {
-    writeThenRead(m_table, notSent, [this] {
+    entry.binding = m_table;
+    entry.succeeded = [this, then = entry.succeeded] {
         setBrowsing(true);
         clearInput();
-    });
+        if (then)
+            then();
+    };
+    write(entry);
 }
 
 void TStaticFilterForm::setBrowsing(bool browsing)

@@ -43,9 +43,10 @@ protected:
     bool keysAccepted();
     // A write while a read runs is refused with the dialog's message.
     bool notBusy();
-    // Writes (the columns notSent left out), then reads again; once the write
-    // went through the editor is cleared.
-    void writeEntry(const QList<int> &notSent = {});
+    // Writes the entry as described (the row, the columns left out, the
+    // status); once the write went through the editor is cleared, then
+    // whatever else the description says follows, and the table is read again.
+    void writeEntry(DedicatedWrite entry);
     // Editable keys and an empty editor, or the selected row's keys shown
     // read-only.
     void setBrowsing(bool browsing);

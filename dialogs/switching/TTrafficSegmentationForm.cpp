@@ -57,7 +57,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *parent)
                 return;
             resumeRequests(m_table);
             setReady(false);
-            if (!applyBinding(m_table, true, [this] { clearEditor(); }))
+            if (!write({.binding = m_table, .row = DedicatedWrite::Row::Selected, .succeeded = [this] { clearEditor(); }}))
                 setReady(true);
         });
         addButton("Stop", "btnStop", [this] {

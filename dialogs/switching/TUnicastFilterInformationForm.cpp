@@ -73,7 +73,7 @@ void TUnicastFilterInformationForm::add()
         })
         || !notBusy())
         return;
-    writeEntry();
+    writeEntry({.row = DedicatedWrite::Row::New});
 }
 
 void TUnicastFilterInformationForm::remove()
@@ -84,8 +84,9 @@ void TUnicastFilterInformationForm::remove()
         || !notBusy())
         return;
     // The entry goes by its status alone.
-    withStatus(statusList(), Tables::statusInvalid, filterBinding(), {}, [this] {
-        writeEntry({Column::AllowedToGoTo});
-        enterBrowsing();
-    });
+    writeEntry({.row = DedicatedWrite::Row::Selected,
+                .keptOut = {Column::AllowedToGoTo},
+                .status = statusList(),
+                .statusItem = Tables::statusInvalid,
+                .succeeded = [this] { enterBrowsing(); }});
 }

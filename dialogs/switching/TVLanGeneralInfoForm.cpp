@@ -23,7 +23,7 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget *parent)
         m_binding = &addBinding(VlanDialogTables::scalars);
         addFields(*m_binding, kFields);
         addButton("Refresh", "btnRefresh", [this] { refreshBinding(m_binding); });
-        addButton("Set", "btnSet", [this] { applyBinding(m_binding); });
+        addButton("Set", "btnSet", [this] { write({.binding = m_binding}); });
         refreshBinding(m_binding);
     });
 }

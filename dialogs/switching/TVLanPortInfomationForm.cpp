@@ -37,7 +37,7 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *parent)
                 return;
             const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
             m_reselectPort = selected.isEmpty() ? QString() : selected.first()->text(0);
-            m_reselectPending = applyBinding(m_binding) && !selected.isEmpty();
+            m_reselectPending = write({.binding = m_binding}) && !selected.isEmpty();
         });
         onReadDone(m_binding, [this](const QxSNMPError &) { tableRead(); });
         // A failed write is not re-read: there is no row to look for.

@@ -42,25 +42,29 @@ TVlanStaticForm::TVlanStaticForm(QWidget *parent)
             clearEditor();
             buttonsFor(false);
         });
-        m_btnSet = addButton("Set", "btnSet", [this] {
-            applyBinding(m_table, true, [this] {
-                clearEditor();
-                buttonsFor(false);
-            });
+        const auto done = [this] {
+            clearEditor();
+            buttonsFor(false);
+        };
+        // Set and Delete act on the selected VLAN as it was read, whatever its ID edit shows.
+        m_btnSet = addButton("Set", "btnSet", [this, done] {
+            write({.binding = m_table, .row = DedicatedWrite::Row::Selected, .succeeded = done});
         });
         m_btnAdd = addButton("Add", "btnAdd", [this] {
-            withStatus(control<QComboBox>("Status"), VlanDialogTables::rowStatusCreateAndGo, m_table, {},
-                       [this] { applyBinding(m_table, true, [this] { clearEditor(); }); });
+            write({.binding = m_table,
+                   .row = DedicatedWrite::Row::New,
+                   .status = control<QComboBox>("Status"),
+                   .statusItem = VlanDialogTables::rowStatusCreateAndGo,
+                   .succeeded = [this] { clearEditor(); }});
         });
         // A row is destroyed by its status alone; its values are not sent along.
-        m_btnDelete = addButton("Delete", "btnDelete", [this] {
-            withStatus(control<QComboBox>("Status"), VlanDialogTables::rowStatusDestroy, m_table,
-                       {Column::Name, Column::Egress, Column::ForbiddenEgress, Column::Untagged}, [this] {
-                           applyBinding(m_table, true, [this] {
-                               clearEditor();
-                               buttonsFor(false);
-                           });
-                       });
+        m_btnDelete = addButton("Delete", "btnDelete", [this, done] {
+            write({.binding = m_table,
+                   .row = DedicatedWrite::Row::Selected,
+                   .keptOut = {Column::Name, Column::Egress, Column::ForbiddenEgress, Column::Untagged},
+                   .status = control<QComboBox>("Status"),
+                   .statusItem = VlanDialogTables::rowStatusDestroy,
+                   .succeeded = done});
         });
         refreshBinding(m_table);
         refreshBinding(m_nextFree);

@@ -4,6 +4,7 @@
 
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/QxStatusLine.h"
 #include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPSession.h"
@@ -247,8 +248,10 @@ TEST_F(ControllerOnSnmpd, TimeOutInAnAsynchronousRefreshIsShownAndStillSignalled
     ASSERT_TRUE(waitUntil([&] { return !reads.isEmpty(); }, 5000));
     EXPECT_EQ(reads[0].code, -405);
     EXPECT_FALSE(c->busy());
-    EXPECT_TRUE(lastLine().startsWith("Get: (SNMPClass) SNMP request timed out!. Receive at "))
+    // Nothing was received: the line says there was no answer, and shows as a failure.
+    EXPECT_TRUE(lastLine().startsWith("Get: (SNMPClass) SNMP request timed out!. No answer at "))
         << lastLine().toStdString();
+    EXPECT_TRUE(QxStatusLine::showsFailure(&memo));
     EXPECT_TRUE(log.contains("readFailed"));
     EXPECT_FALSE(log.contains("afterRead"));
 
@@ -431,8 +434,10 @@ TEST_F(ControllerOnSnmpd, RefusedSetLeavesTheValuesAsTheyWere)
         c->apply(false, true);
         ADD_FAILURE() << "the agent took a row status of 9";
     } catch (const QxSNMPException &e) {
+        // The refusal names the variable the agent refused.
         EXPECT_EQ(e.code(), -110);
-        EXPECT_EQ(e.text(), "(SNMP) Cannot create/set variable, Wrong Value!");
+        EXPECT_EQ(e.text(), "(SNMP) Cannot create/set variable, Wrong Value! (Status)");
+        EXPECT_EQ(e.variable(), 3);
     }
     EXPECT_FALSE(c->busy());
     EXPECT_EQ(list.item(2).valueText, "davegrp");
@@ -444,7 +449,9 @@ TEST_F(ControllerOnSnmpd, RefusedSetLeavesTheValuesAsTheyWere)
     c->apply(false, true);
     ASSERT_TRUE(waitUntil([&] { return !writes.isEmpty(); }, 5000));
     EXPECT_EQ(writes[0].code, -110);
-    EXPECT_EQ(lastLine().left(54), "Set: (SNMP) Cannot create/set variable, Wrong Value!. ");
+    EXPECT_TRUE(lastLine().startsWith("Set: (SNMP) Cannot create/set variable, Wrong Value! (Status). "))
+        << lastLine().toStdString();
+    EXPECT_EQ(writes[0].variable, 3);
     EXPECT_EQ(list.item(2).valueText, "davegrp");
     EXPECT_TRUE(reads.isEmpty()); // a failed write is never followed by a refresh
 }

@@ -310,7 +310,8 @@ TEST_F(RequestOnFakeAgent, RefusedSetLeavesTheValues)
         FAIL();
     } catch (const QxSNMPException &e) {
         EXPECT_EQ(e.code(), -110);
-        EXPECT_EQ(e.text(), "(SNMP) Cannot create/set variable, Wrong Value!");
+        EXPECT_EQ(e.text(), "(SNMP) Cannot create/set variable, Wrong Value! (Mode)");
+        EXPECT_EQ(e.variable(), 0);
     }
     EXPECT_EQ(values(r->varList()), QStringList({"1", "name"}));
     EXPECT_FALSE(r->varList().item(1).has(QxAccess::invalid));

@@ -149,6 +149,44 @@ TEST_P(SharedAgents, WrongPassPhrasesAndUnknownProtocolsAreRefusedInTheCatalogue
     EXPECT_EQ(refusal([](QxSNMPSecurity &s) { s.privProtocol = 6; }), "(SNMPv3USM) Unsupported PrivProtocol!");
 }
 
+// The agent's report says why it refused, and so does the module: the same
+// texts whether the request waited for its reply or was handed it.
+TEST_P(SharedAgents, SnmpV3ReportsKeepTheirReason)
+{
+    const auto refusal = [this](const Credentials &c, const std::function<void(QxSNMPSecurity &)> &change) {
+        QStringList texts;
+        QxSNMPRequest r;
+        r.varList() = QxSNMPVarList(kSystem, SVT_SV, 0);
+        configure(r, port, c);
+        change(r.security);
+        try {
+            r.readRow(true);
+            texts << "Ok";
+        } catch (const QxSNMPException &e) {
+            texts << e.text();
+        }
+        bool done = false;
+        r.readRowAsync([&](void *, const QxSNMPError &e, QxSNMPVarList &) { texts << e.message, done = true; },
+                       nullptr, true);
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return done; }, 5000));
+        return texts;
+    };
+    const auto twice = [](const char *text) { return QStringList{text, text}; };
+    EXPECT_EQ(refusal(kCredentials[6], [](QxSNMPSecurity &s) { s.securityName = "nxnobody"; }),
+              twice("(SNMPv3USM) Unknown SecurityName!"));
+    EXPECT_EQ(refusal(kCredentials[6],
+                      [](QxSNMPSecurity &s) {
+                          s.securityLevel = QxSNMPSecurity::AuthPriv;
+                          s.privProtocol = QxSNMPSecurity::PrivDES;
+                          s.privPassword = "nxauthpriv1";
+                      }),
+              twice("(SNMPv3USM) Unsupported SecurityLevel!"));
+    // A DES user's agent cannot decrypt what AES encrypted (the other way
+    // round an agent finds no message and says nothing).
+    EXPECT_EQ(refusal(kCredentials[2], [](QxSNMPSecurity &s) { s.privProtocol = QxSNMPSecurity::PrivAES128; }),
+              twice("(SNMPv3USM) Decryption error!"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Agents, SharedAgents, ::testing::Values(0, 1),
                          [](const ::testing::TestParamInfo<int> &info) {
                              return std::string(info.param == 0 ? "Simulator" : "Snmpd");

@@ -43,8 +43,13 @@ TEST(QxValueCodecNumbers, EmptyOrWrongValuesReadAsNull)
 
 TEST(QxValueCodecNumbers, WritesWithRangeChecks)
 {
-    EXPECT_EQ(QxValueCodec::fromText("  -12abc", integer), QxSNMPValue::integer(-12));
-    EXPECT_EQ(QxValueCodec::fromText("junk", integer), QxSNMPValue::integer(0));
+    // What a write sends is a whole number or nothing: never its leading
+    // digits, never 0 for a text without any.
+    EXPECT_EQ(QxValueCodec::fromText("  -12 ", integer), QxSNMPValue::integer(-12));
+    for (const char *typed : {"  -12abc", "junk", "", "2x", "-"})
+        EXPECT_EQ(codeOf([typed] { QxValueCodec::fromText(typed, integer); }), -8) << typed;
+    EXPECT_EQ(codeOf([] { QxValueCodec::fromText("12abc", guage); }), -8);
+    EXPECT_EQ(codeOf([] { QxValueCodec::fromText("1e3", counter64); }), -8);
     EXPECT_EQ(QxValueCodec::fromText("(NULL)", integer), QxSNMPValue::null());
     EXPECT_EQ(QxValueCodec::fromText("-2147483648", integer), QxSNMPValue::integer(-2147483648LL));
     EXPECT_EQ(codeOf([] { QxValueCodec::fromText("2147483648", integer); }), -518);
@@ -69,7 +74,8 @@ TEST(QxValueCodecOctets, HexAndDisplayForms)
     EXPECT_EQ(QxValueCodec::toText(octets("616263"), displaystr), "abc");
     EXPECT_EQ(QxValueCodec::fromText("a1b", octetstr).octets, QByteArray::fromHex("0a1b"));
     EXPECT_EQ(QxValueCodec::fromText("00 11", macaddress).octets, QByteArray::fromHex("0011"));
-    EXPECT_EQ(QxValueCodec::fromText("zz", bitstr).octets, QByteArray::fromHex("00"));
+    EXPECT_EQ(codeOf([] { QxValueCodec::fromText("zz", bitstr); }), -518);
+    EXPECT_EQ(codeOf([] { QxValueCodec::fromText("ZZZZ", octetstr); }), -518);
     EXPECT_EQ(QxValueCodec::fromText(QString::fromLatin1("ab\xe9"), displaystr).octets, QByteArray("ab\xe9"));
 }
 

@@ -38,7 +38,7 @@ public:
             refreshBinding(ports);
         });
     }
-    void setChecked() { applyChecked(ports, true); }
+    void setChecked() { write({.binding = ports, .tickedOnly = true, .readBack = DedicatedWrite::ReadBack::Always}); }
     using TDedicatedForm::addButton;
     using TDedicatedForm::checkAllRows;
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One SET as the module sends it, binding by binding, and what became of it.
+// Every write passes QxSNMPRequest::write, which fills this record in and
+// hands it to the session's write listener (the change journal listens there)
+// and to the writer.
+struct QxSNMPWrite
+{
+    struct Binding
+    {
+        int position = -1;             // in the request's variable list
+        QString instance;              // the OID written
+        QString caption;
+        std::optional<QString> before; // the value text last read at that instance, if one was
+        QString sent;                  // the value text sent
+    };
+
+    QList<Binding> bindings;
+    QString agentAddress;
+    quint16 agentPort = 0;
+    // The outcome: the program code (0 went through), its catalogue text, and
+    // the binding the agent refused (-1: none named).
+    int code = 0;
+    QString text;
+    int errorIndex = 0; // as the reply gave it
+    int refused = -1;
+
+    bool wentThrough() const { return code == 0; }
+    // The outcome's text, naming the variable the agent refused when it named
+    // one: "(SNMP) Cannot modify variable: Bad Value! (Telnet Port)".
+    QString message() const
+    {
+        if (refused < 0 || refused >= bindings.size() || bindings.at(refused).caption.isEmpty())
+            return text;
+        return text + QStringLiteral(" (") + bindings.at(refused).caption + QLatin1Char(')');
+    }
+    // The refused binding's variable position, or -1.
+    int refusedPosition() const { return refused >= 0 && refused < bindings.size() ? bindings.at(refused).position : -1; }
+};
