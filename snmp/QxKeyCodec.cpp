@@ -253,3 +253,59 @@ QString QxKeyCodec::decode(const QString &instance, quint32 syntax, bool lastImp
     }
     return r.rest();
 }
+
+namespace {
+
+bool wholeNumber(const QString &text, qint64 &value)
+{
+    bool ok = false;
+    value = text.trimmed().toLongLong(&ok);
+    return ok;
+}
+
+bool dottedAddress(const QString &text, quint32 &address)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return false;
+    address = 0;
+    for (const QString &p : parts) {
+        bool ok = false;
+        const uint octet = p.toUInt(&ok);
+        if (!ok || octet > 255)
+            return false;
+        address = address << 8 | octet;
+    }
+    return true;
+}
+
+QString macDigits(const QString &text)
+{
+    QString digits;
+    for (QChar c : text.trimmed()) {
+        if (c == QLatin1Char(':') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(' '))
+            continue;
+        if (!c.isDigit() && !(c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F')))
+            return QString();
+        digits += c.toUpper();
+    }
+    return digits.size() == 12 ? digits : QString();
+}
+
+} // namespace
+
+bool QxKeyCodec::sameKey(const QString &a, const QString &b)
+{
+    qint64 x = 0;
+    qint64 y = 0;
+    if (wholeNumber(a, x) && wholeNumber(b, y))
+        return x == y;
+    quint32 p = 0;
+    quint32 q = 0;
+    if (dottedAddress(a, p) && dottedAddress(b, q))
+        return p == q;
+    const QString m = macDigits(a);
+    if (!m.isEmpty() && m == macDigits(b))
+        return true;
+    return a == b;
+}

@@ -16,4 +16,10 @@ public:
     // valueText and returns the instance after them. Raises -514 when the
     // instance has fewer sub-identifiers than the key needs.
     static QString decode(const QString &instance, quint32 syntax, bool lastImplied, QString &valueText);
+
+    // Whether two key texts name the same row: numbers compare as numbers
+    // ("03" is 3), dotted addresses as addresses, MAC addresses by their
+    // hexadecimal digits whatever their case and separators; any other text
+    // as it is.
+    static bool sameKey(const QString &a, const QString &b);
 };

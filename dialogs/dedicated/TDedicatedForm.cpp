@@ -8,6 +8,7 @@
 #include "device/TPortUitForm.h"
 #include "dialogs/dedicated/DigitsOnlyFilter.h"
 #include "dialogs/dedicated/TMainWindowLink.h"
+#include "snmp/QxKeyCodec.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QAbstractItemModel>
@@ -442,7 +443,7 @@ void TDedicatedForm::digitsOnly(QLineEdit *edit)
 QTreeWidgetItem *TDedicatedForm::rowWithText(const QTreeWidget *list, int column, const QString &text)
 {
     for (int i = 0; list && i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(column) == text)
+        if (QxKeyCodec::sameKey(list->topLevelItem(i)->text(column), text))
             return list->topLevelItem(i);
     return nullptr;
 }

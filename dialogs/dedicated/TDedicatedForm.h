@@ -240,7 +240,8 @@ protected:
     static void setKeyEditable(QLineEdit *edit, bool editable);
     // Unit and port edits take digits only.
     void digitsOnly(QLineEdit *edit);
-    // The first row whose cell in the column holds the text, or null.
+    // The first row whose cell in the column names the same key as the text
+    // (numbers as numbers, addresses as addresses), or null.
     static QTreeWidgetItem *rowWithText(const QTreeWidget *list, int column, const QString &text);
 
     // ---- operations (guarded; what they raise goes to the status output)

@@ -86,6 +86,7 @@ TEditsPanel::TEditsPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
                 r.valueControl = combo;
                 m_rows.push_back(r);
                 m_controller->bindDropDownList(i, combo);
+                connect(combo, &QComboBox::activated, this, [this, i] { userChanged(i); });
             } else {
                 auto *edit = new QLineEdit(m_box);
                 edit->setObjectName(QStringLiteral("Value%1").arg(i));
@@ -99,6 +100,7 @@ TEditsPanel::TEditsPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
                 r.valueControl = edit;
                 m_rows.push_back(r);
                 m_controller->bindFormatted(i, r.format, edit);
+                connect(edit, &QLineEdit::textEdited, this, [this, i] { userChanged(i); });
             }
             r.valueControl->setProperty(kRowTag, i);
         }
@@ -468,7 +470,8 @@ TEditsPanel::WriteResult TEditsPanel::writeTicked(bool refreshAfterWrite)
                 // columns kept out of the write would be missing from it.
                 controller.apply(false, false);
         } catch (const std::exception &e) {
-            controller.showStatus(errorText(e));
+            m_lastFailure = errorText(e);
+            controller.showStatus(m_lastFailure);
             return WriteResult::Failed;
         }
     }
@@ -581,6 +584,7 @@ void TEditsPanel::openPortList(int i)
     }
     const Row r = m_rows[size_t(i)];
     auto *e = qobject_cast<QLineEdit *>(r.valueControl);
+    const QString before = e ? e->text() : QString();
     {
         TPortListForm window(this, controller, i, r.portColumns, r.portCount);
         if (m_portListRunner)
@@ -595,4 +599,17 @@ void TEditsPanel::openPortList(int i)
         controller.collectValues(QxSNMPRequest2Edits::AllVariables);
     } catch (const std::exception &) {
     }
+    if (e && e->text() != before)
+        userChanged(i);
+}
+
+void TEditsPanel::userChanged(int i)
+{
+    // What the user types is meant to be written: its row is ticked (the user
+    // may untick it again).
+    QCheckBox *box = checkBox(i);
+    if (!box || !box->isEnabled() || box->isHidden())
+        return;
+    box->setChecked(true);
+    updateSetButton();
 }

@@ -105,9 +105,14 @@ public:
     // Set Checked is enabled when a shown check box is ticked.
     void updateSetButton();
 
+    // The user typed or chose a value in the row: it is ticked.
+    void userChanged(int i);
+
     // Writes the ticked rows synchronously; rows not ticked are kept out of the
     // write and every mark and the controller's mode are as before afterwards.
     WriteResult writeTicked(bool refreshAfterWrite);
+    // Why the last write that failed did not go through.
+    const QString &lastFailure() const { return m_lastFailure; }
 
     // Replaces the binding of an edit row by one with the given input format.
     void setVarFormat(int i, const QString &format);
@@ -127,6 +132,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString m_lastFailure;
     bool validIndex(int i);
     // The number message of the first ticked number row without a format of
     // its own whose text is no whole number of its type; empty when none.

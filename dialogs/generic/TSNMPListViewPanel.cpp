@@ -222,10 +222,20 @@ TSNMPPanel *TSNMPListViewPanel::dialogPanel(QDialog &dialog)
     panel->setMessages(messages());
     TEditsPanel *edits = editsPanel();
     TCtrlBtnPanel *bar = panel->ctrlBtnPanel();
-    connect(bar->setCheckedButton(), &QPushButton::clicked, &dialog, [edits, &dialog] {
-        // The page re-reads the table once the dialog has closed.
-        if (edits->writeTicked(false) != TEditsPanel::WriteResult::NotSent)
+    connect(bar->setCheckedButton(), &QPushButton::clicked, &dialog, [this, edits, &dialog] {
+        // The page re-reads the table once the dialog has closed. A write that
+        // did not go through leaves the dialog open with what the user typed,
+        // and says why where the user looks (the page's status line is behind it).
+        switch (edits->writeTicked(false)) {
+        case TEditsPanel::WriteResult::Written:
             dialog.accept();
+            break;
+        case TEditsPanel::WriteResult::Failed:
+            messages().inform(&dialog, edits->lastFailure());
+            break;
+        case TEditsPanel::WriteResult::NotSent:
+            break;
+        }
     });
     connect(bar->checkAllButton(), &QPushButton::clicked, edits, &TEditsPanel::checkAll);
     connect(bar->clearChecksButton(), &QPushButton::clicked, edits, &TEditsPanel::clearChecks);

@@ -1,5 +1,7 @@
 #include "dialogs/security/TAclTableForm.h"
 
+#include "snmp/QxKeyCodec.h"
+
 #include "device/TPortUitForm.h"
 #include "snmp/QxHexText.h"
 #include "tables/AclDialogTables.h"
@@ -170,7 +172,7 @@ bool TAclTableForm::keysListed() const
         const QTreeWidgetItem *row = m_list->topLevelItem(i);
         bool same = true;
         for (size_t key = 0; key < m_keys.size() && same; ++key)
-            same = row->text(int(key)) == m_keys[key]->text();
+            same = QxKeyCodec::sameKey(row->text(int(key)), m_keys[key]->text());
         if (same)
             return true;
     }

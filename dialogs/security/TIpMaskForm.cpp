@@ -88,8 +88,9 @@ bool TIpMaskForm::addAccepted()
                  "Please input a valid value", editOf(c.protocolId)},
             }))
             return false;
-    } else if (!passes({{[&] { return protocolIdOn && badHex(c.protocolId, ProtocolIdDigits); }, "Invalid Mask!",
-                         editOf(c.protocolId)}})) {
+    } else if (!passes({{[&] { return protocol == Protocol::ProtocolId && badHex(c.protocolId, ProtocolIdDigits); },
+                         "Invalid Mask!", editOf(c.protocolId)}})) {
+        // A protocol ID that goes out is checked whatever its option says.
         return false;
     }
     return passes({

@@ -1,5 +1,7 @@
 #include "dialogs/security/TServerInformationForm.h"
 
+#include "snmp/QxKeyCodec.h"
+
 #include "tables/AacDialogTables.h"
 
 #include <QComboBox>
@@ -115,7 +117,8 @@ bool TServerInformationForm::listed() const
 {
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *row = m_list->topLevelItem(i);
-        if (row->text(Column::Address) == m_address->text() && row->text(Column::Protocol) == m_protocol->currentText())
+        if (QxKeyCodec::sameKey(row->text(Column::Address), m_address->text())
+            && row->text(Column::Protocol) == m_protocol->currentText())
             return true;
     }
     return false;

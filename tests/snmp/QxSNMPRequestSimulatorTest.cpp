@@ -182,6 +182,57 @@ TEST_F(RequestOnSimulator, RefusedSetLeavesValues)
     EXPECT_EQ(r->varList().item(1).valueText, "NX-2400P"); // the whole SET was refused
 }
 
+// Every write reaches the session's listener once its outcome is known:
+// binding by binding what was written where, what was read there before, and
+// what the agent said; an SNMPv1 refusal too, naming the refused variable.
+TEST_F(RequestOnSimulator, EveryWriteIsReportedBindingByBinding)
+{
+    QList<QxSNMPWrite> heard;
+    globalSession()->setWriteListener([&heard](const QxSNMPWrite &w) { heard << w; });
+    auto r = request(kWritable, SVT_SV);
+    r->readRow(true);
+    r->writeRow("1", {"renamed"});
+    ASSERT_EQ(heard.size(), 1);
+    ASSERT_EQ(heard[0].bindings.size(), 1);
+    const QxSNMPWrite::Binding &name = heard[0].bindings[0];
+    EXPECT_EQ(name.instance, "1.3.6.1.2.1.1.5.0");
+    EXPECT_EQ(name.caption, r->varList().item(1).caption);
+    EXPECT_EQ(name.before, std::optional<QString>("NX-2400P"));
+    EXPECT_EQ(name.sent, "renamed");
+    EXPECT_TRUE(heard[0].wentThrough());
+
+    // Nothing was read at a row the write creates; an SNMPv1 agent refusing
+    // it names the variable.
+    constexpr QxSNMPVarItem readOnly[] = {
+        {"1.3.6.1.2.1.1.1", "Description", QxSyntax::displaystr, QxAccess::readwrite},
+        {},
+    };
+    auto v1 = request(readOnly, SVT_SV);
+    v1->security.version = QxSNMPSecurity::V1;
+    v1->varList().item(0).valueText = "changed";
+    try {
+        v1->writeRow();
+        ADD_FAILURE() << "the agent took a read-only object";
+    } catch (const QxSNMPException &e) {
+        EXPECT_EQ(e.text(), "(SNMP) Variable does not exist! (Description)");
+        EXPECT_EQ(e.variable(), 0);
+    }
+    ASSERT_EQ(heard.size(), 2);
+    EXPECT_EQ(heard[1].bindings[0].before, std::nullopt);
+    EXPECT_EQ(heard[1].code, -102);
+    EXPECT_EQ(heard[1].refused, 0);
+
+    bool done = false;
+    v1->writeRowAsync([&](void *, const QxSNMPError &e, QxSNMPVarList &) {
+        EXPECT_EQ(e.code, -102);
+        EXPECT_EQ(e.variable, 0);
+        done = true;
+    }, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return done; }));
+    EXPECT_EQ(heard.size(), 3);
+    globalSession()->setWriteListener({});
+}
+
 TEST_F(RequestOnSimulator, DroppedRequestsTimeOut)
 {
     control("0", {"100"});

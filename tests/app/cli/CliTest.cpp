@@ -355,6 +355,22 @@ TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)
     EXPECT_EQ(now.value("MAC Notify State").toString(), "enabled");
 }
 
+// A refusal is an error, SNMPv1's included, and names what was refused; an
+// SNMPv3 report keeps its reason.
+TEST_F(CliWriteTest, RefusalsAreErrorsThatNameTheirVariable)
+{
+    for (const char *version : {"/v0", "/v1"}) {
+        const Outcome o = on({version, "set", "Basic Management", "Telnet Port=99999"});
+        EXPECT_EQ(o.status, 1) << version;
+        EXPECT_TRUE(o.err.endsWith("! (Telnet Port)\n")) << o.err.toStdString();
+    }
+    EXPECT_EQ(getValue(sim.target(), QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0"), "23");
+    if (snmpdPort() > 0) {
+        const Outcome o = at(snmpdPort(), {"/v3", "/l2", "/nnxnobody", "/a2", "/Anxauthonly1", "show", "SNMP Engine"});
+        EXPECT_EQ(o.err, "-304 (SNMPv3USM) Unknown SecurityName!\n");
+    }
+}
+
 TEST_F(CliWriteTest, SetWritesOneRowOfATable)
 {
     Outcome o = on({"set", "QinQ Port Table", "--row", "2", "QinQ Port Role=nni"});

@@ -2,18 +2,21 @@
 // checked in the simulator's state with a second read. The objects written are
 // restored (scalars) or removed again (trust-host rows) by each test.
 #include "common/OnPrivateSimulator.h"
+#include "common/CliResult.h"
 #include "common/MessageRecorder.h"
 #include "common/SimulatorProcess.h"
 #include "common/TestAgents.h"
 
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/QxStatusLine.h"
 #include "dialogs/generic/Guiconfigform.h"
 #include "snmp/QxOptionList.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -240,6 +243,38 @@ TEST_F(DialogOnSimulator, EmptyTickedEditSendsNothing)
     EXPECT_TRUE(c->asynchronous());
 }
 
+// A write the switch refuses names the field it refused: the status line
+// shows it as a failure with the field's caption, and the field is marked and
+// takes the focus until the user changes it.
+TEST_F(DialogOnSimulator, ARefusedWriteNamesAndMarksItsField)
+{
+    // The switch answers writes below the object with badValue.
+    const QString fault = QStringLiteral("1.3.6.1.3.2400.1.10.1.%1.1");
+    ASSERT_EQ(runSnmp("snmpset", {"-v2c", "-c", "kdrwopl", sim.target(), fault.arg(2), "o",
+                                  kVendor + ".11.63.7.2.1.2.20", fault.arg(3), "i", "3", fault.arg(4), "i", "3",
+                                  fault.arg(5), "i", "4"})
+                  .exitCode,
+              0);
+    TConfigForm form(nullptr);
+    auto probe = std::make_unique<WriteProbe>(&form);
+    WriteProbe *c = probe.get();
+    c->varList() = QxSNMPVarList(kOneWritable, SVT_SV, 0);
+    TSNMPEditorPanel *page = open(form, form.CreateEditorPanel(std::move(probe)), c);
+    QLineEdit *edit = page->editsPanel()->edit(1);
+    edit->setText("42");
+    emit edit->textEdited("42");
+    page->ctrlBtnPanel()->setCheckedButton()->click();
+    ASSERT_TRUE(waitUntil([c] { return !c->busy(); }));
+    QPlainTextEdit *memo = page->msgPanel()->memo();
+    const QString last = memo->toPlainText().split('\n').last();
+    EXPECT_TRUE(last.startsWith("Set: (SNMP) Cannot modify variable: Bad Value! (Timeout)")) << last.toStdString();
+    EXPECT_TRUE(QxStatusLine::showsFailure(memo));
+    EXPECT_TRUE(c->isMarkedRefused(edit));
+    EXPECT_TRUE(edit->hasFocus() || !QApplication::focusWindow());
+    emit edit->textEdited("43");
+    EXPECT_FALSE(c->isMarkedRefused(edit));
+}
+
 class TrustHostTable : public DialogOnSimulator
 {
 protected:
@@ -404,6 +439,35 @@ TEST_F(TrustHostTable, AddEditAndDeleteARow)
     for (int i = 0; i < c->varList().count(); ++i)
         EXPECT_EQ(c->varList().item(i).access, kTrustHosts[i].access) << i;
     EXPECT_TRUE(c->asynchronous());
+}
+
+// What the user types in the add window is written: typing a value ticks its
+// row (the key and status rows are ticked already).
+TEST_F(TrustHostTable, TypedValuesAreWritten)
+{
+    TConfigForm form(nullptr);
+    WriteProbe *c = nullptr;
+    TSNMPListViewPanel *page = openTable(form, c);
+    TEditsPanel *edits = page->editsPanel();
+    page->setDialogRunner([&](QDialog &dialog) {
+        const auto typeInto = [edits](int row, const QString &text) {
+            edits->edit(row)->setText(text);
+            emit edits->edit(row)->textEdited(text);
+        };
+        typeInto(0, kRow);
+        typeInto(1, "10.1.1.5");
+        typeInto(2, "255.255.255.0");
+        EXPECT_TRUE(edits->isTicked(1));
+        EXPECT_TRUE(edits->isTicked(2));
+        auto *bar = dialog.findChild<TCtrlBtnPanel *>();
+        EXPECT_TRUE(bar->setCheckedButton()->isEnabled());
+        bar->setCheckedButton()->click();
+        return dialog.result();
+    });
+    page->ctrlBtnPanel()->addButton()->click();
+    settle(c);
+    EXPECT_EQ(cell(2), "10.1.1.5");
+    EXPECT_EQ(cell(4), "255.255.255.0");
 }
 
 TEST_F(TrustHostTable, EmptyKeyInTheAddDialogKeepsItOpen)

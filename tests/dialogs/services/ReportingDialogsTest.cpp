@@ -76,6 +76,31 @@ TEST_F(ReportingDialogs, SmtpSetChecksWhatItSendsAndReadsAfterwards)
     EXPECT_EQ(find<QComboBox>(*form, "CB_SendTest")->currentText(), "noAction");
 }
 
+// A scalar group's write the switch refuses: what the user set stays, and the
+// same Set sends it again.
+TEST_F(ReportingDialogs, SmtpSetThatFailedKeepsTheInputForAnotherTry)
+{
+    snmpset({smtp(1), "i", "2", smtp(2), "a", "10.1.1.25"});
+    auto form = open<TSMTPControlForm>();
+    ASSERT_TRUE(idle(form->smtpBinding()));
+    choose(*form, "CB_SendTest", "noAction");
+    type(*form, "Ed_SourceAddress", "10.7.7.7");
+    ASSERT_TRUE(writesRefusedBelow(vendor("12.29.1")));
+    const int before = s_sim->setCount();
+    click(*form, "btnSet");
+    ASSERT_TRUE(idle(form->smtpBinding()));
+    EXPECT_EQ(s_sim->setCount(), before);
+    EXPECT_TRUE(form->statusPanelText().startsWith("Set: (SNMP)")) << form->statusPanelText().toStdString();
+    EXPECT_EQ(find<QLineEdit>(*form, "Ed_SourceAddress")->text(), "10.7.7.7");
+    EXPECT_EQ(find<QComboBox>(*form, "CB_SendTest")->currentText(), "noAction");
+
+    faultsCleared();
+    click(*form, "btnSet");
+    ASSERT_TRUE(idle(form->smtpBinding()));
+    EXPECT_EQ(s_sim->setCount(), before + 1);
+    EXPECT_EQ(value(smtp(2)), "10.7.7.7");
+}
+
 TEST_F(ReportingDialogs, SyslogHostChecksIndexAndPortAndShowsARefusedWrite)
 {
     for (const char *port : {"514", "6000", "65535"})

@@ -60,8 +60,8 @@ TEST_F(PortGroupDialogs, TrunkAddChecksInTheirOrderThenCreatesTheGroup)
     EXPECT_TRUE(find<QLineEdit>(*form, "ED_Index")->text().isEmpty());
     EXPECT_FALSE(find<QLineEdit>(*form, "ED_Index")->isReadOnly());
 
-    // A second group may share neither the index nor the master port.
-    type(*form, "ED_Index", "2");
+    // A second group may share neither the index ("02" is 2) nor the master port.
+    type(*form, "ED_Index", "02");
     EXPECT_EQ(add(), "The Index must be different!");
     type(*form, "ED_Index", "3");
     type(*form, "PortEdit", "3");
