@@ -53,6 +53,8 @@ public:
     bool asynchronous() const { return m_asynchronous; }
     void setAsynchronous(bool on) { m_asynchronous = on; }
     bool busy() const { return m_busy; }
+    // One of its completions is running (its hooks may be on the stack).
+    bool inCompletion() const { return m_token->depth > 0; }
     int rowCount() const { return m_rowCount; }
     bool refreshAfterWrite() const { return m_refreshAfterWrite; }
     void setRefreshAfterWrite(bool on) { m_refreshAfterWrite = on; }

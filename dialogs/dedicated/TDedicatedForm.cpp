@@ -168,6 +168,15 @@ void TDedicatedForm::closeBindings()
     m_closing = true;
     m_body->setEnabled(false);
     for (auto &binding : m_bindings) {
+        if (binding->inCompletion()) {
+            // Closed from inside the binding's own completion (a timer that ran
+            // while a row was shown): that completion cannot end while it is
+            // waited for. It issues no further request and goes once it has
+            // returned.
+            binding->request().setAlive(false);
+            binding.release()->deleteLater();
+            continue;
+        }
         binding->stopAndWait();
         binding.reset();
     }
