@@ -48,3 +48,24 @@ QString QxBitMapNames::encode(const QString &text, const Names &names)
             octet |= 0x80u >> bit;
     return QString::number(octet, 16).toUpper();
 }
+
+QStringList QxBitMapNames::all(const Names &names)
+{
+    QStringList known;
+    for (const char *name : names)
+        if (name)
+            known << QString::fromLatin1(name);
+    return known;
+}
+
+QStringList QxBitMapNames::unknown(const QString &text, const Names &names)
+{
+    const QStringList known = all(names);
+    QStringList strangers;
+    for (const QString &word : text.split(QLatin1Char(','))) {
+        const QString name = word.trimmed();
+        if (!name.isEmpty() && !known.contains(name))
+            strangers << name;
+    }
+    return strangers;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // A one-octet bit map shown as the names of its set bits: one blank, then the
@@ -21,4 +22,9 @@ public:
     static QString encode(const QString &text, const Names &names);
     // The names of the set bits, as decode shows them, for an octet value.
     static QString text(unsigned octet, const Names &names);
+    // The words of a typed text (comma separated, blanks around them ignored)
+    // that are none of the names: encoding would drop them without a word.
+    static QStringList unknown(const QString &text, const Names &names);
+    // The names there are, in bit order.
+    static QStringList all(const Names &names);
 };

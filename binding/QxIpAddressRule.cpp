@@ -50,3 +50,11 @@ const char *QxIpAddressRule::reservedMessage(const QString &text)
         return "Ip address can not in class e";
     return nullptr;
 }
+
+quint32 QxIpAddressRule::number(const QString &valid)
+{
+    quint32 value = 0;
+    for (const QString &part : valid.split(QLatin1Char('.')))
+        value = (value << 8) | (part.toUInt() & 0xFFu);
+    return value;
+}

@@ -25,4 +25,9 @@ public:
     // a loopback address, or one of class D (224-239) or E (240-247), judged
     // by the text's first part.
     static const char *reservedMessage(const QString &text);
+
+    // A valid address as a number (host order), so that ranges compare.
+    static quint32 number(const QString &valid);
+    // Whether a valid address is an IPv4 multicast group (224.0.0.0-239.255.255.255).
+    static bool isMulticast(const QString &valid) { return (number(valid) >> 28) == 0xE; }
 };

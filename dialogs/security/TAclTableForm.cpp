@@ -45,9 +45,15 @@ TAclTableForm::TAclTableForm(QWidget *parent, const Spec &spec)
         if (m_spec.countText)
             addRowCount(m_spec.countText, m_list, false)->setHidden(m_spec.countHidden);
         addButton("Refresh", m_spec.refreshButton, [this] { refresh(); });
+        const auto addEdit = [this] {
+            if (m_spec.editButton)
+                m_btnEdit = addButton("Edit", m_spec.editButton, [this] { editRow(); });
+        };
+        if (m_spec.editBeforeAdd)
+            addEdit();
         m_btnAdd = addButton("Add", m_spec.addButton, [this] { add(); });
-        if (m_spec.editButton)
-            m_btnEdit = addButton("Edit", m_spec.editButton, [this] { editRow(); });
+        if (!m_spec.editBeforeAdd)
+            addEdit();
         m_btnDelete = addButton("Delete", m_spec.deleteButton, [this] { remove(); });
         if (std::any_of(m_boxes.begin(), m_boxes.end(), [](const QCheckBox *box) { return box; })) {
             addButton("Check All", "btnCheckAll", [this] { checkAllRows(true); });

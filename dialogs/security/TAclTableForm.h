@@ -47,6 +47,8 @@ protected:
         const char *deleteButton = "BT_Delete";
         // Null: no Edit button.
         const char *editButton = nullptr;
+        // Edit sits before Add in the button row (after it otherwise).
+        bool editBeforeAdd = false;
         // Drop-down lists and the item text each starts on.
         std::span<const std::pair<const char *, const char *>> defaults = {};
         // The row count in a static text (null: none), hidden when asked.

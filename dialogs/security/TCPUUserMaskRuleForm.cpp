@@ -91,11 +91,17 @@ bool TCPUUserMaskRuleForm::editAccepted()
     return keysGiven() && chunksAccepted();
 }
 
-QList<int> TCPUUserMaskRuleForm::editExclusions()
+QList<int> TCPUUserMaskRuleForm::addExclusions()
 {
     QList<int> out = notTicked();
     const QList<QCheckBox *> ports = portPicker()->checkBoxes();
     if (std::none_of(ports.begin(), ports.end(), [](const QCheckBox *port) { return port->isChecked(); }))
         out << Column::Ports;
     return out;
+}
+
+QList<int> TCPUUserMaskRuleForm::editExclusions()
+{
+    // The port list goes as shown: unticking every port clears the rule's ports.
+    return notTicked();
 }

@@ -15,7 +15,8 @@ public:
 
 protected:
     bool addAccepted() override;
-    QList<int> addExclusions() override { return editExclusions(); }
+    // A new rule without a port ticked is created without a port list.
+    QList<int> addExclusions() override;
     bool editAccepted() override;
     QList<int> editExclusions() override;
 

@@ -32,6 +32,7 @@ TIPMACBindingForm::TIPMACBindingForm(QWidget *parent)
                              .addButton = "btnAdd",
                              .deleteButton = "btnDelete",
                              .editButton = "btnEdit",
+                             .editBeforeAdd = true,
                              .defaults = kDefaults,
                              .portColumn = Column::Ports})
 {
@@ -67,4 +68,12 @@ QList<int> TIPMACBindingForm::deleteExclusions()
 void TIPMACBindingForm::editorCleared()
 {
     listOf(Column::Mode)->setCurrentIndex(0);
+    listOf(Column::Action)->setEnabled(false);
+}
+
+void TIPMACBindingForm::rowSelected(QxSNMPRequest2Edits &binding, QTreeWidgetItem *row)
+{
+    TAclTableForm::rowSelected(binding, row);
+    // Selecting a row opens the editor's controls; the action still only shows.
+    listOf(Column::Action)->setEnabled(false);
 }

@@ -19,6 +19,7 @@ protected:
     QList<int> editExclusions() override { return {}; }
     QList<int> deleteExclusions() override;
     void editorCleared() override;
+    void rowSelected(QxSNMPRequest2Edits &binding, QTreeWidgetItem *row) override;
 
 private:
     // The address and the MAC, in this order.

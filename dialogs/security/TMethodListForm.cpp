@@ -80,13 +80,41 @@ TMethodListForm::TMethodListForm(QWidget *parent, const Texts &texts)
         connect(typeList(method), &QComboBox::currentIndexChanged, this, [this] { followTypes(); });
     }
     // Only the user's change of a type empties its group: a selected row's
-    // groups stay, so an Edit that keeps a server-group method keeps its group.
+    // groups stay, so an Edit that keeps a server-group method keeps its group,
+    // and choosing the type a method already has changes nothing.
     connect(tableBinding(), &QxSNMPRequest2Edits::controlChanged, this, [this](int column) {
-        for (int method = 0; method < Aac::methodsPerList; ++method)
-            if (column == Aac::typeColumn(method))
+        for (int method = 0; method < Aac::methodsPerList; ++method) {
+            if (column != Aac::typeColumn(method))
+                continue;
+            const int type = typeList(method)->currentIndex();
+            if (type != m_types[size_t(method)])
                 groupEdit(method)->clear();
+            m_types[size_t(method)] = type;
+        }
     });
     followTypes();
+    noteTypes();
+}
+
+void TMethodListForm::noteTypes()
+{
+    for (int method = 0; method < Aac::methodsPerList; ++method)
+        m_types[size_t(method)] = typeList(method)->currentIndex();
+}
+
+bool TMethodListForm::groupsNamed()
+{
+    for (int method = 0; method < Aac::methodsPerList; ++method) {
+        if (typeList(method)->currentIndex() != Aac::typeServerGroup || !groupEdit(method)->text().isEmpty())
+            continue;
+        const int column = Aac::groupColumn(method);
+        const auto field = std::find_if(std::begin(m_texts.fields), std::end(m_texts.fields),
+                                        [column](const DedicatedField &f) { return f.column == column; });
+        inform(QStringLiteral("%1 must be set.").arg(QString::fromLatin1(field->caption)));
+        groupEdit(method)->setFocus();
+        return false;
+    }
+    return true;
 }
 
 bool TMethodListForm::given(int method) const
@@ -110,6 +138,8 @@ void TMethodListForm::rowSelected(QxSNMPRequest2Edits &binding, QTreeWidgetItem 
 {
     TAclTableForm::rowSelected(binding, row);
     followTypes();
+    noteTypes();
+    m_readTypes = m_types;
     if (row && row->text(Column::Name) == QLatin1String(kDefaultList))
         control<QPushButton>("btnDelete")->setEnabled(false);
 }
@@ -137,11 +167,13 @@ bool TMethodListForm::terminalMethodsAccepted()
     return true;
 }
 
-QList<int> TMethodListForm::methodExclusions() const
+QList<int> TMethodListForm::methodExclusions(Other other) const
 {
     QList<int> out = m_skipped;
     for (int method = 0; method < Aac::methodsPerList; ++method) {
-        if (!given(method))
+        // "other" goes out only where the user set it: the switch then drops the method.
+        const bool otherAsRead = !given(method) && typeList(method)->currentIndex() == m_readTypes[size_t(method)];
+        if (other == Other::LeftOut ? !given(method) : typeList(method)->currentText().isEmpty() || otherAsRead)
             out << Aac::typeColumn(method);
         if (typeList(method)->currentIndex() != Aac::typeServerGroup)
             out << Aac::groupColumn(method);
@@ -157,7 +189,7 @@ bool TMethodListForm::addAccepted()
                {[this] { return rowStatus()->currentIndex() != Aac::rowCreateAndGo; }, "Row State must be createAndGo.",
                 rowStatus()},
            })
-           && terminalMethodsAccepted();
+           && groupsNamed() && terminalMethodsAccepted();
 }
 
 bool TMethodListForm::editAccepted()
@@ -166,7 +198,7 @@ bool TMethodListForm::editAccepted()
         return false;
     if (destroying())
         return passes({{[this] { return idEdit()->text() == QLatin1String(kDefaultList); }, kDefaultKept}});
-    return terminalMethodsAccepted();
+    return groupsNamed() && terminalMethodsAccepted();
 }
 
 QList<int> TMethodListForm::editExclusions()
@@ -178,5 +210,6 @@ QList<int> TMethodListForm::editExclusions()
             later << column;
         return later;
     }
-    return methodExclusions() << Column::RowStatus;
+    // A method set to "other" is written so: the switch drops it from the list.
+    return methodExclusions(Other::Written) << Column::RowStatus;
 }

@@ -3,6 +3,8 @@
 #include "dialogs/security/TAclTableForm.h"
 #include "tables/AacDialogTables.h"
 
+#include <array>
+
 // The login and enable method lists: one dialog with two sets of names and
 // texts. A list is a name and up to four methods tried in order; a method of
 // the type "server-group" names its group in the edit beside it. Refresh,
@@ -29,7 +31,7 @@ protected:
     TMethodListForm(QWidget *parent, const Texts &texts);
 
     bool addAccepted() override;
-    QList<int> addExclusions() override { return methodExclusions(); }
+    QList<int> addExclusions() override { return methodExclusions(Other::LeftOut); }
     bool editAccepted() override;
     QList<int> editExclusions() override;
     void editorCleared() override { followTypes(); }
@@ -44,13 +46,21 @@ private:
     // Methods after the first local or none one are never tried: the user
     // may go back and change the list (false), or write it without them.
     bool terminalMethodsAccepted();
-    // What a list is written without: methods not given, groups of methods
-    // that are no server group, and the methods left out after a local or
-    // none one.
-    QList<int> methodExclusions() const;
+    // What a list is written without: methods without a type, those of type
+    // "other" unless the user set it on an existing list, groups of methods that are no server
+    // group, and the methods left out after a local or none one.
+    enum class Other { LeftOut, Written };
+    QList<int> methodExclusions(Other other) const;
+    // A server-group method needs its group's name; refused with a box otherwise.
+    bool groupsNamed();
+    // The types as the editor shows them now, to tell the user's real change of one.
+    void noteTypes();
     // Each group edit is open only for a server-group method.
     void followTypes();
 
     const Texts &m_texts;
     QList<int> m_skipped;
+    std::array<int, AacDialogTables::methodsPerList> m_types{};
+    // The selected row's types as read.
+    std::array<int, AacDialogTables::methodsPerList> m_readTypes{};
 };

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -27,7 +28,7 @@ constexpr char kNoKey[] = "0";
 } // namespace
 
 TRadiusServerEditForm::TRadiusServerEditForm(QWidget *parent, QxSNMPRequest2Edits &servers, const QTreeWidget *list)
-    : TDedicatedForm(parent, {.caption = "Radius Server Edit", .status = StatusOutput::None, .size = {440, 240},
+    : TDedicatedForm(parent, {.caption = "Radius Server Edit", .status = StatusOutput::Memo, .size = {440, 300},
                               .reopened = true}),
       m_servers(servers), m_list(list)
 {
@@ -47,6 +48,9 @@ TRadiusServerEditForm::TRadiusServerEditForm(QWidget *parent, QxSNMPRequest2Edit
 void TRadiusServerEditForm::showEvent(QShowEvent *event)
 {
     TDedicatedForm::showEvent(event);
+    // While the window is open its write reports here, where the user looks.
+    Memo1()->clear();
+    m_servers.setStatusTarget(Memo1());
     if (m_mode == Mode::Edit) {
         // The selected server: its index and status are not changed here.
         m_index->setEnabled(false);
@@ -59,6 +63,13 @@ void TRadiusServerEditForm::showEvent(QShowEvent *event)
     m_index->setCurrentIndex(Tables::firstServer);
     for (QLineEdit *edit : {m_address, m_key, m_authPort, m_accountingPort})
         edit->clear();
+}
+
+void TRadiusServerEditForm::hideEvent(QHideEvent *event)
+{
+    if (auto *owner = qobject_cast<TDedicatedForm *>(parentWidget()); owner && owner->Memo1())
+        m_servers.setStatusTarget(owner->Memo1());
+    TDedicatedForm::hideEvent(event);
 }
 
 void TRadiusServerEditForm::set()

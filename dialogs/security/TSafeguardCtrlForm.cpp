@@ -95,15 +95,26 @@ void TSafeguardCtrlForm::setChecked()
         return;
     if (!m_safeguard || m_safeguard->busy())
         return;
+    bool anyWritten = false;
     for (int column : writeOrder()) {
         QList<int> others;
         for (const DedicatedCheckedField &row : kRows)
             if (row.field.column != column)
                 others << row.field.column;
-        // The first write that fails ends the sequence, and what the user set
-        // stays in the controls.
-        if (!write({.binding = m_safeguard, .keptOut = others, .readBack = DedicatedWrite::ReadBack::Never}))
-            return;
+        if (write({.binding = m_safeguard, .keptOut = others, .readBack = DedicatedWrite::ReadBack::Never})) {
+            anyWritten = true;
+            continue;
+        }
+        // The first write that fails ends the sequence. Before any went
+        // through, what the user set stays in the controls for another try;
+        // after some did, the switch holds a mix, and the dialog shows it
+        // with the failure still in its status line.
+        if (anyWritten) {
+            const QString failure = statusPanelText();
+            refresh();
+            showStatusText(failure);
+        }
+        return;
     }
     refresh();
 }

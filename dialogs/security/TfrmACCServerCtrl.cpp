@@ -67,10 +67,17 @@ void TfrmACCServerCtrl::set()
     if (!passes({{anyEmpty, "Don't Leave Empty Fileds !"}}, Report::Status)
         || !validAddress(control<QLineEdit>("edtIPAddr")))
         return;
-    if (!write({.binding = m_groupServers})) {
+    if (!write({.binding = m_groupServers, .readBack = DedicatedWrite::ReadBack::Never})) {
         inform(QStringLiteral("Set entry failed!"));
         return;
     }
+    const QString written = QStringLiteral("Set: Ok!. Receive at ") + localTime() + QLatin1Char('.');
+    // The entry is set whatever the read that follows brings; a failed read
+    // is said as such, after the write's own outcome.
+    const bool readBack = refreshBinding(m_groupServers);
     emptyControls();
-    showStatusText(QStringLiteral("Set: Ok!. Receive at ") + localTime() + QLatin1Char('.'), false);
+    if (readBack)
+        showStatusText(written, false);
+    else
+        showStatusText(written + QStringLiteral(" Reading the entries again failed: ") + statusPanelText());
 }

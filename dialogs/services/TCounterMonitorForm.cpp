@@ -151,6 +151,13 @@ void TCounterMonitorForm::intervalChosen(int item)
         m_timer->stop();
         return;
     }
+    // Without a port there are no counters to read: nothing is asked of the
+    // switch, and the display says so and stays idle.
+    if (m_monitoredPort.isEmpty()) {
+        showStatusText(QString::fromLatin1(kNoCounters));
+        reset();
+        return;
+    }
     m_timer->start(monitorIntervals[item].ms);
 }
 
@@ -185,7 +192,7 @@ void TCounterMonitorForm::rowSelected(QxSNMPRequest2Edits &, QTreeWidgetItem *ro
 
 void TCounterMonitorForm::tick()
 {
-    if (!m_counters || m_counters->busy())
+    if (!m_counters || m_counters->busy() || m_monitoredPort.isEmpty())
         return;
     m_chart->clear();
     // A read that fails leaves the last values shown; the timer goes on.

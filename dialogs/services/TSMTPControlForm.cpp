@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -42,7 +43,8 @@ void TSMTPControlForm::set()
     auto *address = control<QLineEdit>("Ed_SourceAddress");
     auto *port = control<QLineEdit>("Ed_SourcePort");
     if (!passes({{[&] { return address->text().isEmpty() || port->text().isEmpty(); }, "Please Input Value!"}},
-                Report::Status))
+                Report::Status)
+        || !validAddress(address))
         return;
     const int sendTest = control<QComboBox>("CB_SendTest")->currentIndex();
     if (sendTest == ReportingDialogTables::smtpSend) {
@@ -54,12 +56,12 @@ void TSMTPControlForm::set()
             refreshBinding(m_smtp);
             return;
         }
-        TProgressForm progress(this);
-        progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
-        progress.setPrompt(QStringLiteral("Send the mail is doing..."));
         // One SET of all seven, "send" among them; the read follows its reply.
-        write({.binding = m_smtp, .readBack = DedicatedWrite::ReadBack::Always});
-        runModal(progress);
+        // The progress counts while the switch sends, so it shows only once
+        // the switch took the send, after the write's own completion.
+        write({.binding = m_smtp, .readBack = DedicatedWrite::ReadBack::Always, .succeeded = [this] {
+                   QTimer::singleShot(0, this, [this] { showSendProgress(); });
+               }});
         return;
     }
     if (sendTest == ReportingDialogTables::smtpNoAction) {
@@ -68,4 +70,12 @@ void TSMTPControlForm::set()
     }
     // Nothing chosen for the test mail: nothing is written.
     refreshBinding(m_smtp);
+}
+
+void TSMTPControlForm::showSendProgress()
+{
+    TProgressForm progress(this);
+    progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
+    progress.setPrompt(QStringLiteral("Send the mail is doing..."));
+    runModal(progress);
 }

@@ -16,6 +16,8 @@ public:
 
 private:
     void set();
+    // The fixed-time progress of a test mail the switch is sending.
+    void showSendProgress();
 
     QPointer<QxSNMPRequest2Edits> m_smtp;
 };

@@ -116,7 +116,9 @@ void TTimeRangeForm::writeRange(DedicatedWrite range, bool endsEditing)
 
 void TTimeRangeForm::add()
 {
-    if (!timesGiven())
+    // The name is the new range's key.
+    QLineEdit *name = control<QLineEdit>("edtName");
+    if (!passes({{[name] { return name->text().isEmpty(); }, "Please input the name", name}}) || !timesGiven())
         return;
     writeRange({.row = DedicatedWrite::Row::New, .statusItem = Tables::rangeCreateAndGo}, false);
 }

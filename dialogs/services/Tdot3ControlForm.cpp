@@ -29,6 +29,10 @@ Tdot3ControlForm::Tdot3ControlForm(QWidget *parent)
         for (int bit = 0; bit < FunctionBits; ++bit) {
             auto *box = new QCheckBox(QStringLiteral("pause"));
             box->setObjectName(QStringLiteral("CheckBox%1").arg(bit + 1));
+            // What the port supports is the switch's to say: the box shows it
+            // and takes neither clicks nor keys.
+            box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            box->setFocusPolicy(Qt::NoFocus);
             row->addWidget(box);
             if (bit >= ShownFunctions)
                 box->hide();

@@ -195,12 +195,14 @@ std::optional<QxSummerTimePoint> TfrmSummerTime::pointOf(const PointRow &row, La
     return point;
 }
 
-bool TfrmSummerTime::writeStatus()
+bool TfrmSummerTime::statusTicked() const
 {
-    QCheckBox *statusBox = control<QCheckBox>("CheckBox1");
+    return control<QCheckBox>("CheckBox1")->isChecked() || control<QCheckBox>("CheckBox2")->isChecked();
+}
+
+bool TfrmSummerTime::offsetAccepted()
+{
     QCheckBox *offsetBox = control<QCheckBox>("CheckBox2");
-    if (!statusBox->isChecked() && !offsetBox->isChecked())
-        return true;
     QLineEdit *offset = control<QLineEdit>(kOffset.objectName);
     const auto offsetTaken = [&] {
         const std::span<const int> taken(Tables::summerOffsets);
@@ -208,42 +210,49 @@ bool TfrmSummerTime::writeStatus()
         const int minutes = offset->text().toInt(&ok);
         return ok && std::find(taken.begin(), taken.end(), minutes) != taken.end();
     };
-    if (!passes({{[&] { return offsetBox->isChecked() && !offsetTaken(); }, "Time Offset error!", offset}}))
-        return false;
-    write({.binding = m_status, .tickedOnly = true, .readBack = DedicatedWrite::ReadBack::Never});
-    return true;
+    return passes({{[&] { return offsetBox->isChecked() && !offsetTaken(); }, "Time Offset error!", offset}});
 }
 
-void TfrmSummerTime::writeRule(const PointRow (&rows)[2], Layout layout, QxSNMPRequest2Edits *binding,
-                               const char *together)
+bool TfrmSummerTime::ruleAccepted(const PointRow (&rows)[2], Layout layout, const char *together)
 {
     if (!passes({{[&] { return !rows[0].box->isChecked() || !rows[1].box->isChecked(); }, together}}))
-        return;
+        return false;
     QString texts[2];
     for (int i = 0; i < 2; ++i) {
         const std::optional<QxSummerTimePoint> point = pointOf(rows[i], layout);
         if (!point)
-            return;
+            return false;
         // A list without a choice is no point either.
         if (!passes({{[&] { return !point->valid(layout) || (layout == Layout::Annual && !point->dayFitsMonth()); },
                       "time error!!"}}))
-            return;
+            return false;
         texts[i] = point->encode(layout);
     }
     for (int i = 0; i < 2; ++i)
         rows[i].hex->setText(texts[i]);
-    write({.binding = binding, .tickedOnly = true, .readBack = DedicatedWrite::ReadBack::Never});
+    return true;
 }
 
 void TfrmSummerTime::setChecked()
 {
-    if (!writeStatus())
-        return;
     const auto ticked = [](const PointRow (&rows)[2]) { return rows[0].box->isChecked() || rows[1].box->isChecked(); };
-    if (ticked(m_repeat))
-        writeRule(m_repeat, Layout::Repeating, m_repeating,
-                  "The Repeat Summer Time Start and Repeat Summer Time End should be set together!");
-    else if (ticked(m_annualRows))
-        writeRule(m_annualRows, Layout::Annual, m_annual,
-                  "The Annual Summer Time Start and Annual Summer Time End should be set together!");
+    const bool repeating = ticked(m_repeat);
+    const bool annual = !repeating && ticked(m_annualRows);
+    if (!offsetAccepted()
+        || (repeating
+            && !ruleAccepted(m_repeat, Layout::Repeating,
+                             "The Repeat Summer Time Start and Repeat Summer Time End should be set together!"))
+        || (annual
+            && !ruleAccepted(m_annualRows, Layout::Annual,
+                             "The Annual Summer Time Start and Annual Summer Time End should be set together!")))
+        return;
+    // The status names the rule the switch follows: it goes first, and a
+    // refused one ends the sequence before the rule is touched.
+    if (statusTicked()
+        && !write({.binding = m_status, .tickedOnly = true, .readBack = DedicatedWrite::ReadBack::Never}))
+        return;
+    if (repeating || annual)
+        write({.binding = repeating ? m_repeating.data() : m_annual.data(),
+               .tickedOnly = true,
+               .readBack = DedicatedWrite::ReadBack::Never});
 }

@@ -46,11 +46,16 @@ private:
     // The point the row's controls give; none (and the reason shown) when a
     // number is no number.
     std::optional<QxSummerTimePoint> pointOf(const PointRow &row, Layout layout);
+    // Every check first (the offset, then the rule's points), then the status
+    // and offset, then the rule: nothing is written while any check fails.
     void setChecked();
-    bool writeStatus();
+    // Whether the status row or the offset row is ticked.
+    bool statusTicked() const;
+    // A ticked offset is one the switch takes.
+    bool offsetAccepted();
     // Both rows of the rule ticked, both points valid (annual: within their
-    // months), then both written.
-    void writeRule(const PointRow (&rows)[2], Layout layout, QxSNMPRequest2Edits *binding, const char *together);
+    // months); the points then go into the rule's value texts.
+    bool ruleAccepted(const PointRow (&rows)[2], Layout layout, const char *together);
 
     QComboBox *m_timeStatus = nullptr;
     PointRow m_repeat[2];

@@ -1,5 +1,6 @@
 #include "dialogs/switching/TIGMPMulticastVLANGroupAddForm.h"
 
+#include "binding/QxIpAddressRule.h"
 #include "tables/SnoopingDialogTables.h"
 
 #include <QComboBox>
@@ -16,11 +17,15 @@ constexpr DedicatedField kFields[] = {
     {Column::Status, "cbxState", "Status", DedicatedField::DropDown},
 };
 
+constexpr char kFromNotMulticast[] = "Form IP must be a multicast address (224.0.0.0 - 239.255.255.255).";
+constexpr char kToNotMulticast[] = "To IP must be a multicast address (224.0.0.0 - 239.255.255.255).";
+constexpr char kNotInOrder[] = "Form IP can't be greater than To IP.";
+
 } // namespace
 
 TIGMPMulticastVLANGroupAddForm::TIGMPMulticastVLANGroupAddForm(QWidget *parent, QxSNMPRequest2Edits &groups)
     : TDedicatedForm(parent, {.caption = "IGMP Multicast VLAN Group (Add)", .status = StatusOutput::StatusBar,
-                              .size = {420, 200}}),
+                              .size = {420, 200}, .reopened = true}),
       m_groups(groups)
 {
     runCreation([this] {
@@ -61,6 +66,14 @@ void TIGMPMulticastVLANGroupAddForm::add()
         || !validAddress(m_from, true)
         || !passes({{[this] { return m_to->text().isEmpty(); }, "To IP can't be empty.", m_to}})
         || !validAddress(m_to, true))
+        return;
+    // The switch takes a range of groups: both ends multicast, in order.
+    const QString from = m_from->text();
+    const QString to = m_to->text();
+    if (!passes({{[&from] { return !QxIpAddressRule::isMulticast(from); }, kFromNotMulticast, m_from},
+                 {[&to] { return !QxIpAddressRule::isMulticast(to); }, kToNotMulticast, m_to},
+                 {[&] { return QxIpAddressRule::number(from) > QxIpAddressRule::number(to); }, kNotInOrder,
+                  m_from}}))
         return;
     resumeRequests(&m_groups);
     // The range is the new row's instance. The window closes once the row is

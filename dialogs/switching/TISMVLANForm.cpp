@@ -63,8 +63,9 @@ void TISMVLANForm::editorFor(bool rowSelected)
     m_btnAdd->setEnabled(!rowSelected);
     m_sourceIp->setEnabled(rowSelected);
     setKeyEditable(m_sourceIp, rowSelected);
-    // The state shows the row's own; it is not the user's to change here.
-    m_state->setEnabled(false);
+    // The state is the user's to choose, for the selected VLAN and for a new
+    // one alike; left without a choice it is not written.
+    m_state->setEnabled(true);
     for (int page = 0; page < pages()->count(); ++page)
         pages()->widget(page)->setEnabled(rowSelected);
     if (!rowSelected)
@@ -156,7 +157,7 @@ void TISMVLANForm::set()
     resumeRequests(m_table);
     if (!m_sourceIp->text().isEmpty() && !validAddress(m_sourceIp, true))
         return;
-    // The row status stays as read; the state is the row's own.
+    // The row status stays as read; the state is written as chosen.
     writeRow(m_rowStatus->currentIndex(), emptyColumns(), DedicatedWrite::Row::Selected);
 }
 

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 TLldpTlvSelectionForm::TLldpTlvSelectionForm(QWidget *parent, const char *caption, const Names &names, QLineEdit *tlvs)
-    : TDedicatedForm(parent, {.caption = caption, .status = StatusOutput::None, .size = {360, 180}}), m_names(names),
+    : TDedicatedForm(parent, {.caption = caption, .status = StatusOutput::None, .size = {360, 180}, .reopened = true}),
+      m_names(names),
       m_tlvs(tlvs)
 {
     int n = 0;

@@ -11,6 +11,7 @@
 TLldpTlvsForm::TLldpTlvsForm(QWidget *parent, const Spec &spec)
     : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {600, 460}})
 {
+    m_names = spec.names;
     runCreation([this, &spec] {
         auto &table = addBindingOf<QxShownTextRequest2Edits>(
             *spec.table, {}, QList{QxShownTextRequest2Edits::bitNames(spec.tlvColumn, *spec.names)});
@@ -57,6 +58,15 @@ void TLldpTlvsForm::edit()
 {
     if (m_list->selectedItems().isEmpty())
         return;
+    // A word that names no TLV would be dropped from the bit map, and a
+    // misspelt list would switch every TLV off.
+    const QStringList unknown = QxBitMapNames::unknown(m_tlvs->text(), *m_names);
+    if (!unknown.isEmpty()) {
+        inform(QStringLiteral("\"%1\" is no TLV name. The TLV names are: %2.")
+                   .arg(unknown.first(), QxBitMapNames::all(*m_names).join(QStringLiteral(", "))));
+        m_tlvs->setFocus();
+        return;
+    }
     // The binding puts the lists' choices and the encoded TLV names into the
     // write; the table is read again once it is answered.
     write({.binding = m_table, .row = DedicatedWrite::Row::Selected});

@@ -40,6 +40,7 @@ protected:
 private:
     void edit();
 
+    const std::array<const char *, 8> *m_names = nullptr;
     QLineEdit *m_tlvs = nullptr;
     QPushButton *m_btnEdit = nullptr;
     QxListView *m_list = nullptr;

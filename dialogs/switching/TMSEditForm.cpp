@@ -27,6 +27,9 @@ TMSEditForm::TMSEditForm(QWidget *parent, const QTreeWidget *members)
         addFields(*m_write, kFields);
         m_id = control<QLineEdit>("MSIDEdit");
         m_candidate = control<QLineEdit>("KeyIDEdit");
+        m_password = control<QLineEdit>("MS_Password");
+        // A password is typed, never shown.
+        m_password->setEchoMode(QLineEdit::Password);
         m_status = control<QComboBox>("Row_Status");
         addButton("Set", "btnSet", [this] { set(); });
         addButton("Close", "btnClose", [this] { reject(); });
@@ -41,8 +44,10 @@ void TMSEditForm::prepareAdd()
 void TMSEditForm::showEvent(QShowEvent *event)
 {
     TDedicatedForm::showEvent(event);
+    // Each Add starts empty: a password is not carried over to the next member.
     m_id->clear();
     m_candidate->clear();
+    m_password->clear();
     m_candidate->setEnabled(true);
 }
 

@@ -34,6 +34,7 @@ private:
     const QTreeWidget *m_members;
     QLineEdit *m_id = nullptr;
     QLineEdit *m_candidate = nullptr;
+    QLineEdit *m_password = nullptr;
     QComboBox *m_status = nullptr;
     QPointer<QxSNMPRequest2Edits> m_write;
 };

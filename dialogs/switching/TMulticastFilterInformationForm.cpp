@@ -13,7 +13,7 @@ namespace Column = Tables::MulticastColumn;
 
 constexpr DedicatedField kFields[] = {
     {Column::VlanId, "ED_MulticastVID", "VID", DedicatedField::Edit, "%i{n1x4094}"},
-    {Column::Address, "ED_MACAddress", "MAC Address", DedicatedField::Edit, "%h{l12f}"},
+    {Column::Address, "ED_MACAddress", "MAC Address", DedicatedField::Edit, "%h{l12}"},
     {Column::Status, "Status", "Status", DedicatedField::DropDown},
     {Column::ReceivePort, "ED_ReceivePort", nullptr, DedicatedField::HiddenEdit, "%i"},
 };

@@ -2,6 +2,9 @@
 
 #include "tables/PortGroupDialogTables.h"
 
+#include "device/TPortUitForm.h"
+
+#include <QCheckBox>
 #include <QLineEdit>
 
 namespace {
@@ -12,6 +15,8 @@ constexpr DedicatedField kFields[] = {
     {Column::TargetPort, "PortEdit", "Target Port ", DedicatedField::Edit, "%i"},
     {Column::State, "CK_Status", "Mirroring Status", DedicatedField::CheckBox},
 };
+
+constexpr char kTargetIsSource[] = "The target port can't be a source port.";
 
 } // namespace
 
@@ -36,8 +41,22 @@ TPortMirrorForm::TPortMirrorForm(QWidget *parent)
     });
 }
 
+bool TPortMirrorForm::targetIsSource() const
+{
+    // The target port is the global port number; the unit is always 1.
+    const int target = checkedNumber(control<QLineEdit>("PortEdit")->text());
+    for (const TPortUitForm *picker : {m_ingress, m_egress})
+        if (const QCheckBox *box = picker->portBox(1, target); box && box->isChecked())
+            return true;
+    return false;
+}
+
 void TPortMirrorForm::setMembers()
 {
+    // A port cannot mirror onto itself: the switch would refuse part of the
+    // sequence after the first SET had already gone through.
+    if (!passes({{[this] { return targetIsSource(); }, kTargetIsSource, control<QLineEdit>("PortEdit")}}))
+        return;
     // All four, then each source list alone; the first failure ends the
     // sequence and leaves what the user set up for another try.
     const auto writeOnly = [this](int column) {

@@ -18,6 +18,8 @@ public:
 
 private:
     void setMembers();
+    // Whether the target port is ticked as an ingress or egress source.
+    bool targetIsSource() const;
 
     TPortUitForm *m_ingress = nullptr;
     TPortUitForm *m_egress = nullptr;

@@ -89,6 +89,9 @@ void TRouterPortsForm::clear()
     for (TPortUitForm *picker : {m_static, m_dynamic, m_forbidden})
         picker->ClearAll();
     control<QLabel>("stVlanID")->clear();
+    // The name belongs to the row just cleared; it goes with it.
+    if (auto *name = findChild<QLabel *>(QStringLiteral("stVlanName")))
+        name->clear();
     m_btnSet->setEnabled(false);
 }
 

@@ -21,10 +21,10 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent)
         addFields(*m_state, kControl);
         m_readState = &addBinding(SpanningTreeDialogTables::state);
         addFields(*m_readState, kReadState);
-        addButton("Refresh", "btnRefresh", [this] { refreshBinding(m_state); });
+        // Refresh renews the state Set compares with too: it may have changed elsewhere.
+        addButton("Refresh", "btnRefresh", [this] { readAgain(); });
         addButton("Set", "btnSet", [this] { set(); });
-        refreshBinding(m_state);
-        refreshBinding(m_readState);
+        readAgain();
     });
 }
 

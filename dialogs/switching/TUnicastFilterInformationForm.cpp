@@ -16,7 +16,8 @@ namespace Column = Tables::UnicastColumn;
 
 constexpr DedicatedField kFields[] = {
     {Column::VlanId, "ED_UnicastVID", "VLAN ID", DedicatedField::Edit, "%i{n1x4094}"},
-    {Column::Address, "UnicastAddress", "MAC  Address", DedicatedField::Edit, "%h{l12f}"},
+    // Typing stops at twelve digits; a shorter key is refused by the Add check alone.
+    {Column::Address, "UnicastAddress", "MAC  Address", DedicatedField::Edit, "%h{l12}"},
     {Column::Status, "UStatus", "Status", DedicatedField::DropDown},
     {Column::ReceivePort, "ED_ReceivePort", nullptr, DedicatedField::HiddenEdit, "%i"},
 };

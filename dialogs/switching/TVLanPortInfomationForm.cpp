@@ -35,9 +35,12 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *parent)
         addButton("Set", "btnSet", [this] {
             if (refusedWhileBusy())
                 return;
+            // The row is the port: without one selected there is nothing to write to.
             const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
-            m_reselectPort = selected.isEmpty() ? QString() : selected.first()->text(0);
-            m_reselectPending = write({.binding = m_binding}) && !selected.isEmpty();
+            if (!passes({{[&selected] { return selected.isEmpty(); }, "Please select a port.", m_list}}))
+                return;
+            m_reselectPort = selected.first()->text(0);
+            m_reselectPending = write({.binding = m_binding, .row = DedicatedWrite::Row::Selected});
         });
         onReadDone(m_binding, [this](const QxSNMPError &) { tableRead(); });
         // A failed write is not re-read: there is no row to look for.

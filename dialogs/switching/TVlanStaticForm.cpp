@@ -51,6 +51,10 @@ TVlanStaticForm::TVlanStaticForm(QWidget *parent)
             write({.binding = m_table, .row = DedicatedWrite::Row::Selected, .succeeded = done});
         });
         m_btnAdd = addButton("Add", "btnAdd", [this] {
+            // The ID is the new VLAN's key.
+            auto *id = control<QLineEdit>("ED_VLANID");
+            if (!passes({{[id] { return id->text().isEmpty(); }, "Please specify VLAN ID", id}}))
+                return;
             write({.binding = m_table,
                    .row = DedicatedWrite::Row::New,
                    .status = control<QComboBox>("Status"),

@@ -126,4 +126,16 @@ TEST_F(DialogDriverTest, ActionsGoOnInsideTheSubDialogsTheyOpen)
     EXPECT_FALSE(del.out.contains("\t10.1.1.4\t")) << del.out.toStdString();
 }
 
+// Typed as a user types (the focus moving on): a short MAC key says so once and stays for correcting.
+TEST_F(DialogDriverTest, AShortMacKeyIsRefusedWithOneMessage)
+{
+    const CliResult add = on("Static Filtering  > Unicast Information",
+                             {"type:ED_UnicastVID=1", "type:UnicastAddress=0050BA0007", "choose:UStatus=permanent",
+                              "click:SetBtn", "show:UnicastAddress"});
+    ASSERT_EQ(add.exitCode, 0) << add.err.toStdString();
+    EXPECT_EQ(add.out.count("box: "), 1) << add.out.toStdString();
+    EXPECT_TRUE(add.out.contains("box: nx2400p-dialog: Please enter a hex string whose length is 12!"));
+    EXPECT_TRUE(add.out.contains("UnicastAddress=0050BA0007")) << add.out.toStdString();
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // The access-rule dialogs and their CPU-filter twins against a simulator of their own.
 #include "dialogs/dedicated/DedicatedDialogTest.h"
 
+#include "device/TPortUitForm.h"
 #include "dialogs/security/TCPUEthernetInformationRuleForm.h"
 #include "dialogs/security/TCPUIPRuleForm.h"
 #include "dialogs/security/TCPUUserMaskRuleForm.h"
@@ -251,6 +252,16 @@ TEST_F(AclRuleDialogs, CpuTwinsTakeTheirRangesAndEditInPlace)
     EXPECT_EQ(boxes.texts(), QStringList{"Packet(s) Offset [0 to 15] can not contain invalid character(s)."});
     EXPECT_EQ(s_sim->setCount(), before);
     EXPECT_EQ(find<QLineEdit>(*chunks, "Edit1")->text(), "GG");
+
+    // Edit writes the port list as shown: no port ticked clears the rule's ports.
+    ASSERT_EQ(snmpset({rule(packet, 10, 3, 0), "x", "4000000000000000"}), 0);
+    click(*chunks, "BT_Get");
+    select(*chunks, 0);
+    chunks->findChild<TPortUitForm *>()->ClearAll();
+    type(*chunks, "Edit1", "00ff");
+    click(*chunks, "OperButton");
+    EXPECT_TRUE(s_sim->lastSet().contains(rule(packet, 10, 3, 0) + "=4x|0000000000000000"))
+        << s_sim->lastSet().join(' ').toStdString();
 }
 
 } // namespace

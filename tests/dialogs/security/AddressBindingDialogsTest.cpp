@@ -40,6 +40,12 @@ TEST_F(AddressBindingDialogs, IpMacBindingChecksItsKeysAndDeletesByMacAndStatus)
 
     find<QTreeWidget>(*form, "ListView1")->topLevelItem(0)->setSelected(true);
     EXPECT_FALSE(find<QLineEdit>(*form, "edtIpAddr")->isEnabled());
+    // The action only shows, whatever the user clicks.
+    EXPECT_FALSE(find<QComboBox>(*form, "cbxActive")->isEnabled());
+    click(*form, "btnRefresh");
+    EXPECT_FALSE(find<QComboBox>(*form, "cbxActive")->isEnabled());
+    find<QTreeWidget>(*form, "ListView1")->topLevelItem(0)->setSelected(true);
+    EXPECT_FALSE(find<QComboBox>(*form, "cbxActive")->isEnabled());
     click(*form, "btnDelete");
     EXPECT_EQ(s_sim->lastSet(), (QStringList{row.arg(2) + "=4x|001122334455", row.arg(3) + "=2|6"}));
     EXPECT_EQ(find<QTreeWidget>(*form, "ListView1")->topLevelItemCount(), 0);

@@ -111,6 +111,22 @@ TEST_F(MethodListDialogs, EditKeepsTheGroupOfASelectedServerGroupMethod)
     pick(*form, "ComboBoxType1", "tacacs");
     EXPECT_TRUE(group->text().isEmpty());
     EXPECT_FALSE(group->isEnabled());
+
+    // Choosing the type a method already has keeps its group.
+    select(*form, "grp");
+    pick(*form, "ComboBoxType1", "server-group");
+    EXPECT_EQ(group->text(), "admins");
+    // A server-group method needs its group's name.
+    pick(*form, "ComboBoxType2", "server-group");
+    const int before = s_sim->setCount();
+    boxes.shown.clear();
+    click(*form, "btnEdit");
+    EXPECT_EQ(boxes.texts(), QStringList{"Method2 ServerGroup must be set."});
+    EXPECT_EQ(s_sim->setCount(), before);
+    // A method set to "other" is written so, and the switch drops it.
+    pick(*form, "ComboBoxType2", "other");
+    click(*form, "btnEdit");
+    EXPECT_TRUE(s_sim->lastSet().contains(login(4, "grp") + "=2|9")) << s_sim->lastSet().join(' ').toStdString();
 }
 
 TEST_F(MethodListDialogs, TheDefaultListIsDeletedNeitherByDeleteNorByEdit)
@@ -204,6 +220,17 @@ TEST_F(AacServerDialogs, ServerControlAddsAServerToAGroup)
     EXPECT_TRUE(form->statusPanelText().startsWith("Set: Ok!. Receive at ")) << form->statusPanelText().toStdString();
     EXPECT_TRUE(find<QLineEdit>(*form, "edtIPAddr")->text().isEmpty());
     EXPECT_EQ(value(state), "1");
+
+    // A write that went through is no failure when the read after it fails.
+    ASSERT_TRUE(readsRefusedBelow(vendor("12.5.12")));
+    boxes.shown.clear();
+    fill();
+    type(*form, "edtIPAddr", "10.0.0.6");
+    click(*form, "btnSet");
+    faultsCleared();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join(' ').toStdString();
+    EXPECT_TRUE(form->statusPanelText().startsWith("Set: Ok!. Receive at ")) << form->statusPanelText().toStdString();
+    EXPECT_TRUE(form->statusPanelText().contains("Reading the entries again failed")) << form->statusPanelText().toStdString();
 }
 
 } // namespace

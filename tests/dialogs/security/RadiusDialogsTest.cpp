@@ -88,4 +88,25 @@ TEST_F(RadiusDialogs, DeleteReadsTheListBackWhole)
     EXPECT_EQ(find<QLabel>(*form, "StaticText1")->text(), QString::number(servers - 1));
 }
 
+TEST_F(RadiusDialogs, TheEditWindowShowsItsOwnWritesOutcomeAndStaysOpen)
+{
+    auto form = open<TRadiusServerForm>();
+    form->editForm()->setMessages(boxes.messages());
+    ASSERT_TRUE(writesRefusedBelow(vendor("12.3.2.4.1")));
+    QString shown;
+    form->setModalRunner([&](QDialog &edit) {
+        edit.show();
+        choose(edit, "IndexComboBox", "swRadiusServerIndex-third");
+        type(edit, "IpEdit", "10.1.1.9");
+        click(edit, "btnSet");
+        shown = find<QPlainTextEdit>(edit, "Memo1")->toPlainText();
+        const bool open = edit.isVisible();
+        edit.hide();
+        return open ? 0 : 1;
+    });
+    click(*form, "btnAdd");
+    faultsCleared();
+    EXPECT_TRUE(shown.contains("Set: (SNMP)")) << shown.toStdString();
+}
+
 } // namespace

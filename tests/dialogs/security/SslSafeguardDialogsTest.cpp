@@ -126,6 +126,20 @@ TEST_F(SslSafeguardDialogs, SafeguardWritesEachTickedObjectAloneLoweringThreshol
     ASSERT_EQ(s_sim->setCount(), before + 1);
     EXPECT_EQ(s_sim->lastSet(), QStringList{scalar("12.19.2.3") + "=2|1"});
     EXPECT_EQ(find<QLineEdit>(*form, "edtRising")->text(), "70");
+
+    // Stopped part-way: the dialog shows what the switch now holds, and the failure.
+    click(*form, "btnCheckAll");
+    click(*form, "btnClearChecks");
+    find<QCheckBox>(*form, "ckRising")->setChecked(true);
+    find<QCheckBox>(*form, "ckFalling")->setChecked(true);
+    type(*form, "edtRising", "80");
+    type(*form, "edtFalling", "55");
+    ASSERT_TRUE(writesRefusedBelow(scalar("12.19.2.2")));
+    click(*form, "btnSetChecked");
+    faultsCleared();
+    EXPECT_EQ(value(scalar("12.19.2.1")), "80");
+    EXPECT_EQ(find<QLineEdit>(*form, "edtFalling")->text(), "45");
+    EXPECT_TRUE(form->statusPanelText().startsWith("Set: (SNMP)")) << form->statusPanelText().toStdString();
 }
 
 TEST_F(SslSafeguardDialogs, DiagnosticsListTheSupplicantsAndSayWhenTheWalkFails)

@@ -4,6 +4,7 @@
 #include "dialogs/services/TSMTPControlForm.h"
 #include "dialogs/services/TSystemLogServerForm.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace {
@@ -30,13 +31,21 @@ TEST_F(ReportingDialogs, SmtpSetChecksWhatItSendsAndReadsAfterwards)
 {
     snmpset({smtp(1), "i", "2", smtp(2), "a", "10.1.1.25"});
     auto form = open<TSMTPControlForm>();
-    form->setModalRunner([](QDialog &) { return 1; });
+    QStringList progress;
+    form->setModalRunner([&progress](QDialog &d) {
+        progress << d.windowTitle();
+        return 1;
+    });
     ASSERT_TRUE(idle(form->smtpBinding()));
     const int before = s_sim->setCount();
 
     type(*form, "Ed_SourceAddress", "");
     click(*form, "btnSet");
     EXPECT_EQ(form->statusPanelText(), "Please Input Value!");
+    type(*form, "Ed_SourceAddress", "10.1.1.256");
+    click(*form, "btnSet");
+    EXPECT_EQ(boxes.texts(), QStringList{"Please input a valid ip"});
+    boxes.shown.clear();
     type(*form, "Ed_SourceAddress", "10.1.1.25");
 
     // "send" while SMTP is off: a box, and neither a write nor a read.
@@ -74,6 +83,17 @@ TEST_F(ReportingDialogs, SmtpSetChecksWhatItSendsAndReadsAfterwards)
     EXPECT_EQ(s_sim->lastSet().size(), 7);
     EXPECT_EQ(value(mails).toInt(), sent + 1);
     EXPECT_EQ(find<QComboBox>(*form, "CB_SendTest")->currentText(), "noAction");
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return progress.size() == 1; }));
+    EXPECT_EQ(progress, QStringList{"Send the mail Progress"});
+
+    // A send the switch refused shows no progress.
+    ASSERT_TRUE(writesRefusedBelow(vendor("12.29.1")));
+    choose(*form, "CB_SendTest", "send");
+    click(*form, "btnSet");
+    ASSERT_TRUE(idle(form->smtpBinding()));
+    faultsCleared();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(progress.size(), 1);
 }
 
 // A scalar group's write the switch refuses: what the user set stays, and the

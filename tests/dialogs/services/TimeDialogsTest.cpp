@@ -34,6 +34,8 @@ TEST_F(TimeDialogs, SummerTimeWritesARepeatingRuleOnlyWithBothPointsTicked)
     EXPECT_EQ(find<QLineEdit>(*form, "edtRepeatStartHour")->text(), "2");
     const int before = s_sim->setCount();
 
+    // A rule refused writes nothing, the status ticked with it neither.
+    tick(*form, "CheckBox1");
     tick(*form, "CheckBox3");
     click(*form, "btnSetChecked");
     type(*form, "edtTimeOffset", "45");
@@ -112,6 +114,10 @@ TEST_F(TimeDialogs, TimeRangeAddNeedsItsWeekdays)
 {
     auto form = open<TTimeRangeForm>();
     ASSERT_TRUE(idle(form->rangeBinding()));
+    // The name is the new range's key: asked for in the dialog's words.
+    click(*form, "btnAdd");
+    EXPECT_EQ(boxes.texts(), QStringList{"Please input the name"});
+    boxes.shown.clear();
     type(*form, "edtName", "office");
     type(*form, "edtStart", "08:00:00");
     type(*form, "edtEnd", "18:00:00");

@@ -46,6 +46,27 @@ TEST_F(LldpDialogs, TlvSelectionSetsTheNamesAndEditWritesThemAsTheBitMap)
     // 0x50, which the record shows as the character it is.
     EXPECT_TRUE(s_sim->lastSet().contains(kPortTlvs + ".2=4|P")) << s_sim->lastSet().join(' ').toStdString();
     EXPECT_EQ(list->topLevelItem(1)->text(3), " System Name,System Capabilities");
+
+    // Opened again, the selection takes ticks as the first time.
+    list->topLevelItem(1)->setSelected(true);
+    form->setModalRunner([&](QDialog &selection) {
+        selection.show();
+        QCheckBox *first = find<QCheckBox>(selection, "CheckBox1");
+        EXPECT_TRUE(first->isEnabled() && first->isVisibleTo(&selection));
+        first->click();
+        click(selection, "btnSetChecked");
+        return selection.result();
+    });
+    QCoreApplication::sendEvent(tlvs, &press);
+    EXPECT_EQ(tlvs->text(), " Port Description,System Name,System Capabilities");
+
+    // A word that names no TLV is refused, with the names there are.
+    const int before = s_sim->setCount();
+    tlvs->setText(" System Nmae");
+    click(*form, "btnEdit");
+    EXPECT_EQ(boxes.texts(), QStringList{"\"System Nmae\" is no TLV name. The TLV names are: Port Description, "
+                                         "System Name, System Description, System Capabilities."});
+    EXPECT_EQ(s_sim->setCount(), before);
 }
 
 TEST_F(LldpDialogs, TransmitSwitchesWaitForTheirReadAndASilentSwitchEndsTheWrite)

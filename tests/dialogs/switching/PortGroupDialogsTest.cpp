@@ -113,8 +113,14 @@ TEST_F(PortGroupDialogs, MirrorSetMemberWritesAllFourThenEachSourceListAlone)
     form->ingressPicker()->ClearAll();
     form->egressPicker()->ClearAll();
     tickPorts(form->ingressPicker(), {1});
-    tickPorts(form->egressPicker(), {2});
+    tickPorts(form->egressPicker(), {8});
     const int before = s_sim->setCount();
+    // The target port cannot be one of the sources.
+    click(*form, "btnSetMember");
+    EXPECT_EQ(boxes.texts(), QStringList{"The target port can't be a source port."});
+    EXPECT_EQ(s_sim->setCount(), before);
+    form->egressPicker()->ClearAll();
+    tickPorts(form->egressPicker(), {2});
     click(*form, "btnSetMember");
     EXPECT_EQ(s_sim->setCount(), before + 3);
     EXPECT_EQ(s_sim->lastSet(), QStringList{vendor("11.63.7.2.6.3.0") + "=4x|4000000000000000"});

@@ -5,9 +5,11 @@
 #include "dialogs/switching/TIGMPMulticastVLANGroupAddForm.h"
 #include "dialogs/switching/TIGMPMulticastVlanForm.h"
 #include "dialogs/switching/TIGMPSnoopingClearDnyIpMultForm.h"
+#include "dialogs/switching/TIGMPRouterPortsForm.h"
 #include "dialogs/switching/TISMVLANForm.h"
 #include "dialogs/switching/TMLD_SnoopingRouterPortsForm.h"
 
+#include <QLabel>
 #include <QTreeWidget>
 
 namespace {
@@ -45,16 +47,20 @@ TEST_F(SnoopingDialogs, IsmVlanAddSetAndDeleteSendWhatTheRowNeedsOnly)
     QTreeWidget *list = find<QTreeWidget>(*form, "lvISMVLAN");
     ASSERT_NE(rowOf(list, "100"), nullptr);
 
-    // Set keeps the row's own state (disabled): it is shown, not replaced.
+    // The state shows the row's own and is written as chosen.
     list->setCurrentItem(rowOf(list, "100"));
     EXPECT_EQ(find<QComboBox>(*form, "cbxVLANState")->currentText(), "disabled");
+    EXPECT_TRUE(find<QComboBox>(*form, "cbxVLANState")->isEnabled());
+    choose(*form, "cbxVLANState", "enabled");
     form->memberPicker()->checkBoxes().at(1)->setChecked(true);
     click(*form, "btnSet");
     ASSERT_TRUE(TestSupport::waitUntil([&] { return form->ready(); }));
     const QStringList set = s_sim->lastSet();
-    EXPECT_TRUE(set.contains(ism(6, 100) + "=2|2")) << set.join(' ').toStdString();
+    EXPECT_TRUE(set.contains(ism(6, 100) + "=2|1")) << set.join(' ').toStdString();
     EXPECT_TRUE(set.contains(ism(4, 100) + "=4x|4000000000000000")) << set.join(' ').toStdString();
-    EXPECT_EQ(value(ism(6, 100)), "2");
+    EXPECT_EQ(value(ism(6, 100)), "1");
+    // With no row selected it is there for Add.
+    EXPECT_TRUE(find<QComboBox>(*form, "cbxVLANState")->isEnabled());
 
     list->setCurrentItem(rowOf(list, "100"));
     click(*form, "btnDelete");
@@ -81,11 +87,24 @@ TEST_F(SnoopingDialogs, GroupAddWindowChecksTheAddressesAndWritesTheRange)
     EXPECT_EQ(refusal(".1.2.3"), "Please input a valid IP");
     EXPECT_EQ(refusal("239.1.1.256"), "Please input a valid ip");
     EXPECT_EQ(refusal("239.1.1.1"), "To IP can't be empty.");
+    // A range of groups: both ends multicast, From not above To.
+    const int before = s_sim->setCount();
+    type(*add, "edtToIP", "240.0.0.1");
+    EXPECT_EQ(refusal("239.1.1.1"), "To IP must be a multicast address (224.0.0.0 - 239.255.255.255).");
+    type(*add, "edtToIP", "239.1.1.0");
+    EXPECT_EQ(refusal("10.1.1.1"), "Form IP must be a multicast address (224.0.0.0 - 239.255.255.255).");
+    EXPECT_EQ(refusal("239.1.1.1"), "Form IP can't be greater than To IP.");
+    EXPECT_EQ(s_sim->setCount(), before);
     type(*add, "edtToIP", "239.1.1.9");
     click(*add, "btnAdd");
     ASSERT_TRUE(idle(form->groupBinding()));
     EXPECT_FALSE(add->isVisible());
     EXPECT_EQ(s_sim->lastSet(), QStringList{vendor("11.63.7.2.7.9.1.4.1.239.1.1.1.239.1.1.9") + "=2|4"});
+    // The list is read again and shows the new range.
+    ASSERT_TRUE(idle(form->groupBinding()));
+    const QList<QTreeWidgetItem *> shown =
+        find<QTreeWidget>(*form, "LV_MulticastVlanGroup")->findItems("239.1.1.9", Qt::MatchExactly, 2);
+    EXPECT_EQ(shown.size(), 1);
 }
 
 TEST_F(SnoopingDialogs, ClearAsksForTheAddressWhateverTheAction)
@@ -119,6 +138,19 @@ TEST_F(SnoopingDialogs, MldRouterSetReadsOnceAfterItsWriteAndClosingWaitsForARea
     EXPECT_TRUE(s_sim->lastSet().contains(vendor("12.34.3.4.1.2.1") + "=4x|0800000000000000"))
         << s_sim->lastSet().join(' ').toStdString();
     EXPECT_TRUE(form->statusPanelText().startsWith("Get: Ok")) << form->statusPanelText().toStdString();
+}
+
+TEST_F(SnoopingDialogs, IgmpRouterPortsClearTheVlanNameWithTheRow)
+{
+    auto form = open<TIGMPRouterPortsForm>();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return form->ready(); }));
+    QTreeWidget *list = find<QTreeWidget>(*form, "LV_IGMPRouterPorts");
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    list->setCurrentItem(list->topLevelItem(0));
+    EXPECT_FALSE(find<QLabel>(*form, "stVlanName")->text().isEmpty());
+    click(*form, "btnRefresh");
+    EXPECT_TRUE(find<QLabel>(*form, "stVlanID")->text().isEmpty());
+    EXPECT_TRUE(find<QLabel>(*form, "stVlanName")->text().isEmpty());
 }
 
 } // namespace

@@ -127,6 +127,13 @@ TEST_F(SpanningTreeDialogs, EnablingAsksFirstAndEveryWriteReadsTheStateAgain)
     ASSERT_TRUE(setTo("enabled"));
     EXPECT_EQ(value(stp(1)), "3");
     EXPECT_EQ(s_sim->setCount(), before + 3);
+
+    // Disabled elsewhere: Refresh shows it and renews what Set compares with.
+    write(1, 2);
+    click(*form, "btnRefresh");
+    ASSERT_TRUE(idle(form->stateBinding()) && idle(form->readStateBinding()));
+    ASSERT_TRUE(setTo("enabled"));
+    EXPECT_EQ(value(stp(1)), "3");
 }
 
 } // namespace

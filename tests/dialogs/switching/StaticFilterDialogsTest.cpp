@@ -129,6 +129,9 @@ TEST_F(StaticFilterDialogs, MemberSwitchAddChecksItsIdsAndDeleteNeedsARow)
     boxes.shown.clear();
     form->setModalRunner([&](QDialog &window) {
         window.show();
+        // The last member's password is neither carried over nor shown.
+        EXPECT_TRUE(find<QLineEdit>(window, "MS_Password")->text().isEmpty());
+        EXPECT_EQ(find<QLineEdit>(window, "MS_Password")->echoMode(), QLineEdit::Password);
         type(window, "MSIDEdit", "3");
         type(window, "KeyIDEdit", "6");
         click(window, "btnSet");

@@ -8,6 +8,7 @@
 #include "binding/QxStatusLine.h"
 #include "device/TPortUitForm.h"
 #include "dialogs/switching/TPortTrunkForm.h"
+#include "dialogs/switching/TVLanPortInfomationForm.h"
 #include "dialogs/switching/TVlanStaticForm.h"
 #include "snmp/QxSNMPSession.h"
 #include "tables/PortGroupDialogTables.h"
@@ -138,6 +139,20 @@ TEST_F(WriteModel, AnSnmpV1RefusalOfATableWriteIsAFailure)
     EXPECT_TRUE(memo.contains("Set: (SNMP) Variable does not exist!")) << memo.toStdString();
     EXPECT_FALSE(memo.contains("Set: Ok")) << memo.toStdString();
     EXPECT_EQ(find<QLineEdit>(*form, "ED_VLANName")->text(), "out of range");
+}
+
+TEST_F(WriteModel, AWriteWithoutItsKeyAsksForItInTheDialogsWords)
+{
+    auto vlans = open<TVlanStaticForm>();
+    ASSERT_TRUE(idle(vlans->tableBinding()));
+    type(*vlans, "ED_VLANName", "nokey");
+    const int before = s_sim->setCount();
+    click(*vlans, "btnAdd");
+    auto ports = open<TVLanPortInfomationForm>();
+    ASSERT_TRUE(idle(ports->tableBinding()));
+    click(*ports, "btnSet");
+    EXPECT_EQ(boxes.texts(), (QStringList{"Please specify VLAN ID", "Please select a port."}));
+    EXPECT_EQ(s_sim->setCount(), before);
 }
 
 } // namespace
