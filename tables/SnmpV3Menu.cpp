@@ -34,14 +34,25 @@ const QxOptionPair kNotifyType[] = {{1, "trap"}, {2, "inform"}, {0, nullptr}};
 const QxOptionList notifyType(kNotifyType);
 
 // The protocols are object identifiers: string values shown as their names.
+// SHA-2 (RFC 7860) and AES (RFC 3826; the 192- and 256-bit keys as agents
+// commonly name them, with the key extension of the Blumenthal draft or Cisco's).
 const QxOptionStringPair kAuthProtocols[] = {{"1.3.6.1.6.3.10.1.1.1", "None"},
                                              {"1.3.6.1.6.3.10.1.1.2", "HMAC-MD5"},
                                              {"1.3.6.1.6.3.10.1.1.3", "HMAC-SHA"},
+                                             {"1.3.6.1.6.3.10.1.1.4", "HMAC-SHA-224"},
+                                             {"1.3.6.1.6.3.10.1.1.5", "HMAC-SHA-256"},
+                                             {"1.3.6.1.6.3.10.1.1.6", "HMAC-SHA-384"},
+                                             {"1.3.6.1.6.3.10.1.1.7", "HMAC-SHA-512"},
                                              {nullptr, nullptr}};
 const QxOptionList authProtocols(kAuthProtocols, QxOptionList::StringValues);
 
 const QxOptionStringPair kPrivProtocols[] = {{"1.3.6.1.6.3.10.1.2.1", "None"},
                                              {"1.3.6.1.6.3.10.1.2.2", "CBC-DES"},
+                                             {"1.3.6.1.6.3.10.1.2.4", "AES-128"},
+                                             {"1.3.6.1.4.1.14832.1.3", "AES-192"},
+                                             {"1.3.6.1.4.1.14832.1.4", "AES-256"},
+                                             {"1.3.6.1.4.1.9.12.6.1.1", "AES-192 (Cisco)"},
+                                             {"1.3.6.1.4.1.9.12.6.1.2", "AES-256 (Cisco)"},
                                              {nullptr, nullptr}};
 const QxOptionList privProtocols(kPrivProtocols, QxOptionList::StringValues);
 

@@ -286,5 +286,7 @@ void TAclTableForm::remove()
            .succeeded = [this] {
                enterBrowsing();
                clearEditor();
+               // The list shows what the last write carried.
+               m_rowStatus->setCurrentIndex(AclDialogTables::rowDestroy);
            }});
 }

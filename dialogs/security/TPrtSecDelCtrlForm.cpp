@@ -78,14 +78,22 @@ void TPrtSecDelCtrlForm::set()
     const int unit = m_unit->text().toInt();
     bool number = false;
     const int port = m_port->text().toInt(&number);
-    // A port the unit does not have is refused with what was typed kept.
+    // A port that is no positive number is refused with what was typed kept;
+    // one the unit does not have (or a unit beyond the stack) is refused and
+    // the unit and port show "0", so that nothing suggests it exists.
+    const bool beyond = number && port >= 1 && (unit < 1 || unit > MaxUnit || port > portsOfUnit(unit));
     if (!passes({
             {[vlan] { return vlan->text().isEmpty(); }, "You should input VLAN name.", vlan},
-            {[&] { return !number || port < 1 || unit < 1 || unit > MaxUnit || port > portsOfUnit(unit); },
-             "You should input valid port.", m_port},
-            {[mac] { return !QxHexText::isDigits(mac->text(), QxHexText::MacDigits); }, "You should input valid MAC address.",
-             mac},
-        }))
+            {[&] { return !number || port < 1 || beyond; }, "You should input valid port.", m_port},
+        })) {
+        if (beyond && !vlan->text().isEmpty()) {
+            m_unit->setText(QStringLiteral("0"));
+            m_port->setText(QStringLiteral("0"));
+        }
+        return;
+    }
+    if (!passes({{[mac] { return !QxHexText::isDigits(mac->text(), QxHexText::MacDigits); },
+                  "You should input valid MAC address.", mac}}))
         return;
     control<QLineEdit>("edtPort")->setText(QString::number(StackPort::global(unit, port)));
     write({.binding = m_delete,

@@ -212,6 +212,21 @@ TEST_F(CliTest, ShowsATableWithStringKeysFromSnmpd)
     }
     EXPECT_TRUE(users.contains(TestAgents::md5User)) << users.join(',').toStdString();
     EXPECT_TRUE(users.contains(TestAgents::shaUser));
+    // SHA-2 and AES protocols by their names, not as object identifiers.
+    int named = 0;
+    for (const QJsonValue &row : rows) {
+        const QJsonObject r = row.toObject();
+        if (r.value("User Name").toString() == QLatin1String(TestAgents::sha512User)) {
+            EXPECT_EQ(r.value("User Auth Protocol").toString(), "HMAC-SHA-512");
+            EXPECT_EQ(r.value("User Priv Protocol").toString(), "AES-256");
+            ++named;
+        } else if (r.value("User Name").toString() == QLatin1String(TestAgents::sha256User)) {
+            EXPECT_EQ(r.value("User Auth Protocol").toString(), "HMAC-SHA-256");
+            EXPECT_EQ(r.value("User Priv Protocol").toString(), "AES-128");
+            ++named;
+        }
+    }
+    EXPECT_EQ(named, 2);
 
     // The aligned table: a header, then one line per row with the columns lined up.
     const Outcome text = at(snmpdPort(), {"show", "SNMP V3 > User-based Security Model > User Table"});

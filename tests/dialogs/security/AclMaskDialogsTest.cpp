@@ -73,6 +73,8 @@ TEST_F(AclMaskDialogs, EthernetAddChecksInOrderAndSendsTheMasksItsStateUses)
     auto *list = find<QTreeWidget>(*form, "ListView1");
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(0), "6");
+    // The status list shows what the delete carried.
+    EXPECT_EQ(find<QComboBox>(*form, "RowStatusComBo")->currentText(), "destroy");
 }
 
 TEST_F(AclMaskDialogs, IpMaskSendsWhatItsProtocolUsesAndTheProtocolIdAsItsValue)

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -19,6 +20,10 @@ using AddressBindingDialogs = DedicatedDialogTest;
 TEST_F(AddressBindingDialogs, IpMacBindingChecksItsKeysAndDeletesByMacAndStatus)
 {
     auto form = open<TIPMACBindingForm>();
+    QStringList buttons;
+    for (const QPushButton *button : form->findChildren<QPushButton *>())
+        buttons << button->text();
+    EXPECT_EQ(buttons, (QStringList{"Refresh", "Edit", "Add", "Delete", "Close"}));
     const int before = s_sim->setCount();
     type(*form, "edtIpAddr", "10.1.1");
     click(*form, "btnAdd");
@@ -65,7 +70,12 @@ TEST_F(AddressBindingDialogs, PortSecurityDeleteTakesAPortOfTheUnitAndForgetsThe
     type(*form, "edtMac", "025056000001");
     click(*form, "btnSet");
     EXPECT_EQ(boxes.texts(), QStringList{"You should input valid port."});
-    EXPECT_EQ(find<QLineEdit>(*form, "PortEdit")->text(), "29");
+    // A port the unit does not have shows as unit 0, port 0; no number stays as typed.
+    EXPECT_EQ(find<QLineEdit>(*form, "PortEdit")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>(*form, "UnitEdit")->text(), "0");
+    type(*form, "PortEdit", "x");
+    click(*form, "btnSet");
+    EXPECT_EQ(find<QLineEdit>(*form, "PortEdit")->text(), "x");
     EXPECT_EQ(s_sim->setCount(), before);
 
     // The first learnt address of the simulator's forwarding database, on port 2.
