@@ -1,10 +1,16 @@
 #include "snmp/QxBootCounter.h"
 
 #include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QList>
 #include <QPair>
 
 namespace {
+
+// A lock older than this was left by a process that died holding it.
+constexpr int LockStaleMs = 10000;
+constexpr int LockWaitMs = 5000;
 
 struct Entry
 {
@@ -49,6 +55,13 @@ int QxBootCounter::load(const QString &fileName, const QByteArray &engineId, qui
 
 int QxBootCounter::save(const QString &fileName, const QByteArray &engineId, quint32 boots)
 {
+    // The host starts many modules at once, each saving its own engine's line:
+    // the read, the change and the write happen under a lock beside the file,
+    // and the new contents replace the file whole, so no line is ever lost.
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    lock.setStaleLockTime(LockStaleMs);
+    if (!lock.tryLock(LockWaitMs))
+        return -1;
     QList<Entry> entries;
     {
         QFile old(fileName);
@@ -72,10 +85,8 @@ int QxBootCounter::save(const QString &fileName, const QByteArray &engineId, qui
     if (!written)
         out += wanted + ' ' + QByteArray::number(boots) + '\n';
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return -1;
-    if (file.write(out) != out.size() || !file.flush())
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())
         return -1;
     return 0;
 }

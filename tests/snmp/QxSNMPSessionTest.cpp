@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,37 @@ TEST(QxBootCounterTest, KeepsOneCounterPerEngine)
     EXPECT_EQ(boots, 4u);
     EXPECT_EQ(QxBootCounter::load(file, "other engine", boots), QxBootCounter::Found);
     EXPECT_EQ(boots, 7u);
+}
+
+// Modules started together each save their own engine's line: none is lost.
+TEST(QxBootCounterTest, ProcessesSavingAtOnceKeepEveryEngine)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("counter");
+    constexpr int Processes = 6;
+    constexpr int Saves = 20;
+    std::vector<pid_t> children;
+    for (int p = 0; p < Processes; ++p) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int failed = 0;
+            for (int n = 1; n <= Saves; ++n)
+                failed |= QxBootCounter::save(file, "engine " + QByteArray::number(p), quint32(n)) != 0;
+            _exit(failed);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int p = 0; p < Processes; ++p) {
+        quint32 boots = 0;
+        EXPECT_EQ(QxBootCounter::load(file, "engine " + QByteArray::number(p), boots), QxBootCounter::Found) << p;
+        EXPECT_EQ(boots, quint32(Saves)) << p;
+    }
 }
 
 TEST(QxBootCounterTest, CorruptEntryIsALoadError)
