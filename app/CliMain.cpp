@@ -6,7 +6,10 @@
 #include "app/cli/CliCommandFinder.h"
 #include "app/cli/CliCommandRunner.h"
 #include "app/cli/CliError.h"
+#include "app/cli/CliJournalWriter.h"
 #include "app/cli/CliProgram.h"
+#include "app/core/ChangeJournal.h"
+#include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/ProgramVersion.h"
 #include "app/core/RegistryStore.h"
@@ -48,7 +51,7 @@ int run(const CliArguments &args)
 
     // Name the command before any exchange, so a mistyped name costs no time-out.
     const CliCommandFinder::Command *command = nullptr;
-    if (args.action != CliArguments::Action::Leds)
+    if (args.action != CliArguments::Action::Leds && args.action != CliArguments::Action::Journal)
         command = &finder.find(args.command);
 
     if (args.launchParameters.isEmpty())
@@ -56,6 +59,23 @@ int run(const CliArguments &args)
     const RegistryStore registry(RegistryStore::defaultLocation());
     const ModuleStartup::Overrides overrides(args.port, args.timeout, args.maxRepetitions);
     ModuleStartup::run(args.launchParameters, registry, QString(), overrides);
+
+    if (args.action == CliArguments::Action::Journal) {
+        const ChangeJournal::Reading reading = ChangeJournal(defaultDevice.address, quint16(defaultDevice.port)).read();
+        for (const QString &warning : reading.warnings)
+            CliProgram::write(stderr, QStringLiteral("warning: skipped ") + warning + QLatin1Char('\n'));
+        CliProgram::write(stdout, args.format == CliArguments::Format::Json
+                                      ? CliJournalWriter::json(reading, args.since)
+                                      : CliJournalWriter::text(reading, args.since));
+        return 0;
+    }
+    // Every write goes into the switch's journal; the program ends once it is there.
+    JournalRecorder journal(QStringLiteral("nx2400p-cli"), ChangeJournal::defaultFolder(), [](const QString &text) {
+        CliProgram::write(stderr, QStringLiteral("warning: ") + text + QLatin1Char('\n'));
+    });
+    journal.listen();
+    if (QxSNMPSession *session = globalSession(); session && command)
+        session->setCommand(command->path);
 
     const CliCommandRunner runner(args.timeout, args.retries);
     switch (args.action) {

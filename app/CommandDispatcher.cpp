@@ -9,6 +9,7 @@
 #include "app/ViewerCommandLine.h"
 #include "dialogs/generic/Guiconfigform.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPSession.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -71,6 +72,9 @@ std::unique_ptr<QDialog> CommandDispatcher::openDialog(const CommandRecord &reco
 {
     if (!opensDialog(record))
         return nullptr;
+    // The dialog's writes are journalled under its command.
+    if (QxSNMPSession *session = globalSession())
+        session->setCommand(QString::fromUtf8(record.caption));
     if (record.flags & CommandFlag::StpVersionRefresh)
         m_mainForm.refreshStpVersion();
     if (record.shape != CommandShape::Dedicated)

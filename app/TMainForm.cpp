@@ -1,6 +1,8 @@
 #include "app/TMainForm.h"
 
 #include "app/CommandDispatcher.h"
+#include "app/core/ChangeJournal.h"
+#include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/RegistryStore.h"
 #include "binding/QxBusyCursor.h"
@@ -46,6 +48,9 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
 
     buildControls();
     buildMenus();
+    m_journal = std::make_unique<JournalRecorder>(QCoreApplication::applicationName(), ChangeJournal::defaultFolder(),
+                                                  [this](const QString &text) { setStatusText(text); });
+    m_journal->listen();
 
     if (startup.noParameters) {
         QMessageBox::information(nullptr, QCoreApplication::applicationName(), QStringLiteral("No parameter input"));

@@ -12,6 +12,7 @@ class CommandDispatcher;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class JournalRecorder;
 class QxBusyCursor;
 class QxSNMPRequest2Edits;
 class RegistryStore;
@@ -88,6 +89,8 @@ private:
     std::unique_ptr<TPanelNX2400PForm> m_frontPanel;
     // The wait cursor while a window waits for the switch.
     std::unique_ptr<QxBusyCursor> m_busyCursor;
+    // Every write goes into the switch's change journal.
+    std::unique_ptr<JournalRecorder> m_journal;
 
     QMenu *VACM1 = nullptr; // "SNMP V3"
     QScrollArea *ScrollBox1 = nullptr;

@@ -140,6 +140,7 @@ QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode, QList<QxSNMPWrite::
             if (!v.readOid.isEmpty() && v.readOid == b.oid)
                 w.before = v.readText;
             w.sent = v.valueText;
+            w.secret = v.has(QxAccess::secret);
             written->append(std::move(w));
         }
         bindings.append(std::move(b));
@@ -606,6 +607,8 @@ void QxSNMPRequest::write(const QString &selectionList, const QStringList &value
     m_walk.discard();
     prepareWrite(before, selectionList, valueSource, target, bindings, record);
     m_list = before;
+    if (const QxSNMPSession *session = globalSession())
+        record.command = session->command();
     if (wait) {
         finishWrite(record, QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings));
         if (done)

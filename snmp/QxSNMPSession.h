@@ -60,6 +60,11 @@ public:
     QxBulkSupport &bulkSupport(const QString &agent) { return m_bulkSupport[agent]; }
 
     // Told of every write the process sends, once its outcome is known.
+    // The command whose writes follow (a dialog's or the command-line
+    // client's), named in each write's record.
+    void setCommand(const QString &command) { m_command = command; }
+    const QString &command() const { return m_command; }
+
     using WriteListener = std::function<void(const QxSNMPWrite &)>;
     void setWriteListener(WriteListener listener) { m_writeListener = std::move(listener); }
     void reportWrite(const QxSNMPWrite &write) const
@@ -80,6 +85,7 @@ private:
     QHash<QByteArray, QByteArray> m_userFingerprints;
     QHash<QString, QxBulkSupport> m_bulkSupport;
     WriteListener m_writeListener;
+    QString m_command;
 };
 
 // Creates the process's session (once), advances the engine-boots counter kept in

@@ -46,6 +46,7 @@ enum Flag : quint32 {
     hidden = 16,    // not a visible list column
     invalid = 32,   // excluded for the time being (writes with a selection list)
     implied = 64,   // last key encoded without a length prefix
+    secret = 128,   // a key, password or community: its values never go into a record
 };
 } // namespace QxAccess
 

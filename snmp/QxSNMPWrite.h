@@ -17,9 +17,12 @@ struct QxSNMPWrite
         QString caption;
         std::optional<QString> before; // the value text last read at that instance, if one was
         QString sent;                  // the value text sent
+        bool secret = false;           // a key, password or community (never recorded)
     };
 
     QList<Binding> bindings;
+    // The command the write belongs to (the session's, when it was sent).
+    QString command;
     QString agentAddress;
     quint16 agentPort = 0;
     // The outcome: the program code (0 went through), its catalogue text, and

@@ -57,7 +57,7 @@ constexpr QxSNMPVarItem kServers[] = {
     {"EnterpriseBase.12.5.10.1.1", "IP Address", S::ipaddress, A::notaccess, nullptr},
     {"EnterpriseBase.12.5.10.1.2", "Auth Protocol", S::integer, A::notaccess, &CommonOptions::aacProtocol},
     {"EnterpriseBase.12.5.10.1.3", "Auth Port", S::integer, A::readwrite, nullptr},
-    {"EnterpriseBase.12.5.10.1.4", "Auth Key", S::displaystr, A::readwrite, nullptr},
+    {"EnterpriseBase.12.5.10.1.4", "Auth Key", S::displaystr, A::readwrite | A::secret, nullptr},
     {"EnterpriseBase.12.5.10.1.5", "Timeout", S::integer, A::readwrite, nullptr},
     {"EnterpriseBase.12.5.10.1.6", "Retry Count", S::integer, A::readwrite, nullptr},
     {"EnterpriseBase.12.5.10.1.7", "Row Status", S::integer, A::readwrite, &CommonOptions::activeCreateDestroy},

@@ -18,7 +18,7 @@ constexpr QxSNMPVarItem kMembers[] = {
     {"EnterpriseBase.12.8.1.3.1.6", "Platform", S::displaystr, A::readonly, nullptr},
     {"EnterpriseBase.12.8.1.3.1.7", "Hold Time", S::integer, A::readonly, nullptr},
     {"EnterpriseBase.12.8.1.3.1.8", "Member Candidate ID", S::integer, A::readwrite, nullptr},
-    {"EnterpriseBase.12.8.1.3.1.9", "Member Password", S::displaystr, A::readwrite, nullptr},
+    {"EnterpriseBase.12.8.1.3.1.9", "Member Password", S::displaystr, A::readwrite | A::secret, nullptr},
     {"EnterpriseBase.12.8.1.3.1.10", "Member Row Status", S::integer, A::readwrite,
      &CommonOptions::activeCreateDestroy},
     {},
@@ -29,7 +29,7 @@ static_assert(QxColumns::captionIs(kMembers, MemberColumn::RowStatus, "Member Ro
 constexpr QxSNMPVarItem kMemberWrite[] = {
     {"EnterpriseBase.12.8.1.3.1.1", "ID", S::integer, A::notaccess, nullptr},
     {"EnterpriseBase.12.8.1.3.1.8", "Member Candidate ID", S::integer, A::readwrite, nullptr},
-    {"EnterpriseBase.12.8.1.3.1.9", "Member Password", S::displaystr, A::readwrite, nullptr},
+    {"EnterpriseBase.12.8.1.3.1.9", "Member Password", S::displaystr, A::readwrite | A::secret, nullptr},
     {"EnterpriseBase.12.8.1.3.1.10", "Member Row Status", S::integer, A::readwrite,
      &CommonOptions::activeCreateDestroy},
     {},

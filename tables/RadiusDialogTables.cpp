@@ -18,7 +18,7 @@ const QxOptionList serverIndex(kIndex);
 constexpr QxSNMPVarItem kServers[] = {
     {"EnterpriseBase.12.3.2.4.1.1", "RADIUS Server Index", S::integer, A::notaccess, &serverIndex},
     {"EnterpriseBase.12.3.2.4.1.2", "RADIUS Server IP Address", S::ipaddress, A::readwrite, nullptr},
-    {"EnterpriseBase.12.3.2.4.1.3", "RADIUS Server Key", S::displaystr, A::readwrite, nullptr},
+    {"EnterpriseBase.12.3.2.4.1.3", "RADIUS Server Key", S::displaystr, A::readwrite | A::secret, nullptr},
     {"EnterpriseBase.12.3.2.4.1.4", "RADIUS Auth Port Number", S::guage, A::readwrite, nullptr},
     {"EnterpriseBase.12.3.2.4.1.5", "RADIUS Accounting Table Port Number", S::guage, A::readwrite, nullptr},
     {"EnterpriseBase.12.3.2.4.1.6", "RADIUS Server Status", S::integer, A::readwrite, &CommonOptions::rowStatus},

@@ -268,7 +268,7 @@ const QxSNMPVarItem kAacControl[] = {
 
 const QxSNMPVarItem kAacInformation[] = {
     {"EnterpriseBase.12.5.2.1", "Enable Admin State", integer, readwrite, &enabledDisabled},
-    {"EnterpriseBase.12.5.2.2", "Local Enable Password", displaystr, readwrite},
+    {"EnterpriseBase.12.5.2.2", "Local Enable Password", displaystr, readwrite | QxAccess::secret},
     {"EnterpriseBase.12.5.2.3", "Server Count", guage, readonly},
     {"EnterpriseBase.12.5.2.4", "Method List Count", guage, readonly},
     {"EnterpriseBase.12.5.2.5", "Response Timeout", integer, readwrite},

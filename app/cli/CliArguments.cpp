@@ -19,6 +19,8 @@ std::optional<CliArguments::Action> actionNamed(const QString &word)
         return CliArguments::Action::Delete;
     if (word == QLatin1String("leds"))
         return CliArguments::Action::Leds;
+    if (word == QLatin1String("journal"))
+        return CliArguments::Action::Journal;
     if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
         return CliArguments::Action::Help;
     return std::nullopt;
@@ -52,6 +54,14 @@ CliArguments CliArguments::parse(const QStringList &arguments)
                 a.row = words.valueOf(*option).trimmed();
             else if (name == QLatin1String("--watch") && !option->value)
                 a.watch = true;
+            else if (name == QLatin1String("--since")) {
+                const QString text = words.valueOf(*option).trimmed();
+                a.since = QDateTime::fromString(text, Qt::ISODateWithMs);
+                if (!a.since->isValid())
+                    a.since = QDateTime::fromString(text, Qt::ISODate);
+                if (!a.since->isValid())
+                    throw CliError(QStringLiteral("--since needs a time like 2026-12-10T16:00 or 2026-12-10"));
+            }
             else if (name == QLatin1String("--help") && !option->value) {
                 a.action = Action::Help;
                 return a;
@@ -70,7 +80,7 @@ CliArguments CliArguments::parse(const QStringList &arguments)
             }
             continue;
         }
-        if (a.action == Action::List || a.action == Action::Leds)
+        if (a.action == Action::List || a.action == Action::Leds || a.action == Action::Journal)
             throw CliError(QStringLiteral("Unexpected \"%1\"").arg(word));
         if (!haveCommand) {
             a.command = word;
@@ -85,7 +95,7 @@ CliArguments CliArguments::parse(const QStringList &arguments)
     }
 
     if (!haveAction)
-        throw CliError(QStringLiteral("No action given (list, show, set, add, delete or leds)"));
+        throw CliError(QStringLiteral("No action given (list, show, set, add, delete, leds or journal)"));
     const bool needsCommand = a.action == Action::Show || a.action == Action::Set || a.action == Action::Add
                               || a.action == Action::Delete;
     if (needsCommand && !haveCommand)
@@ -98,8 +108,12 @@ CliArguments CliArguments::parse(const QStringList &arguments)
         throw CliError(QStringLiteral("--row belongs to set and delete"));
     if (a.row && a.row->isEmpty())
         throw CliError(QStringLiteral("--row needs a row instance"));
-    if (a.format != Format::Text && a.action != Action::Show)
-        throw CliError(QStringLiteral("--csv and --json belong to show"));
+    if (a.format == Format::Csv && a.action != Action::Show)
+        throw CliError(QStringLiteral("--csv belongs to show"));
+    if (a.format == Format::Json && a.action != Action::Show && a.action != Action::Journal)
+        throw CliError(QStringLiteral("--json belongs to show and journal"));
+    if (a.since && a.action != Action::Journal)
+        throw CliError(QStringLiteral("--since belongs to journal"));
     if (a.watch && a.action != Action::Leds)
         throw CliError(QStringLiteral("--watch belongs to leds"));
     return a;
@@ -118,6 +132,7 @@ QString CliArguments::usage()
         "  add COMMAND CAPTION=VALUE ...          add a table row (createAndGo)\n"
         "  delete COMMAND --row INDEX             delete a table row (destroy)\n"
         "  leds [--watch]                         the front panel's LEDs, once or every 3 s\n"
+        "  journal [--json] [--since TIME]        the switch's change journal, newest first\n"
         "COMMAND is a menu path (\"Basic Configuration > Agent Management > Trust Host > Trust Host Table\")\n"
         "or any final part of it that names one command only. CAPTION is a variable's caption or #N, its\n"
         "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,7 +11,7 @@
 // through the module's start-up unchanged; the options override what they give.
 struct CliArguments
 {
-    enum class Action { List, Show, Set, Add, Delete, Leds, Help };
+    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Help };
     enum class Format { Text, Csv, Json };
 
     QStringList launchParameters;
@@ -25,6 +26,7 @@ struct CliArguments
     std::optional<QString> row; // a table row's instance
     QStringList assignments;    // CAPTION=VALUE, in the order given
     bool watch = false;
+    std::optional<QDateTime> since; // journal: entries from this time on
 
     // Raises CliError for anything it cannot make sense of.
     static CliArguments parse(const QStringList &arguments);

@@ -5,6 +5,7 @@
 #include "common/SimulatorProcess.h"
 
 #include "app/DedicatedDialogs.h"
+#include "app/core/ChangeJournal.h"
 #include "app/cli/CliCommandFinder.h"
 
 #include <QFile>
@@ -107,6 +108,18 @@ TEST_F(DialogDriverTest, AGenericPageRefusesANumberWithATypoAndWritesAOneRowTabl
     ASSERT_EQ(net.exitCode, 0) << net.err.toStdString();
     EXPECT_TRUE(net.out.contains("status: Set: Ok.")) << net.out.toStdString();
     EXPECT_EQ(getValue(s_sim->target(), "1.3.6.1.2.1.16.19.11.1.2.29"), "255.255.255.0");
+
+    // The write is in the switch's journal, under its command, with the value read before it.
+    const ChangeJournal::Reading journal =
+        ChangeJournal("127.0.0.1", quint16(s_sim->port()), dir.filePath("state/nx2400p/journal")).read();
+    ASSERT_EQ(journal.entries.size(), 1);
+    const ChangeJournal::Entry &entry = journal.entries.first();
+    EXPECT_EQ(entry.program, "nx2400p-dialog");
+    EXPECT_EQ(entry.command, "Net Configuration");
+    ASSERT_EQ(entry.changes.size(), 1);
+    EXPECT_EQ(entry.changes[0].instance, "1.3.6.1.2.1.16.19.11.1.2.29");
+    EXPECT_TRUE(entry.changes[0].before.has_value());
+    EXPECT_EQ(entry.changes[0].sent, "255.255.255.0");
 }
 
 TEST_F(DialogDriverTest, ActionsGoOnInsideTheSubDialogsTheyOpen)

@@ -48,6 +48,8 @@ QProcessEnvironment moduleProgramEnvironment(const QString &folder)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("NX2400P_REGISTRY"), folder + QStringLiteral("/registry.ini"));
+    // The programs' change journals go into the folder too.
+    env.insert(QStringLiteral("XDG_STATE_HOME"), folder + QStringLiteral("/state"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));

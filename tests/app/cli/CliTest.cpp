@@ -6,6 +6,7 @@
 #include "common/TestAgents.h"
 #include "common/SimulatorProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -368,6 +369,41 @@ TEST_F(CliWriteTest, SetWritesOnlyTheNamedVariablesAndChecksTheirFormats)
     now = jsonOf(on({"show", "Device Control", "--json"}))[0].toObject();
     EXPECT_EQ(now.value("MAC Notify Interval").toString(), "7");
     EXPECT_EQ(now.value("MAC Notify State").toString(), "enabled");
+}
+
+// Every write, refused or not, is in the switch's journal; a secret is not; a
+// journal that cannot be written stops no write.
+TEST_F(CliWriteTest, WritesGoIntoTheJournalWhichTheClientPrints)
+{
+    ASSERT_EQ(on({"set", "Basic Management", "Telnet Port=2323"}).status, 0);
+    ASSERT_EQ(on({"set", "Basic Management", "Telnet Port=99999"}).status, 1);
+    ASSERT_EQ(on({"set", "AAC Information", "Local Enable Password=Zq9sEcret"}).status, 0);
+    const Outcome journal = on({"journal", "--json"});
+    ASSERT_EQ(journal.status, 0) << journal.err.toStdString();
+    EXPECT_FALSE(journal.out.contains("Zq9sEcret"));
+    const QJsonArray entries = jsonOf(journal);
+    ASSERT_EQ(entries.size(), 3);
+    // Newest first.
+    const QJsonObject secret = entries[0].toObject();
+    EXPECT_EQ(secret.value("changes").toArray()[0].toObject().value("sent").toString(), "(hidden)");
+    const QJsonObject refused = entries[1].toObject();
+    EXPECT_NE(refused.value("code").toInt(), 0);
+    EXPECT_TRUE(refused.value("text").toString().endsWith("(Telnet Port)"));
+    const QJsonObject port = entries[2].toObject();
+    EXPECT_EQ(port.value("program").toString(), "nx2400p-cli");
+    EXPECT_EQ(port.value("command").toString(), "Basic Configuration > Agent Management > Basic Management");
+    EXPECT_EQ(port.value("changes").toArray()[0].toObject().value("sent").toString(), "2323");
+    EXPECT_TRUE(on({"journal"}).out.contains("  Telnet Port: ? -> 2323\n"));
+
+    // No folder can be made where a file is: the write goes on, and says so.
+    QFile blocker(dir.filePath("state"));
+    ASSERT_TRUE(QDir(dir.filePath("state")).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Outcome unjournalled = on({"set", "Basic Management", "Telnet Port=23"});
+    EXPECT_EQ(unjournalled.status, 0);
+    EXPECT_TRUE(unjournalled.err.contains("The change journal cannot be written")) << unjournalled.err.toStdString();
+    EXPECT_EQ(getValue(sim.target(), QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0"), "23");
 }
 
 // A refusal is an error, SNMPv1's included, and names what was refused; an
