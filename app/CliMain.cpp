@@ -9,6 +9,7 @@
 #include "app/cli/CliJournalWriter.h"
 #include "app/cli/CliProgram.h"
 #include "app/core/ChangeJournal.h"
+#include "app/core/ConfigurationSave.h"
 #include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/ProgramVersion.h"
@@ -51,7 +52,8 @@ int run(const CliArguments &args)
 
     // Name the command before any exchange, so a mistyped name costs no time-out.
     const CliCommandFinder::Command *command = nullptr;
-    if (args.action != CliArguments::Action::Leds && args.action != CliArguments::Action::Journal)
+    if (args.action != CliArguments::Action::Leds && args.action != CliArguments::Action::Journal
+        && args.action != CliArguments::Action::Save)
         command = &finder.find(args.command);
 
     if (args.launchParameters.isEmpty())
@@ -91,6 +93,13 @@ int run(const CliArguments &args)
     case CliArguments::Action::Delete:
         runner.remove(*command, *args.row);
         break;
+    case CliArguments::Action::Save: {
+        const QxSNMPWrite saved = ConfigurationSave::now();
+        if (!saved.wentThrough())
+            throw QxSNMPException(saved.code, saved.message());
+        CliProgram::write(stdout, QStringLiteral("Saved\n"));
+        break;
+    }
     case CliArguments::Action::Leds:
         CliProgram::write(stdout, runner.leds());
         while (args.watch) {

@@ -2,9 +2,11 @@
 
 #include "app/CommandDispatcher.h"
 #include "app/core/ChangeJournal.h"
+#include "app/core/ConfigurationSave.h"
 #include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/RegistryStore.h"
+#include "app/core/UnsavedChanges.h"
 #include "binding/QxBusyCursor.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "device/TPanelNX2400PForm.h"
@@ -14,15 +16,18 @@
 #include "tables/CommandCatalogue.h"
 #include "tables/MainWindowObjects.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmapCache>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTime>
 #include <QTimer>
 
 namespace {
@@ -51,6 +56,7 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
     m_journal = std::make_unique<JournalRecorder>(QCoreApplication::applicationName(), ChangeJournal::defaultFolder(),
                                                   [this](const QString &text) { setStatusText(text); });
     m_journal->listen();
+    buildSave();
 
     if (startup.noParameters) {
         QMessageBox::information(nullptr, QCoreApplication::applicationName(), QStringLiteral("No parameter input"));
@@ -58,7 +64,7 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
     VACM1->setEnabled(defaultSecurity.version == QxSNMPSecurity::V3);
-    setWindowTitle(m_launchTexts.address);
+    showUnsaved(false);
     if (!m_startupEnded)
         bindHiddenStates();
 }
@@ -232,8 +238,94 @@ QString TMainForm::statusText() const
     return StatusPanel->text();
 }
 
+void TMainForm::buildSave()
+{
+    m_save = std::make_unique<ConfigurationSave>();
+    ST_Unsaved = new QLabel(QString::fromLatin1(UnsavedText), this);
+    ST_Unsaved->setObjectName(QStringLiteral("ST_Unsaved"));
+    btnSave = new QPushButton(QStringLiteral("Save"), this);
+    btnSave->setObjectName(QStringLiteral("btnSave"));
+    btnSave->setToolTip(QStringLiteral("Save Configuration (Ctrl+S)"));
+    btnSave->setFocusPolicy(Qt::NoFocus);
+    statusBar()->addPermanentWidget(ST_Unsaved);
+    statusBar()->addPermanentWidget(btnSave);
+    connect(btnSave, &QPushButton::clicked, this, [this] { saveConfiguration(); });
+
+    actSave = new QAction(QString::fromLatin1(ConfigurationSave::CommandName), this);
+    actSave->setObjectName(QStringLiteral("actSaveConfiguration"));
+    actSave->setShortcut(QKeySequence::Save);
+    actSave->setShortcutContext(Qt::ApplicationShortcut);
+    connect(actSave, &QAction::triggered, this, [this] { saveConfiguration(); });
+    addAction(actSave);
+    // In the menu, right after "Save Changes".
+    if (QMenu *basic = topMenu(QStringLiteral("Basic Configuration"))) {
+        const QList<QAction *> actions = basic->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i)
+            if (actions[i]->text() == QLatin1String("Save Changes")) {
+                basic->insertAction(actions.value(i + 1), actSave);
+                break;
+            }
+    }
+    m_unsaved = std::make_unique<UnsavedChanges>([this](bool unsaved) { showUnsaved(unsaved); });
+}
+
+void TMainForm::showUnsaved(bool unsaved)
+{
+    setWindowTitle(unsaved ? QStringLiteral("* ") + m_launchTexts.address : m_launchTexts.address);
+    if (ST_Unsaved)
+        ST_Unsaved->setVisible(unsaved);
+}
+
+bool TMainForm::hasUnsavedChanges() const
+{
+    return m_unsaved && m_unsaved->unsaved();
+}
+
+void TMainForm::saveConfiguration()
+{
+    if (m_save->busy())
+        return;
+    setStatusText(QStringLiteral("Saving..."));
+    try {
+        m_save->start([this](const QxSNMPWrite &outcome) {
+            if (outcome.wentThrough()) {
+                setStatusText(QStringLiteral("Saved at ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+                if (std::exchange(m_closeAfterSave, false))
+                    close();
+                return;
+            }
+            m_closeAfterSave = false;
+            setStatusText(QStringLiteral("Save: ") + outcome.message());
+        });
+    } catch (const QxSNMPException &e) {
+        m_closeAfterSave = false;
+        setStatusText(QStringLiteral("Save: ") + e.text());
+    }
+}
+
+bool TMainForm::unsavedChangesLetGo()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Save"), QStringLiteral("The switch has unsaved changes. Save them before you exit?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer == QMessageBox::Yes) {
+        // The window closes once the switch has taken the save.
+        m_closeAfterSave = true;
+        saveConfiguration();
+    }
+    return false;
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    if (!unsavedChangesLetGo()) {
+        event->ignore();
+        return;
+    }
     const auto answer = QMessageBox::question(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?"),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) {

@@ -9,6 +9,9 @@
 #include <memory>
 
 class CommandDispatcher;
+class ConfigurationSave;
+class QAction;
+class QPushButton;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -17,6 +20,7 @@ class QxBusyCursor;
 class QxSNMPRequest2Edits;
 class RegistryStore;
 class TPanelNX2400PForm;
+class UnsavedChanges;
 
 // The module's only top-level window: the switch's front panel in a scroll box,
 // a one-panel status bar and the command menu. Its construction runs the whole
@@ -64,6 +68,14 @@ public:
     // The embedded front panel, once the window has been shown.
     TPanelNX2400PForm *frontPanel() const { return m_frontPanel.get(); }
 
+    // Saves the switch's configuration ("Save Configuration", Ctrl+S); the
+    // outcome goes to the status bar.
+    void saveConfiguration();
+    // A write went through since the configuration was last saved.
+    bool hasUnsavedChanges() const;
+
+    static constexpr const char *UnsavedText = "Unsaved changes";
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -71,6 +83,12 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    // The save action beside "Save Changes", and its button in the status bar.
+    void buildSave();
+    void showUnsaved(bool unsaved);
+    // Asked before the exit question while changes are unsaved: false keeps
+    // the window open (Cancel, or a save that is under way or failed).
+    bool unsavedChangesLetGo();
     void embedFrontPanel();
     void bindHiddenStates();
     void refreshHidden(QxSNMPRequest2Edits *controller);
@@ -91,6 +109,10 @@ private:
     std::unique_ptr<QxBusyCursor> m_busyCursor;
     // Every write goes into the switch's change journal.
     std::unique_ptr<JournalRecorder> m_journal;
+    std::unique_ptr<UnsavedChanges> m_unsaved;
+    std::unique_ptr<ConfigurationSave> m_save;
+    // The window closes once the save asked for on exit went through.
+    bool m_closeAfterSave = false;
 
     QMenu *VACM1 = nullptr; // "SNMP V3"
     QScrollArea *ScrollBox1 = nullptr;
@@ -98,4 +120,7 @@ private:
     QLabel *ST_RmonState = nullptr;
     QLabel *ST_Version = nullptr;
     QLabel *ST_StackNum = nullptr;
+    QLabel *ST_Unsaved = nullptr;
+    QPushButton *btnSave = nullptr;
+    QAction *actSave = nullptr;
 };

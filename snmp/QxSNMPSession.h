@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QxSNMPEventPump;
 
@@ -59,18 +60,29 @@ public:
     // Per agent ("address:port"): whether it answers GETBULK.
     QxBulkSupport &bulkSupport(const QString &agent) { return m_bulkSupport[agent]; }
 
-    // Told of every write the process sends, once its outcome is known.
     // The command whose writes follow (a dialog's or the command-line
     // client's), named in each write's record.
     void setCommand(const QString &command) { m_command = command; }
     const QString &command() const { return m_command; }
 
+    // Told of every write the process sends, once its outcome is known (the
+    // change journal, the unsaved mark), in the order they were added.
     using WriteListener = std::function<void(const QxSNMPWrite &)>;
-    void setWriteListener(WriteListener listener) { m_writeListener = std::move(listener); }
+    int addWriteListener(WriteListener listener)
+    {
+        m_writeListeners.push_back({++m_lastListener, std::move(listener)});
+        return m_lastListener;
+    }
+    void removeWriteListener(int id)
+    {
+        std::erase_if(m_writeListeners, [id](const auto &l) { return l.first == id; });
+    }
     void reportWrite(const QxSNMPWrite &write) const
     {
-        if (m_writeListener)
-            m_writeListener(write);
+        // A listener may remove itself while told: it is told from a copy.
+        const auto listeners = m_writeListeners;
+        for (const auto &[id, listener] : listeners)
+            listener(write);
     }
 
 private:
@@ -84,7 +96,8 @@ private:
     QHash<QString, QByteArray> m_engineIds;
     QHash<QByteArray, QByteArray> m_userFingerprints;
     QHash<QString, QxBulkSupport> m_bulkSupport;
-    WriteListener m_writeListener;
+    std::vector<std::pair<int, WriteListener>> m_writeListeners;
+    int m_lastListener = 0;
     QString m_command;
 };
 

@@ -560,4 +560,6 @@ const CommandRecord kRecords[] = {
 
 } // namespace
 
+const QxSNMPVarItem *const saveChangesItems = kSaveChanges;
+
 const CommandGroup basicConfigurationMenuGroup = {"Basic Configuration", kRecords};

@@ -6,3 +6,8 @@
 // diagnostics, the IF-MIB, MIB II and EtherLike viewers, ping and trace-route
 // tables, saving and rebooting.
 extern const CommandGroup basicConfigurationMenuGroup;
+
+// The switch's save object ("Save Changes"): written with "all" to save every area.
+extern const QxSNMPVarItem *const saveChangesItems;
+inline constexpr char saveAllText[] = "all";
+inline constexpr char saveNothingText[] = "other";

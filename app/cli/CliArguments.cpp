@@ -21,6 +21,8 @@ std::optional<CliArguments::Action> actionNamed(const QString &word)
         return CliArguments::Action::Leds;
     if (word == QLatin1String("journal"))
         return CliArguments::Action::Journal;
+    if (word == QLatin1String("save"))
+        return CliArguments::Action::Save;
     if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
         return CliArguments::Action::Help;
     return std::nullopt;
@@ -80,7 +82,8 @@ CliArguments CliArguments::parse(const QStringList &arguments)
             }
             continue;
         }
-        if (a.action == Action::List || a.action == Action::Leds || a.action == Action::Journal)
+        if (a.action == Action::List || a.action == Action::Leds || a.action == Action::Journal
+            || a.action == Action::Save)
             throw CliError(QStringLiteral("Unexpected \"%1\"").arg(word));
         if (!haveCommand) {
             a.command = word;
@@ -95,7 +98,7 @@ CliArguments CliArguments::parse(const QStringList &arguments)
     }
 
     if (!haveAction)
-        throw CliError(QStringLiteral("No action given (list, show, set, add, delete, leds or journal)"));
+        throw CliError(QStringLiteral("No action given (list, show, set, add, delete, leds, journal or save)"));
     const bool needsCommand = a.action == Action::Show || a.action == Action::Set || a.action == Action::Add
                               || a.action == Action::Delete;
     if (needsCommand && !haveCommand)
@@ -133,6 +136,7 @@ QString CliArguments::usage()
         "  delete COMMAND --row INDEX             delete a table row (destroy)\n"
         "  leds [--watch]                         the front panel's LEDs, once or every 3 s\n"
         "  journal [--json] [--since TIME]        the switch's change journal, newest first\n"
+        "  save                                   save the switch's configuration (every area)\n"
         "COMMAND is a menu path (\"Basic Configuration > Agent Management > Trust Host > Trust Host Table\")\n"
         "or any final part of it that names one command only. CAPTION is a variable's caption or #N, its\n"
         "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n"

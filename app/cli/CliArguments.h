@@ -11,7 +11,7 @@
 // through the module's start-up unchanged; the options override what they give.
 struct CliArguments
 {
-    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Help };
+    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Help };
     enum class Format { Text, Csv, Json };
 
     QStringList launchParameters;

@@ -17,18 +17,16 @@ JournalRecorder::JournalRecorder(QString program, QString folder, Failure failed
 
 JournalRecorder::~JournalRecorder()
 {
-    if (m_listening)
+    if (m_listener)
         if (QxSNMPSession *session = globalSession())
-            session->setWriteListener({});
+            session->removeWriteListener(m_listener);
     waitForDone();
 }
 
 void JournalRecorder::listen()
 {
-    if (QxSNMPSession *session = globalSession()) {
-        session->setWriteListener([this](const QxSNMPWrite &write) { record(write); });
-        m_listening = true;
-    }
+    if (QxSNMPSession *session = globalSession())
+        m_listener = session->addWriteListener([this](const QxSNMPWrite &write) { record(write); });
 }
 
 void JournalRecorder::record(const QxSNMPWrite &write)

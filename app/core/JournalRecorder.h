@@ -41,5 +41,5 @@ private:
     std::unique_ptr<QObject> m_notices = std::make_unique<QObject>();
     QThreadPool m_pool;
     bool m_failureTold = false;
-    bool m_listening = false;
+    int m_listener = 0;
 };

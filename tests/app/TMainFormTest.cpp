@@ -7,7 +7,9 @@
 #include "snmp/QxSNMPSession.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -180,7 +182,9 @@ TEST_F(TMainFormTest, UnreachableSwitchReportsInTheStatusBarAndOpensAnyway)
 } // namespace
 
 #include "app/RebootCommand.h"
+#include "common/CliResult.h"
 #include "common/SimulatorProcess.h"
+#include "common/TestSupport.h"
 #include "snmp/QxSNMPRequest.h"
 #include "tables/MainWindowObjects.h"
 
@@ -212,6 +216,49 @@ TEST_F(TMainFormTest, RmonViewersAreGreyedWhileTheSwitchHasRmonDisabled)
     form.updateRmonMenu();
     for (const char *item : {"RMON > Statistics", "RMON > History", "RMON > Alarm/Event"})
         EXPECT_TRUE(form.menus().actionByPath(item)->isEnabled()) << item;
+}
+
+// A write that went through marks the window until the configuration is
+// saved; closing asks first.
+TEST_F(TMainFormTest, AWriteMarksUnsavedChangesUntilTheConfigurationIsSaved)
+{
+    SimulatorProcess sim;
+    ASSERT_TRUE(sim.running());
+    ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), sim.port(), 1));
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
+    form.show();
+    auto *unsaved = form.findChild<QLabel *>("ST_Unsaved");
+    ASSERT_NE(unsaved, nullptr);
+    EXPECT_FALSE(form.hasUnsavedChanges());
+    EXPECT_FALSE(unsaved->isVisible());
+    writeRmonState(sim.port(), "enabled");
+    EXPECT_TRUE(form.hasUnsavedChanges());
+    EXPECT_EQ(form.windowTitle(), "* 127.0.0.1");
+    EXPECT_TRUE(unsaved->isVisible());
+    EXPECT_EQ(unsaved->text(), "Unsaved changes");
+    {
+        BoxAnswerer answerer(QMessageBox::Cancel);
+        EXPECT_FALSE(form.close());
+        EXPECT_EQ(answerer.text, "The switch has unsaved changes. Save them before you exit?");
+    }
+    EXPECT_TRUE(form.isVisible());
+    const QString saves = QStringLiteral("1.3.6.1.3.2400.1.6.0");
+    EXPECT_EQ(getValue(sim.target(), saves), "0");
+
+    // Ctrl+S in the menu, right after "Save Changes".
+    const QList<QAction *> basic = form.topMenu("Basic Configuration")->actions();
+    const auto at = std::find_if(basic.begin(), basic.end(), [](QAction *a) { return a->text() == "Save Changes"; });
+    ASSERT_NE(at, basic.end());
+    ASSERT_NE(at + 1, basic.end());
+    EXPECT_EQ((*(at + 1))->text(), "Save Configuration");
+    EXPECT_EQ((*(at + 1))->shortcut(), QKeySequence(QKeySequence::Save));
+    (*(at + 1))->trigger();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return form.statusText().startsWith("Saved at "); }))
+        << form.statusText().toStdString();
+    EXPECT_EQ(getValue(sim.target(), saves), "1");
+    EXPECT_FALSE(form.hasUnsavedChanges());
+    EXPECT_EQ(form.windowTitle(), "127.0.0.1");
+    EXPECT_FALSE(unsaved->isVisible());
 }
 
 TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)

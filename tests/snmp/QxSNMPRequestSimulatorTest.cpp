@@ -188,7 +188,7 @@ TEST_F(RequestOnSimulator, RefusedSetLeavesValues)
 TEST_F(RequestOnSimulator, EveryWriteIsReportedBindingByBinding)
 {
     QList<QxSNMPWrite> heard;
-    globalSession()->setWriteListener([&heard](const QxSNMPWrite &w) { heard << w; });
+    const int listener = globalSession()->addWriteListener([&heard](const QxSNMPWrite &w) { heard << w; });
     auto r = request(kWritable, SVT_SV);
     r->readRow(true);
     r->writeRow("1", {"renamed"});
@@ -230,7 +230,7 @@ TEST_F(RequestOnSimulator, EveryWriteIsReportedBindingByBinding)
     }, nullptr);
     ASSERT_TRUE(waitUntil([&] { return done; }));
     EXPECT_EQ(heard.size(), 3);
-    globalSession()->setWriteListener({});
+    globalSession()->removeWriteListener(listener);
 }
 
 TEST_F(RequestOnSimulator, DroppedRequestsTimeOut)

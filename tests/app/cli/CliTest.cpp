@@ -406,6 +406,17 @@ TEST_F(CliWriteTest, WritesGoIntoTheJournalWhichTheClientPrints)
     EXPECT_EQ(getValue(sim.target(), QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0"), "23");
 }
 
+TEST_F(CliWriteTest, SaveWritesEveryAreaAndSaysWhetherTheSwitchTookIt)
+{
+    const Outcome saved = on({"save"});
+    EXPECT_EQ(saved.status, 0) << saved.err.toStdString();
+    EXPECT_EQ(saved.out, "Saved\n");
+    EXPECT_EQ(getValue(sim.target(), "1.3.6.1.3.2400.1.6.0"), "1");
+    const Outcome refused = on({"/Wnot-the-community", "/v1", "save"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(getValue(sim.target(), "1.3.6.1.3.2400.1.6.0"), "1");
+}
+
 // A refusal is an error, SNMPv1's included, and names what was refused; an
 // SNMPv3 report keeps its reason.
 TEST_F(CliWriteTest, RefusalsAreErrorsThatNameTheirVariable)
