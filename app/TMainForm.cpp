@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/CommandDispatcher.h"
+#include "app/TChangesForm.h"
 #include "app/core/ChangeJournal.h"
 #include "app/core/ConfigurationSave.h"
 #include "app/core/JournalRecorder.h"
@@ -257,16 +258,26 @@ void TMainForm::buildSave()
     actSave->setShortcutContext(Qt::ApplicationShortcut);
     connect(actSave, &QAction::triggered, this, [this] { saveConfiguration(); });
     addAction(actSave);
+    actChanges = new QAction(QString::fromLatin1(TChangesForm::Caption), this);
+    actChanges->setObjectName(QStringLiteral("actChanges"));
+    connect(actChanges, &QAction::triggered, this, [this] { showChanges(); });
     // In the menu, right after "Save Changes".
     if (QMenu *basic = topMenu(QStringLiteral("Basic Configuration"))) {
         const QList<QAction *> actions = basic->actions();
         for (qsizetype i = 0; i < actions.size(); ++i)
             if (actions[i]->text() == QLatin1String("Save Changes")) {
-                basic->insertAction(actions.value(i + 1), actSave);
+                basic->insertActions(actions.value(i + 1), {actSave, actChanges});
                 break;
             }
     }
     m_unsaved = std::make_unique<UnsavedChanges>([this](bool unsaved) { showUnsaved(unsaved); });
+}
+
+void TMainForm::showChanges()
+{
+    TChangesForm changes(this, ChangeJournal(defaultDevice.address, defaultDevice.port));
+    changes.setWindowTitle(QString::fromLatin1(TChangesForm::Caption) + QStringLiteral(": ") + m_launchTexts.address);
+    changes.exec();
 }
 
 void TMainForm::showUnsaved(bool unsaved)

@@ -86,6 +86,8 @@ private:
     // The save action beside "Save Changes", and its button in the status bar.
     void buildSave();
     void showUnsaved(bool unsaved);
+    // "Changes": the switch's journal in a window of its own.
+    void showChanges();
     // Asked before the exit question while changes are unsaved: false keeps
     // the window open (Cancel, or a save that is under way or failed).
     bool unsavedChangesLetGo();
@@ -123,4 +125,5 @@ private:
     QLabel *ST_Unsaved = nullptr;
     QPushButton *btnSave = nullptr;
     QAction *actSave = nullptr;
+    QAction *actChanges = nullptr;
 };

@@ -1,0 +1,90 @@
+#include "app/TChangesForm.h"
+
+#include "binding/QxStatusLine.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { Time, Command, Values, Outcome, Program, User, ColumnCount };
+constexpr const char *kHeaders[] = {"Time", "Command", "Changes", "Outcome", "Program", "User"};
+static_assert(std::size(kHeaders) == ColumnCount);
+
+QString changesText(const ChangeJournal::Entry &entry)
+{
+    QStringList parts;
+    for (const ChangeJournal::Change &c : entry.changes)
+        parts << c.caption + QStringLiteral(": ") + c.before.value_or(QStringLiteral("?")) + QStringLiteral(" \u2192 ")
+                     + c.sent;
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+TChangesForm::TChangesForm(QWidget *parent, ChangeJournal journal) : QDialog(parent), m_journal(std::move(journal))
+{
+    setObjectName(QStringLiteral("TChangesForm"));
+    setWindowTitle(QString::fromLatin1(Caption));
+    lvChanges = new QTreeWidget(this);
+    lvChanges->setObjectName(QStringLiteral("lvChanges"));
+    lvChanges->setRootIsDecorated(false);
+    lvChanges->setColumnCount(ColumnCount);
+    QStringList headers;
+    for (const char *h : kHeaders)
+        headers << QString::fromLatin1(h);
+    lvChanges->setHeaderLabels(headers);
+    ST_Skipped = new QLabel(this);
+    ST_Skipped->setObjectName(QStringLiteral("ST_Skipped"));
+
+    auto *refresh = new QPushButton(QStringLiteral("Refresh"), this);
+    refresh->setObjectName(QStringLiteral("btnRefresh"));
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    connect(refresh, &QPushButton::clicked, this, [this] { this->refresh(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(ST_Skipped, 1);
+    buttons->addWidget(refresh);
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lvChanges, 1);
+    layout->addLayout(buttons);
+    resize(900, 420);
+    this->refresh();
+}
+
+void TChangesForm::refresh()
+{
+    const ChangeJournal::Reading reading = m_journal.read();
+    lvChanges->clear();
+    const QIcon failed = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    for (auto it = reading.entries.crbegin(); it != reading.entries.crend(); ++it) {
+        auto *row = new QTreeWidgetItem(lvChanges);
+        row->setText(Time, it->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        row->setText(Command, it->command);
+        row->setText(Values, changesText(*it));
+        row->setToolTip(Values, changesText(*it).replace(QStringLiteral("; "), QStringLiteral("\n")));
+        row->setText(Outcome, it->wentThrough() ? QStringLiteral("Ok") : it->text);
+        row->setText(Program, it->program);
+        row->setText(User, it->user);
+        row->setData(Time, Qt::UserRole, it->id);
+        if (!it->wentThrough()) {
+            row->setIcon(Outcome, failed);
+            for (int c = 0; c < ColumnCount; ++c)
+                row->setForeground(c, QxStatusLine::failureColour());
+        }
+    }
+    for (int c = 0; c < ColumnCount; ++c)
+        if (c != Values)
+            lvChanges->resizeColumnToContents(c);
+    ST_Skipped->setText(reading.warnings.isEmpty()
+                            ? QString()
+                            : QStringLiteral("%1 damaged line(s) of the journal skipped").arg(reading.warnings.size()));
+}

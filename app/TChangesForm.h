@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/core/ChangeJournal.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTreeWidget;
+
+// "Changes": the switch's change journal, newest first: when, which command,
+// each changed caption with its value before and after, and whether the
+// switch took it (a refused write is marked). Refresh reads the journal again.
+class TChangesForm final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TChangesForm)
+
+public:
+    static constexpr const char *Caption = "Changes";
+
+    TChangesForm(QWidget *parent, ChangeJournal journal);
+
+    void refresh();
+    QTreeWidget *list() const { return lvChanges; }
+
+private:
+    ChangeJournal m_journal;
+    QTreeWidget *lvChanges = nullptr;
+    QLabel *ST_Skipped = nullptr;
+};
