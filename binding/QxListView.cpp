@@ -3,12 +3,33 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Rows a little taller than their text: the grid line drawn along a row's
+// bottom pixel must not cover underscores and descenders.
+class GridRowDelegate final : public QStyledItemDelegate
+{
+public:
+    static constexpr int GridClearance = 3;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, GridClearance);
+    }
+};
+
+} // namespace
 
 QxListView::QxListView(QWidget *parent) : QTreeWidget(parent)
 {
     // No columns until a binding lays them out from the captions.
     setColumnCount(0);
     makeReportStyle(this);
+    setItemDelegate(new GridRowDelegate(this));
 }
 
 void QxListView::setGridLines(bool on)
