@@ -21,6 +21,7 @@
 #include "binding/QxColumnFitter.h"
 #include "binding/QxControllerHost.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "dialogs/generic/TEditsPanel.h"
 #include "tables/CommandCatalogue.h"
 
 #include <QComboBox>
@@ -38,15 +39,12 @@
 #include <QStyleOptionFrame>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace {
 
 constexpr int Shards = 4;
 // What an edit without a length in its format is to show whole ("08:00:00").
 constexpr int UnformattedLength = 8;
-// Longer strings (names, descriptions) may scroll in their edit.
-constexpr int LongestSampledString = 16;
 // Pixels a text may overhang its room before it counts as cut: the styles'
 // own inner margins are not all measured here.
 constexpr int Tolerance = 2;
@@ -94,22 +92,15 @@ int roomOf(const QLabel *label)
     return label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
 }
 
-// The longest value an edit takes, as digits: its format's length, else the
-// digits of its largest number, else UnformattedLength.
+// The longest value an edit takes, as digits: as its format says, else
+// UnformattedLength.
 QString sampleFor(const QLineEdit *edit, const QList<QxSNMPRequest2Edits *> &bindings)
 {
-    int length = UnformattedLength;
-    for (QxSNMPRequest2Edits *binding : bindings) {
-        const QxEditFormat *format = binding->constraint().format(const_cast<QLineEdit *>(edit));
-        if (!format)
-            continue;
-        if (format->length() > 0)
-            length = format->type() == QLatin1Char('s') ? std::min(format->length(), LongestSampledString)
-                                                        : format->length();
-        else if (format->type() == QLatin1Char('i') && format->integerMaximum() < std::numeric_limits<int>::max())
-            length = int(QString::number(format->integerMaximum()).size());
-    }
-    return QString(length, QLatin1Char('0'));
+    int length = 0;
+    for (QxSNMPRequest2Edits *binding : bindings)
+        if (const QxEditFormat *format = binding->constraint().format(const_cast<QLineEdit *>(edit)))
+            length = format->widestLength(TEditsPanel::LongestSampledText);
+    return QString(length > 0 ? length : UnformattedLength, QLatin1Char('0'));
 }
 
 // The widest line of a plain text.
