@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -30,6 +32,18 @@ QxListView::QxListView(QWidget *parent) : QTreeWidget(parent)
     setColumnCount(0);
     makeReportStyle(this);
     setItemDelegate(new GridRowDelegate(this));
+}
+
+int QxListView::heightForRows(int rows) const
+{
+    // A row of text as the delegate sizes it, before any row is in the list.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("0g_");
+    const int row = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height()
+                    + GridRowDelegate::GridClearance;
+    return header()->sizeHint().height() + rows * row + 2 * frameWidth() + horizontalScrollBar()->sizeHint().height();
 }
 
 void QxListView::setGridLines(bool on)

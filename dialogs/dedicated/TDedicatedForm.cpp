@@ -4,6 +4,7 @@
 #include "snmp/QxEventWait.h"
 #include "binding/QxIpAddressRule.h"
 #include "binding/QxListView.h"
+#include "format/QxEditFormat.h"
 #include "binding/QxStatusLine.h"
 #include "device/TPortUitForm.h"
 #include "dialogs/dedicated/DigitsOnlyFilter.h"
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -34,6 +37,11 @@
 #include <memory>
 
 namespace {
+
+// The rows a list shows at the least, however full the editor below it.
+constexpr int ListRows = 6;
+// Texts longer than this (names, descriptions) may scroll in their edit.
+constexpr int LongestShownText = 16;
 
 // The bits of one octet, most significant first.
 const char kOctetBits[] = "0,1,2,3,4,5,6,7";
@@ -194,6 +202,7 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
 {
     auto *list = new QxListView;
     list->setObjectName(QString::fromLatin1(objectName));
+    list->setMinimumHeight(list->heightForRows(ListRows));
     // Lists stand above the editor, in the order they are added.
     m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_editor), list, 1);
     binding.bindListView(list, enableOnSelect);
@@ -219,6 +228,16 @@ void TDedicatedForm::addToEditor(const char *caption, QWidget *control)
 void TDedicatedForm::addEditorLine(const char *caption, QWidget *control)
 {
     addEditorEntry(caption ? new QLabel(QString::fromUtf8(caption)) : nullptr, control, true, true);
+}
+
+void TDedicatedForm::addFieldLine(QxSNMPRequest2Edits &binding, const DedicatedField &field)
+{
+    const size_t before = m_editorEntries.size();
+    addFields(binding, std::span<const DedicatedField>(&field, 1));
+    if (m_editorEntries.size() > before) {
+        m_editorEntries.back().wholeLine = true;
+        layoutEditor();
+    }
 }
 
 void TDedicatedForm::addEditorEntry(QWidget *label, QWidget *control, bool ownLabel, bool wholeLine)
@@ -356,6 +375,7 @@ void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const Ded
             else
                 addToEditor(f.caption, edit);
             binding.bindFormatted(f.column, format, edit);
+            makeRoomForValues(binding, edit);
             break;
         }
         case DedicatedField::DropDown: {
@@ -386,6 +406,21 @@ void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const Ded
         }
         }
     }
+}
+
+void TDedicatedForm::makeRoomForValues(QxSNMPRequest2Edits &binding, QLineEdit *edit)
+{
+    const QxEditFormat *format = binding.constraint().format(edit);
+    const int digits = format ? format->widestLength(LongestShownText) : 0;
+    if (digits == 0)
+        return;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const QSize text(edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))),
+                     edit->fontMetrics().height());
+    // The style's frame and the edit's own margins (two pixels a side) around the text.
+    const int width = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text + QSize(2 * 2, 0), edit).width();
+    edit->setMinimumWidth(std::max(edit->minimumWidth(), width));
 }
 
 QTabWidget *TDedicatedForm::pages()

@@ -200,6 +200,8 @@ protected:
     // A control that takes an editor line of its own (a note, a group of
     // controls), after its label when it has one.
     void addEditorLine(const char *caption, QWidget *control);
+    // A field that takes an editor line of its own (a long value).
+    void addFieldLine(QxSNMPRequest2Edits &binding, const DedicatedField &field);
     // The next field starts a new editor line.
     void startEditorLine() { m_lineBreak = true; }
     // A check-and-set row: the check box (named and captioned as given), then
@@ -246,6 +248,8 @@ protected:
     // A key edit: white and editable for a new row, read-only on the button
     // face colour while it shows the selected row's key.
     static void setKeyEditable(QLineEdit *edit, bool editable);
+    // An edit keeps room for the longest value its format takes.
+    static void makeRoomForValues(QxSNMPRequest2Edits &binding, QLineEdit *edit);
     // Unit and port edits take digits only.
     void digitsOnly(QLineEdit *edit);
     // The first row whose cell in the column names the same key as the text

@@ -4,8 +4,9 @@
 // or types: no shown edit, label, static text or drop-down list holds a text
 // wider than its control, an edit has room for the longest value its input
 // format takes (eight characters where the format sets no length), no list
-// column is narrower than its caption, and no editor needs a horizontal
-// scroll bar. A picture of every dialog goes to <build>/artifacts/dialogs/
+// column is narrower than its caption, a list has room for six rows and
+// scrolls its columns only at the widest its window opens, and no editor
+// needs a horizontal scroll bar. A picture of every dialog goes to <build>/artifacts/dialogs/
 // for review.
 //
 // The dialogs are split into a few shards, each a test of its own, so that
@@ -45,6 +46,8 @@ namespace {
 constexpr int Shards = 4;
 // What an edit without a length in its format is to show whole ("08:00:00").
 constexpr int UnformattedLength = 8;
+// The rows a list has room for at the least.
+constexpr int ShownRows = 6;
 // Pixels a text may overhang its room before it counts as cut: the styles'
 // own inner margins are not all measured here.
 constexpr int Tolerance = 2;
@@ -143,6 +146,13 @@ QStringList cutControls(QDialog &dialog, const QList<QxSNMPRequest2Edits *> &bin
             for (int c = 0; c < list->columnCount(); ++c)
                 if (!header->isSectionHidden(c) && header->sectionSize(c) > 0)
                     check(list, list->headerItem()->text(c), header->sectionSize(c) - 2 * 4);
+            // A list shows six rows at the least (all of them when it has fewer).
+            const int rows = std::min(ShownRows, list->topLevelItemCount());
+            const int rowHeight = rows > 0 ? list->visualItemRect(list->topLevelItem(0)).height() : 0;
+            if (rowHeight > 0 && list->viewport()->height() < rows * rowHeight)
+                cut << QStringLiteral("  %1 %2: room for %3 rows only")
+                           .arg(QString::fromLatin1(list->metaObject()->className()), list->objectName())
+                           .arg(list->viewport()->height() / rowHeight);
             // Only a window as wide as it may open scrolls its columns.
             if (list->horizontalScrollBar()->isVisible()
                 && dialog.width() < QxColumnFitter::widestWindow(&dialog) - Tolerance)
