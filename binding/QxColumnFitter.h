@@ -29,7 +29,7 @@ public:
     static constexpr int MaximumWidth = 320;
     // Rows measured from each end of the list.
     static constexpr int MeasuredRows = 500;
-    static constexpr int MaximumWindowWidth = 1200;
+    static constexpr int MaximumWindowWidth = 1600;
 
     // The widest a window grows to show its list's columns on its screen.
     static int widestWindow(const QWidget *window);
