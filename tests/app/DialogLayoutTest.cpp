@@ -1,13 +1,13 @@
 // Every dialog of the menus (generic and dedicated), opened through the menu's
 // dispatch at its default size, read once from the simulator and with the
 // first row of each list selected, shows whole the values an engineer reads
-// or types: no shown edit, label, static text or drop-down list holds a text
-// wider than its control, an edit has room for the longest value its input
-// format takes (eight characters where the format sets no length), no list
-// column is narrower than its caption, a list has room for six rows and
-// scrolls its columns only at the widest its window opens, and no editor
-// needs a horizontal scroll bar. A picture of every dialog goes to <build>/artifacts/dialogs/
-// for review.
+// or types: no shown edit, label, static text, drop-down list or check box
+// holds a text wider than its control, an edit has room for the longest
+// value its input format takes (eight characters where the format sets no
+// length), no list column is narrower than its caption, a list has room for
+// six rows and scrolls its columns only at the widest its window opens, and
+// no editor needs a horizontal scroll bar. A picture of every dialog goes to
+// <build>/artifacts/dialogs/ for review.
 //
 // The dialogs are split into a few shards, each a test of its own, so that
 // CTest runs them side by side.
@@ -25,6 +25,7 @@
 #include "dialogs/generic/TEditsPanel.h"
 #include "tables/CommandCatalogue.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -33,9 +34,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTreeWidget>
@@ -90,6 +93,18 @@ int roomOf(const QComboBox *combo)
     return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
 }
 
+// A check box's or radio button's caption: what its style leaves beside the indicator.
+int roomOf(const QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool radio = qobject_cast<const QRadioButton *>(button) != nullptr;
+    return button->style()
+        ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button)
+        .width();
+}
+
 int roomOf(const QLabel *label)
 {
     return label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
@@ -136,6 +151,9 @@ QStringList cutControls(QDialog &dialog, const QList<QxSNMPRequest2Edits *> &bin
             check(edit, edit->text().isEmpty() && typed ? sampleFor(edit, bindings) : edit->displayText(),
                   roomOf(edit));
         }
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w);
+                 button && (qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w)))
+            check(button, QString(button->text()).remove(QLatin1Char('&')), roomOf(button));
         else if (const auto *combo = qobject_cast<const QComboBox *>(w))
             check(combo, combo->currentText(), roomOf(combo));
         else if (const auto *label = qobject_cast<const QLabel *>(w);
