@@ -419,7 +419,8 @@ void TDedicatedForm::makeRoomForValues(QxSNMPRequest2Edits &binding, QLineEdit *
     const QSize text(edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))),
                      edit->fontMetrics().height());
     // The style's frame and the edit's own margins (two pixels a side) around the text.
-    const int width = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text + QSize(2 * 2, 0), edit).width();
+    const int width =
+        edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text + QSize(2 * 2, 0), edit).width();
     edit->setMinimumWidth(std::max(edit->minimumWidth(), width));
 }
 

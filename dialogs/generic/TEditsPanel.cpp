@@ -308,14 +308,14 @@ void TEditsPanel::fitValues()
 {
     int needed = m_valueWidth;
     for (const Row &r : m_rows) {
-        const auto *edit = qobject_cast<const QLineEdit *>(r.valueControl);
+        auto *edit = qobject_cast<QLineEdit *>(r.valueControl);
         if (!edit || edit->isHidden())
             continue;
         // The text, the frame and the edit's own margins (two pixels a side).
         const QMargins margins = edit->textMargins();
         const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
         // What it shows, or the longest value its format takes.
-        const QxEditFormat *format = m_controller ? m_controller->constraint().format(const_cast<QLineEdit *>(edit)) : nullptr;
+        const QxEditFormat *format = m_controller ? m_controller->constraint().format(edit) : nullptr;
         const int digits = format ? format->widestLength(LongestSampledText) : 0;
         const int text = std::max(edit->fontMetrics().horizontalAdvance(edit->text()),
                                   edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))));

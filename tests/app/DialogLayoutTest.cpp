@@ -69,6 +69,12 @@ QString oneLine(const QString &text)
     return QString(text).replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
 
+// "  CLASS NAME" to start a report line on a control.
+QString named(const QWidget *w)
+{
+    return QStringLiteral("  %1 %2").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+}
+
 // The room a line edit gives its text: what its style leaves inside the
 // frame, less the edit's own text margins and the two pixels it keeps each side.
 int roomOf(const QLineEdit *edit)
@@ -137,10 +143,8 @@ QStringList cutControls(QDialog &dialog, const QList<QxSNMPRequest2Edits *> &bin
     const auto check = [&cut](const QWidget *w, const QString &text, int room) {
         const int needed = widthOf(w->fontMetrics(), text);
         if (!text.isEmpty() && needed > room + Tolerance)
-            cut << QStringLiteral("  %1 %2 \"%3\": text %4 px, room %5 px")
-                       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), oneLine(text))
-                       .arg(needed)
-                       .arg(room);
+            cut << named(w)
+                       + QStringLiteral(" \"%1\": text %2 px, room %3 px").arg(oneLine(text)).arg(needed).arg(room);
     };
     for (QWidget *w : dialog.findChildren<QWidget *>()) {
         if (!w->isVisibleTo(&dialog))
@@ -150,8 +154,7 @@ QStringList cutControls(QDialog &dialog, const QList<QxSNMPRequest2Edits *> &bin
             const bool typed = edit->isEnabled() && !edit->isReadOnly() && edit->echoMode() == QLineEdit::Normal;
             check(edit, edit->text().isEmpty() && typed ? sampleFor(edit, bindings) : edit->displayText(),
                   roomOf(edit));
-        }
-        else if (const auto *button = qobject_cast<const QAbstractButton *>(w);
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(w);
                  button && (qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w)))
             check(button, QString(button->text()).remove(QLatin1Char('&')), roomOf(button));
         else if (const auto *combo = qobject_cast<const QComboBox *>(w))
@@ -161,27 +164,28 @@ QStringList cutControls(QDialog &dialog, const QList<QxSNMPRequest2Edits *> &bin
             check(label, label->text(), roomOf(label));
         else if (const auto *list = qobject_cast<const QTreeWidget *>(w)) {
             const QHeaderView *header = list->header();
+            const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
             for (int c = 0; c < list->columnCount(); ++c)
                 if (!header->isSectionHidden(c) && header->sectionSize(c) > 0)
-                    check(list, list->headerItem()->text(c), header->sectionSize(c) - 2 * 4);
+                    check(list, list->headerItem()->text(c), header->sectionSize(c) - 2 * margin);
             // A list shows six rows at the least (all of them when it has fewer).
             const int rows = std::min(ShownRows, list->topLevelItemCount());
             const int rowHeight = rows > 0 ? list->visualItemRect(list->topLevelItem(0)).height() : 0;
             if (rowHeight > 0 && list->viewport()->height() < rows * rowHeight)
-                cut << QStringLiteral("  %1 %2: room for %3 rows only")
-                           .arg(QString::fromLatin1(list->metaObject()->className()), list->objectName())
-                           .arg(list->viewport()->height() / rowHeight);
+                cut << named(list)
+                           + QStringLiteral(": room for %1 rows only").arg(list->viewport()->height() / rowHeight);
             // Only a window as wide as it may open scrolls its columns.
             if (list->horizontalScrollBar()->isVisible()
                 && dialog.width() < QxColumnFitter::widestWindow(&dialog) - Tolerance)
-                cut << QStringLiteral("  %1 %2: columns %3 px wider than the list, dialog %4 px wide")
-                           .arg(QString::fromLatin1(list->metaObject()->className()), list->objectName())
-                           .arg(list->horizontalScrollBar()->maximum())
-                           .arg(dialog.width());
-        } else if (const auto *area = qobject_cast<const QScrollArea *>(w); area && area->horizontalScrollBar()->isVisible())
-            cut << QStringLiteral("  %1 %2: needs a horizontal scroll bar (%3 px wider than its view)")
-                       .arg(QString::fromLatin1(area->metaObject()->className()), area->objectName())
-                       .arg(area->horizontalScrollBar()->maximum());
+                cut << named(list)
+                           + QStringLiteral(": columns %1 px wider than the list, dialog %2 px wide")
+                                 .arg(list->horizontalScrollBar()->maximum())
+                                 .arg(dialog.width());
+        } else if (const auto *area = qobject_cast<const QScrollArea *>(w);
+                   area && area->horizontalScrollBar()->isVisible())
+            cut << named(area)
+                       + QStringLiteral(": needs a horizontal scroll bar (%1 px wider than its view)")
+                             .arg(area->horizontalScrollBar()->maximum());
     }
     return cut;
 }
