@@ -41,6 +41,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -175,14 +176,14 @@ QStringList cutControls(QDialog &dialog, const QList<QxSNMPRequest2Edits *> &bin
                 cut << named(list)
                            + QStringLiteral(": room for %1 rows only").arg(list->viewport()->height() / rowHeight);
             // Only a window as wide as it may open scrolls its columns.
-            if (list->horizontalScrollBar()->isVisible()
+            if (list->horizontalScrollBar()->maximum() > 0
                 && dialog.width() < QxColumnFitter::widestWindow(&dialog) - Tolerance)
                 cut << named(list)
                            + QStringLiteral(": columns %1 px wider than the list, dialog %2 px wide")
                                  .arg(list->horizontalScrollBar()->maximum())
                                  .arg(dialog.width());
         } else if (const auto *area = qobject_cast<const QScrollArea *>(w);
-                   area && area->horizontalScrollBar()->isVisible())
+                   area && area->horizontalScrollBar()->maximum() > 0)
             cut << named(area)
                        + QStringLiteral(": needs a horizontal scroll bar (%1 px wider than its view)")
                              .arg(area->horizontalScrollBar()->maximum());
@@ -246,7 +247,16 @@ TEST_P(DialogLayout, ShowsWholeTheValuesAtTheDefaultSize)
         TestSupport::waitUntil([&] { return idle(*dialog); }, 5000);
         QCoreApplication::processEvents();
         EXPECT_TRUE(dialog->grab().save(pictureFile(p.path)));
-        const QStringList cut = cutControls(*dialog, bindingsOf(*dialog));
+        // Each page of a page control is looked at in turn.
+        QStringList cut = cutControls(*dialog, bindingsOf(*dialog));
+        for (QTabWidget *pages : dialog->findChildren<QTabWidget *>()) {
+            for (int page = 0; pages->isVisibleTo(dialog.get()) && page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                cut << cutControls(*dialog, bindingsOf(*dialog));
+            }
+        }
+        cut.removeDuplicates();
         if (!cut.isEmpty())
             report << QStringLiteral("%1 (%2 x %3):")
                           .arg(p.path.join(QStringLiteral(" > ")))
