@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -43,7 +44,15 @@ int QxListView::heightForRows(int rows) const
     option.text = QStringLiteral("0g_");
     const int row = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height()
                     + GridRowDelegate::GridClearance;
-    return header()->sizeHint().height() + rows * row + 2 * frameWidth() + horizontalScrollBar()->sizeHint().height();
+    // The header as it is once it has captions (a list gets its columns later).
+    QStyleOptionHeader caption;
+    caption.initFrom(header());
+    caption.text = option.text;
+    const QSize captionText(header()->fontMetrics().horizontalAdvance(caption.text), header()->fontMetrics().height());
+    const int headerHeight =
+        std::max(header()->sizeHint().height(),
+                 style()->sizeFromContents(QStyle::CT_HeaderSection, &caption, captionText, header()).height());
+    return headerHeight + rows * row + 2 * frameWidth() + horizontalScrollBar()->sizeHint().height();
 }
 
 void QxListView::setGridLines(bool on)
