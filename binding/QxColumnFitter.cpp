@@ -1,7 +1,10 @@
 #include "binding/QxColumnFitter.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -15,6 +18,47 @@ QxColumnFitter::QxColumnFitter(QTreeWidget *view) : m_view(view)
         if (!m_setting)
             m_userSized.insert(column);
     });
+    // Rows read before the window shows widen it once the list has its size.
+    view->installEventFilter(this);
+}
+
+int QxColumnFitter::widestWindow(const QWidget *window)
+{
+    const QScreen *screen = window ? window->screen() : nullptr;
+    return screen ? std::min(MaximumWindowWidth, screen->availableGeometry().width()) : MaximumWindowWidth;
+}
+
+bool QxColumnFitter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::Show)
+        widenWindow();
+    return QObject::eventFilter(watched, event);
+}
+
+void QxColumnFitter::widenWindow()
+{
+    if (!m_view || !m_view->isVisible())
+        return;
+    QWidget *window = m_view->window();
+    if (window == m_view || (m_windowWidth != 0 && window->width() != m_windowWidth))
+        return;
+    // Room for the rows' scroll bar too, should more rows come than show.
+    const QScrollBar *rows = m_view->verticalScrollBar();
+    const int scrollBar = rows->isVisible() ? 0 : rows->sizeHint().width();
+    const int missing = m_view->header()->length() - m_view->viewport()->width() + scrollBar;
+    const int width = std::min(window->width() + missing, widestWindow(window));
+    if (missing <= 0 || width <= window->width())
+        return;
+    // The window grows to both sides, and stays on its screen.
+    QRect frame = window->frameGeometry();
+    frame.adjust(-(width - window->width()) / 2, 0, (width - window->width() + 1) / 2, 0);
+    if (const QScreen *screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+    }
+    window->resize(width, window->height());
+    window->move(frame.topLeft());
+    m_windowWidth = window->width();
 }
 
 void QxColumnFitter::reset(int hidden)
@@ -51,6 +95,7 @@ void QxColumnFitter::fit()
         if (!m_userSized.contains(c))
             setWidth(c, std::min(widths[size_t(c)], std::max(MaximumWidth, headerWidth(c))));
     }
+    widenWindow();
 }
 
 void QxColumnFitter::setWidth(int column, int width)

@@ -5,6 +5,7 @@
 #include <QSet>
 
 class QTreeWidget;
+class QWidget;
 
 // Widths of a report list's columns: each fits its header and the texts of the
 // rows shown, up to a cap, so that addresses and port maps are not cut; a
@@ -13,6 +14,11 @@ class QTreeWidget;
 //
 // Fitting measures a bounded number of rows (the first and the last ones), so
 // it costs the same for a long walk as for a short one.
+//
+// Columns that do not fit the list widen its window, so that a dialog opens
+// as wide as its columns: as far as the screen and MaximumWindowWidth allow,
+// only once the list shows, and only while the window has the width it
+// opened with or this fitter gave it (a width the user chose stays).
 class QxColumnFitter final : public QObject
 {
     Q_OBJECT
@@ -23,6 +29,10 @@ public:
     static constexpr int MaximumWidth = 320;
     // Rows measured from each end of the list.
     static constexpr int MeasuredRows = 500;
+    static constexpr int MaximumWindowWidth = 1600;
+
+    // The widest a window grows to show its list's columns on its screen.
+    static int widestWindow(const QWidget *window);
 
     // Owned by whoever fits the view; it never outlives its use of the view.
     explicit QxColumnFitter(QTreeWidget *view);
@@ -35,7 +45,12 @@ public:
 
     bool userSized(int column) const { return m_userSized.contains(column); }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void widenWindow();
+
     void setWidth(int column, int width);
     int headerWidth(int column) const;
 
@@ -43,4 +58,6 @@ private:
     int m_hidden = 0;
     bool m_setting = false;
     QSet<int> m_userSized;
+    // The window width this fitter last gave (0: none yet).
+    int m_windowWidth = 0;
 };

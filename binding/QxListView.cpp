@@ -3,12 +3,56 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Rows a little taller than their text: the grid line drawn along a row's
+// bottom pixel must not cover underscores and descenders.
+class GridRowDelegate final : public QStyledItemDelegate
+{
+public:
+    static constexpr int GridClearance = 3;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, GridClearance);
+    }
+};
+
+} // namespace
 
 QxListView::QxListView(QWidget *parent) : QTreeWidget(parent)
 {
     // No columns until a binding lays them out from the captions.
     setColumnCount(0);
     makeReportStyle(this);
+    setItemDelegate(new GridRowDelegate(this));
+}
+
+int QxListView::heightForRows(int rows) const
+{
+    // A row of text as the delegate sizes it, before any row is in the list.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("0g_");
+    const int row = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height()
+                    + GridRowDelegate::GridClearance;
+    // The header as it is once it has captions (a list gets its columns later).
+    QStyleOptionHeader caption;
+    caption.initFrom(header());
+    caption.text = option.text;
+    const QSize captionText(header()->fontMetrics().horizontalAdvance(caption.text), header()->fontMetrics().height());
+    const int headerHeight =
+        std::max(header()->sizeHint().height(),
+                 style()->sizeFromContents(QStyle::CT_HeaderSection, &caption, captionText, header()).height());
+    return headerHeight + rows * row + 2 * frameWidth() + horizontalScrollBar()->sizeHint().height();
 }
 
 void QxListView::setGridLines(bool on)

@@ -15,6 +15,10 @@ public:
     bool gridLines() const { return m_gridLines; }
     void setGridLines(bool on);
 
+    // The height that shows the header and `rows` rows (and a scroll bar for
+    // columns wider than the view).
+    int heightForRows(int rows) const;
+
     // Puts any tree widget into report style (used for views that are not ours).
     static void makeReportStyle(QTreeWidget *view);
 

@@ -255,6 +255,19 @@ qint64 QxEditFormat::integerMaximum() const
     return saturateToInt(m_maximum);
 }
 
+int QxEditFormat::widestLength(int longestText) const
+{
+    if (m_type == QLatin1Char('n') || m_type == QLatin1Char('f'))
+        return 0;
+    if (m_length > 0)
+        return m_type == QLatin1Char('s') ? std::min(m_length, longestText) : m_length;
+    if (m_type != QLatin1Char('i') && m_type != QLatin1Char('u'))
+        return 0;
+    if (integerMaximum() >= kIntMax || integerMinimum() <= kIntMin)
+        return 0;
+    return int(std::max(QString::number(integerMaximum()).size(), QString::number(integerMinimum()).size()));
+}
+
 bool QxEditFormat::isMarker(const QString &text)
 {
     return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");

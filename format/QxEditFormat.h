@@ -86,6 +86,12 @@ public:
     qint64 integerMinimum() const;
     qint64 integerMaximum() const;
 
+    // How many characters the longest value the format takes has: its
+    // length (a text's at most longestText, as longer texts are rare and may
+    // scroll), else the digits of its bounds; 0 when it sets neither. The
+    // layouts make room for it.
+    int widestLength(int longestText) const;
+
     // Whether the type accepts c after the characters already accepted.
     bool accepts(const QString &accepted, QChar c) const;
 

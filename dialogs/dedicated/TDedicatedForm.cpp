@@ -4,6 +4,7 @@
 #include "snmp/QxEventWait.h"
 #include "binding/QxIpAddressRule.h"
 #include "binding/QxListView.h"
+#include "format/QxEditFormat.h"
 #include "binding/QxStatusLine.h"
 #include "device/TPortUitForm.h"
 #include "dialogs/dedicated/DigitsOnlyFilter.h"
@@ -14,6 +15,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGridLayout>
@@ -23,7 +25,10 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -33,10 +38,13 @@
 
 namespace {
 
+// The rows a list shows at the least, however full the editor below it.
+constexpr int ListRows = 6;
+// Texts longer than this (names, descriptions) may scroll in their edit.
+constexpr int LongestShownText = 16;
+
 // The bits of one octet, most significant first.
 const char kOctetBits[] = "0,1,2,3,4,5,6,7";
-// Label and control of two fields side by side.
-constexpr int FieldsPerEditorRow = 2;
 
 } // namespace
 
@@ -46,6 +54,7 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
     , m_bodyLayout(new QVBoxLayout(m_body))
     , m_editor(new QGridLayout)
     , m_buttons(new QHBoxLayout)
+    , m_filler(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding))
     , m_notices(std::make_unique<QObject>())
     , m_messages(TDialogMessages::standard())
 {
@@ -53,9 +62,11 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
     setWindowTitle(QString::fromLatin1(options.caption));
     m_body->setObjectName(QStringLiteral("Body"));
     m_bodyLayout->setContentsMargins(0, 0, 0, 0);
+    m_fieldsPerLine = std::max(1, options.editorFields);
     m_bodyLayout->addLayout(m_editor);
-    m_editor->setColumnStretch(1, 1);
-    m_editor->setColumnStretch(3, 1);
+    for (int field = 0; field < m_fieldsPerLine; ++field)
+        m_editor->setColumnStretch(2 * field + 1, 1);
+    m_bodyLayout->addItem(m_filler);
     m_buttons->addStretch(1);
     m_bodyLayout->addLayout(m_buttons);
 
@@ -191,6 +202,7 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
 {
     auto *list = new QxListView;
     list->setObjectName(QString::fromLatin1(objectName));
+    list->setMinimumHeight(list->heightForRows(ListRows));
     // Lists stand above the editor, in the order they are added.
     m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_editor), list, 1);
     binding.bindListView(list, enableOnSelect);
@@ -210,12 +222,84 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
 
 void TDedicatedForm::addToEditor(const char *caption, QWidget *control)
 {
-    const int row = m_editorFields / FieldsPerEditorRow;
-    const int column = (m_editorFields % FieldsPerEditorRow) * 2;
-    if (caption)
-        m_editor->addWidget(new QLabel(QString::fromUtf8(caption)), row, column);
-    m_editor->addWidget(control, row, column + 1);
-    ++m_editorFields;
+    addEditorEntry(caption ? new QLabel(QString::fromUtf8(caption)) : nullptr, control, true, false);
+}
+
+void TDedicatedForm::addEditorLine(const char *caption, QWidget *control)
+{
+    addEditorEntry(caption ? new QLabel(QString::fromUtf8(caption)) : nullptr, control, true, true);
+}
+
+void TDedicatedForm::addFieldLine(QxSNMPRequest2Edits &binding, const DedicatedField &field)
+{
+    const size_t before = m_editorEntries.size();
+    addFields(binding, std::span<const DedicatedField>(&field, 1));
+    if (m_editorEntries.size() > before) {
+        m_editorEntries.back().wholeLine = true;
+        layoutEditor();
+    }
+}
+
+void TDedicatedForm::addEditorEntry(QWidget *label, QWidget *control, bool ownLabel, bool wholeLine)
+{
+    // The body owns them even while they are hidden and out of the grid.
+    for (QWidget *w : {label, control})
+        if (w && !w->parentWidget())
+            w->setParent(m_body);
+    control->installEventFilter(this);
+    m_editorEntries.push_back({label, control, ownLabel, wholeLine, m_lineBreak});
+    m_lineBreak = false;
+    layoutEditor();
+}
+
+bool TDedicatedForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+        && std::any_of(m_editorEntries.begin(), m_editorEntries.end(),
+                       [watched](const EditorEntry &e) { return e.control == watched; }))
+        layoutEditor();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TDedicatedForm::layoutEditor()
+{
+    for (const EditorEntry &e : m_editorEntries) {
+        if (e.label)
+            m_editor->removeWidget(e.label);
+        if (e.control)
+            m_editor->removeWidget(e.control);
+    }
+    const int columns = 2 * m_fieldsPerLine;
+    int line = 0;
+    int field = 0;
+    for (const EditorEntry &e : m_editorEntries) {
+        if (!e.control)
+            continue;
+        // Hidden by the dialog, not merely not shown yet.
+        const bool shown = !(e.control->isHidden() && e.control->testAttribute(Qt::WA_WState_ExplicitShowHide));
+        if (e.label && e.ownLabel)
+            e.label->setHidden(!shown);
+        if (!shown)
+            continue;
+        if ((e.wholeLine || e.lineStart) && field > 0) {
+            ++line;
+            field = 0;
+        }
+        if (e.wholeLine) {
+            if (e.label)
+                m_editor->addWidget(e.label, line, 0);
+            m_editor->addWidget(e.control, line, e.label ? 1 : 0, 1, e.label ? columns - 1 : columns);
+            ++line;
+            continue;
+        }
+        if (e.label)
+            m_editor->addWidget(e.label, line, 2 * field);
+        m_editor->addWidget(e.control, line, 2 * field + 1);
+        if (++field == m_fieldsPerLine) {
+            ++line;
+            field = 0;
+        }
+    }
 }
 
 QCheckBox *TDedicatedForm::checkedRowBox(QxSNMPRequest2Edits &binding, int column, const char *boxName,
@@ -232,12 +316,13 @@ QCheckBox *TDedicatedForm::addCheckedField(QxSNMPRequest2Edits &binding, const D
 {
     QCheckBox *box = checkedRowBox(binding, field.column, boxName, boxCaption);
     // The row's check box stands where a field's label would.
-    const int row = m_editorFields / FieldsPerEditorRow;
-    const int column = (m_editorFields % FieldsPerEditorRow) * 2;
-    m_editor->addWidget(box, row, column);
     DedicatedField unlabelled = field;
     unlabelled.caption = nullptr;
     addFields(binding, std::span<const DedicatedField>(&unlabelled, 1));
+    EditorEntry &entry = m_editorEntries.back();
+    entry.label = box;
+    entry.ownLabel = false;
+    layoutEditor();
     return box;
 }
 
@@ -246,10 +331,7 @@ QCheckBox *TDedicatedForm::addCheckedRow(QxSNMPRequest2Edits &binding, int colum
 {
     QCheckBox *box = checkedRowBox(binding, column, boxName, boxCaption);
     // A line of its own, after whatever the editor holds.
-    const int row = (m_editorFields + FieldsPerEditorRow - 1) / FieldsPerEditorRow;
-    m_editor->addWidget(box, row, 0);
-    m_editor->addWidget(controls, row, 1, 1, 2 * FieldsPerEditorRow - 1);
-    m_editorFields = (row + 1) * FieldsPerEditorRow;
+    addEditorEntry(box, controls, false, true);
     return box;
 }
 
@@ -293,6 +375,7 @@ void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const Ded
             else
                 addToEditor(f.caption, edit);
             binding.bindFormatted(f.column, format, edit);
+            makeRoomForValues(binding, edit);
             break;
         }
         case DedicatedField::DropDown: {
@@ -325,13 +408,29 @@ void TDedicatedForm::addFields(QxSNMPRequest2Edits &binding, std::span<const Ded
     }
 }
 
+void TDedicatedForm::makeRoomForValues(QxSNMPRequest2Edits &binding, QLineEdit *edit)
+{
+    const QxEditFormat *format = binding.constraint().format(edit);
+    const int digits = format ? format->widestLength(LongestShownText) : 0;
+    if (digits == 0)
+        return;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const QSize text(edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))),
+                     edit->fontMetrics().height());
+    // The style's frame and the edit's own margins (two pixels a side) around the text.
+    const int width =
+        edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text + QSize(2 * 2, 0), edit).width();
+    edit->setMinimumWidth(std::max(edit->minimumWidth(), width));
+}
+
 QTabWidget *TDedicatedForm::pages()
 {
     if (!m_pages) {
         m_pages = new QTabWidget;
         m_pages->setObjectName(QStringLiteral("PageControl1"));
         m_pages->setMinimumHeight(130);
-        m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_buttons), m_pages);
+        m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_filler), m_pages);
     }
     return m_pages;
 }
@@ -363,7 +462,7 @@ TPortUitForm *TDedicatedForm::addPortGroup(const char *caption, QxSNMPRequest2Ed
     auto *group = new QGroupBox(QString::fromUtf8(caption));
     group->setObjectName(QString::fromLatin1(caption));
     group->setMinimumHeight(130);
-    m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_buttons), group);
+    m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_filler), group);
     TPortUitForm *picker = TPortUitForm::createUnit1(group);
     if (binding)
         bindPortPicker(*binding, column, picker);

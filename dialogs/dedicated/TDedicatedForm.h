@@ -27,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpacerItem;
 class QStatusBar;
 class QTabWidget;
 class QTreeWidget;
@@ -45,6 +46,8 @@ struct DedicatedFormOptions
     const char *caption = "";
     StatusOutput status = StatusOutput::Memo;
     QSize size{640, 480};
+    // Fields side by side on an editor line (label and control each).
+    int editorFields = 2;
     // A sub-dialog its parent keeps and shows again: its bindings live until
     // it is destroyed, not only until it first closes.
     bool reopened = false;
@@ -189,11 +192,18 @@ protected:
     // The list view of a table binding, above the editor; its selection runs
     // rowSelected once the binding has copied the row into the controls.
     QxListView *addList(QxSNMPRequest2Edits &binding, const char *objectName, bool enableOnSelect = true);
-    // The fields' controls, label and control side by side, two fields to a
-    // grid row, bound to their columns.
+    // The fields' controls, label and control side by side, as many fields to
+    // an editor line as the options say, bound to their columns.
     void addFields(QxSNMPRequest2Edits &binding, std::span<const DedicatedField> fields);
     // Adds a control of the dialog's own to the editor grid, with its label.
     void addToEditor(const char *caption, QWidget *control);
+    // A control that takes an editor line of its own (a note, a group of
+    // controls), after its label when it has one.
+    void addEditorLine(const char *caption, QWidget *control);
+    // A field that takes an editor line of its own (a long value).
+    void addFieldLine(QxSNMPRequest2Edits &binding, const DedicatedField &field);
+    // The next field starts a new editor line.
+    void startEditorLine() { m_lineBreak = true; }
     // A check-and-set row: the check box (named and captioned as given), then
     // the field's control; the box decides whether the column is written.
     QCheckBox *addCheckedField(QxSNMPRequest2Edits &binding, const DedicatedField &field, const char *boxName,
@@ -238,6 +248,8 @@ protected:
     // A key edit: white and editable for a new row, read-only on the button
     // face colour while it shows the selected row's key.
     static void setKeyEditable(QLineEdit *edit, bool editable);
+    // An edit keeps room for the longest value its format takes.
+    static void makeRoomForValues(QxSNMPRequest2Edits &binding, QLineEdit *edit);
     // Unit and port edits take digits only.
     void digitsOnly(QLineEdit *edit);
     // The first row whose cell in the column names the same key as the text
@@ -288,6 +300,10 @@ protected:
     // While the condition holds the dialog does not close; it shows the message.
     void refuseCloseWhile(const std::function<bool()> &condition, const char *message);
 
+    // Lays the editor out again when one of its controls shows or hides; a
+    // dialog that filters events of its own passes the rest on to this one.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // ---- hooks
     // After the binding of the list has copied the selected row into its
     // controls; null when no row is selected any more.
@@ -316,10 +332,26 @@ private:
     QGridLayout *m_editor;
     QHBoxLayout *m_buttons;
     QTabWidget *m_pages = nullptr;
+    // Keeps the editor's lines at their own height when nothing above stretches.
+    QSpacerItem *m_filler;
     QPlainTextEdit *m_memo = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_statusPanel = nullptr;
-    int m_editorFields = 0;
+    // The editor in the order its fields were added. It is laid out again
+    // whenever a control shows or hides, so that hidden ones leave no hole.
+    struct EditorEntry
+    {
+        QPointer<QWidget> label; // a caption, or a check-and-set row's box
+        QPointer<QWidget> control;
+        bool ownLabel;  // a caption made here: it shows and hides with its control
+        bool wholeLine; // takes a line of its own
+        bool lineStart; // starts a new line
+    };
+    std::vector<EditorEntry> m_editorEntries;
+    int m_fieldsPerLine;
+    bool m_lineBreak = false;
+    void addEditorEntry(QWidget *label, QWidget *control, bool ownLabel, bool wholeLine);
+    void layoutEditor();
     struct CheckedRow
     {
         QPointer<QCheckBox> box;

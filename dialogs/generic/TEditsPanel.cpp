@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -106,6 +107,8 @@ TEditsPanel::TEditsPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
         }
     }
     resetRows(false);
+    if (m_controller)
+        connect(m_controller, &QxSNMPRequest2Controls::readDone, this, [this] { fitValues(); });
     m_warning = new QLabel(m_box);
     m_warning->setObjectName(QStringLiteral("WarningLabel"));
     m_warning->hide();
@@ -299,6 +302,28 @@ void TEditsPanel::setValueWidth(int width)
 {
     m_valueWidth = width;
     layoutRows();
+}
+
+void TEditsPanel::fitValues()
+{
+    int needed = m_valueWidth;
+    for (const Row &r : m_rows) {
+        auto *edit = qobject_cast<QLineEdit *>(r.valueControl);
+        if (!edit || edit->isHidden())
+            continue;
+        // The text, the frame and the edit's own margins (two pixels a side).
+        const QMargins margins = edit->textMargins();
+        const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        // What it shows, or the longest value its format takes.
+        const QxEditFormat *format = m_controller ? m_controller->constraint().format(edit) : nullptr;
+        const int digits = format ? format->widestLength(LongestSampledText) : 0;
+        const int text = std::max(edit->fontMetrics().horizontalAdvance(edit->text()),
+                                  edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))));
+        const int width = text + frame + margins.left() + margins.right() + 2 * 2 + 2;
+        needed = std::max(needed, std::min(width, MaxValueWidth));
+    }
+    if (needed > m_valueWidth)
+        setValueWidth(needed);
 }
 
 void TEditsPanel::layoutRows()

@@ -51,6 +51,10 @@ public:
     enum class WriteResult { Written, Failed, NotSent };
 
     static constexpr int DefaultValueWidth = 121;
+    // The widest the value column grows to show a read value whole.
+    static constexpr int MaxValueWidth = 320;
+    // Texts longer than this (names, descriptions) may scroll in their edit.
+    static constexpr int LongestSampledText = 16;
     static constexpr int CheckBoxWidth = 20;
 
     // Runs a modal window (the port-list window); returns its result.
@@ -94,6 +98,9 @@ public:
     int valueWidth() const { return m_valueWidth; }
     void setValueWidth(int width);
     void layoutRows();
+    // Widens the value column (never narrows it) so that every value shown
+    // reads whole, up to MaxValueWidth.
+    void fitValues();
 
     void setWarning(const QString &text, const QColor &colour, int pointSize);
     QLabel *warningLabel() const { return m_warning; }

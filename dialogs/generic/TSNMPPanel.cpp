@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -195,7 +196,9 @@ void TSNMPPanel::fitInto(QWidget *form)
     show();
     // A form never sized yet starts from nothing, not from the toolkit's default.
     const QSize current = form->testAttribute(Qt::WA_Resized) ? form->size() : QSize(0, 0);
-    const int width = std::min(std::max(current.width(), m_needed.width()), MaxFormWidth);
+    // Content cut in height scrolls: its scroll bar takes width of its own.
+    const int scrollBar = m_needed.height() > MaxFormHeight ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int width = std::min(std::max(current.width(), m_needed.width() + scrollBar), MaxFormWidth);
     const int height = std::min(std::max(current.height(), m_needed.height()), MaxFormHeight);
     form->resize(width, height);
     centreOnMainWindow(form);

@@ -14,7 +14,10 @@
 #include <algorithm>
 
 TAclTableForm::TAclTableForm(QWidget *parent, const Spec &spec)
-    : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {760, 560}}),
+    : TDedicatedForm(parent, {.caption = spec.caption,
+                              .status = StatusOutput::StatusBar,
+                              .size = {760, 560},
+                              .editorFields = spec.fieldsPerLine}),
       m_spec(spec)
 {
     for (const DedicatedField &f : m_spec.fields)
@@ -28,6 +31,8 @@ TAclTableForm::TAclTableForm(QWidget *parent, const Spec &spec)
         m_rows = &rows;
         m_list = addList(rows, "ListView1");
         for (const DedicatedCheckedField &row : m_fields) {
+            if (m_spec.fieldsPerLine > 2 && m_boxes.size() == size_t(m_spec.table->keyCount))
+                startEditorLine();
             m_boxes.push_back(row.box ? addCheckedField(rows, row.field, row.box, row.field.caption) : nullptr);
             if (!row.box)
                 addFields(rows, std::span<const DedicatedField>(&row.field, 1));

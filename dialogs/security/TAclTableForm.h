@@ -58,6 +58,9 @@ protected:
         int portColumn = -1;
         // Columns shown (and typed) in a form of their own.
         QList<QxShownTextRequest2Edits::Column> shown = {};
+        // Fields side by side on an editor line; with more than two (a
+        // frame word's offset, mask and data) the keys take a line of their own.
+        int fieldsPerLine = 2;
     };
     TAclTableForm(QWidget *parent, const Spec &spec);
     // What a rule flow's dialog gives: its table, the part each column plays,

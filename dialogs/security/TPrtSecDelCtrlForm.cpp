@@ -12,9 +12,12 @@ namespace {
 namespace Tables = AddressBindingDialogTables;
 namespace Column = Tables::PortSecurityColumn;
 
+// On screen in the order Set checks them: the VLAN, the port, the MAC.
 constexpr DedicatedField kFields[] = {
     {Column::VlanName, "edtVlan", "VLAN", DedicatedField::Edit, "%s{l32}"},
     {Column::Port, "edtPort", nullptr, DedicatedField::HiddenEdit, "%i{n0x768l3}"},
+};
+constexpr DedicatedField kAfterPort[] = {
     {Column::Mac, "edtMac", "MAC", DedicatedField::Edit, "%s{l12}"},
     {Column::Activity, "cbxOper", nullptr, DedicatedField::DropDown},
 };
@@ -37,7 +40,6 @@ TPrtSecDelCtrlForm::TPrtSecDelCtrlForm(QWidget *parent)
     runCreation([this] {
         m_delete = &addBinding(Tables::portSecurityDelete, {.synchronous = true});
         addFields(*m_delete, kFields);
-        control<QComboBox>("cbxOper")->hide();
         m_port = new QLineEdit;
         m_port->setObjectName(QStringLiteral("PortEdit"));
         digitsOnly(m_port);
@@ -46,6 +48,8 @@ TPrtSecDelCtrlForm::TPrtSecDelCtrlForm(QWidget *parent)
         m_unit->setObjectName(QStringLiteral("UnitEdit"));
         m_unit->hide();
         addToEditor(nullptr, m_unit);
+        addFields(*m_delete, kAfterPort);
+        control<QComboBox>("cbxOper")->hide();
         addButton("Refresh", "btnRefresh", [this] { refresh(); });
         addButton("Set", "btnSet", [this] { set(); });
         refresh();

@@ -44,8 +44,13 @@ constexpr int MaxDataDigits = 9;
 } // namespace
 
 TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *parent)
-    : TAclTableForm(parent, ruleSpec("Packet Content Rule", AclRuleTables::packetRule, kRows, Column::RowStatus,
-                                     Column::Ports, nullptr, kDefaults))
+    : TAclTableForm(parent, [] {
+          Spec spec = ruleSpec("Packet Content Rule", AclRuleTables::packetRule, kRows, Column::RowStatus,
+                               Column::Ports, nullptr, kDefaults);
+          // Each word's offset, mask and data on a line.
+          spec.fieldsPerLine = Column::columnsPerWord;
+          return spec;
+      }())
 {
 }
 

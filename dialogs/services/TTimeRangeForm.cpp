@@ -17,8 +17,9 @@ namespace Column = Tables::RangeColumn;
 constexpr DedicatedField kFields[] = {
     {Column::Name, "edtName", "Name", DedicatedField::Edit, "%s"},
     {Column::Status, "cbxStatus", "Status", DedicatedField::DropDown},
-    {Column::Days, "edtweekdays", "Week Days(Example SUN,MON,THU)", DedicatedField::Edit, "%s"},
 };
+constexpr DedicatedField kDays{Column::Days, "edtweekdays", "Week Days(Example SUN,MON,THU)", DedicatedField::Edit,
+                               "%s"};
 constexpr DedicatedField kDaily[] = {
     {Column::Start, "edtStart", "Start Time", DedicatedField::Edit, "%s"},
     {Column::End, "edtEnd", "End Time", DedicatedField::Edit, "%s"},
@@ -33,6 +34,8 @@ TTimeRangeForm::TTimeRangeForm(QWidget *parent)
         m_ranges = &addBinding(Tables::timeRanges);
         addList(*m_ranges, "ListView1");
         addFields(*m_ranges, kFields);
+        // Every day of the week reads whole on a line of its own.
+        addFieldLine(*m_ranges, kDays);
         m_name = control<QLineEdit>("edtName");
         m_status = control<QComboBox>("cbxStatus");
         // The daily window, each time with the form it takes.
@@ -48,7 +51,7 @@ TTimeRangeForm::TTimeRangeForm(QWidget *parent)
             grid->addWidget(new QLabel(QStringLiteral("(Time hh:mm:ss )")), row, 2);
             ++row;
         }
-        addToEditor(nullptr, daily);
+        addEditorLine(nullptr, daily);
         addButton("Refresh", "btnRefresh", [this] { refreshBinding(m_ranges); });
         m_btnEdit = addButton("Edit", "btnEdit", [this] { edit(); });
         m_btnAdd = addButton("Add", "btnAdd", [this] { add(); });

@@ -89,22 +89,27 @@ TfrmSummerTime::PointRow TfrmSummerTime::addPointRow(QxSNMPRequest2Edits &bindin
     r.controls = new QWidget;
     auto *line = new QHBoxLayout(r.controls);
     line->setContentsMargins(0, 0, 0, 0);
+    // Each part of the date and time after its own caption.
+    const auto labelled = [line](const char *caption, QWidget *control) {
+        line->addWidget(new QLabel(QString::fromLatin1(caption)));
+        line->addWidget(control);
+    };
     if (layout == Layout::Repeating) {
         r.month = listOf(QStringLiteral("cbx%1Month").arg(stem), Tables::months);
         r.week = listOf(QStringLiteral("cbx%1Week").arg(stem), Tables::weeks);
         r.weekday = listOf(QStringLiteral("cbx%1Weekday").arg(stem), Tables::weekdays);
-        for (QWidget *w : {static_cast<QWidget *>(r.month), static_cast<QWidget *>(r.week),
-                           static_cast<QWidget *>(r.weekday)})
-            line->addWidget(w);
+        labelled("Month", r.month);
+        labelled("Week", r.week);
+        labelled("Day", r.weekday);
     } else {
         r.day = numberEdit(QStringLiteral("edt%1Day").arg(stem));
         r.month = listOf(QStringLiteral("cbx%1Month").arg(stem), Tables::months);
-        line->addWidget(r.day);
-        line->addWidget(r.month);
+        labelled("Day", r.day);
+        labelled("Month", r.month);
     }
     r.hour = numberEdit(QStringLiteral("edt%1Hour").arg(stem));
     r.minute = numberEdit(QStringLiteral("edt%1Minute").arg(stem));
-    line->addWidget(r.hour);
+    labelled("Time", r.hour);
     line->addWidget(new QLabel(QStringLiteral(":")));
     line->addWidget(r.minute);
     line->addStretch(1);

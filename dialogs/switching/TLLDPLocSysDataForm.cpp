@@ -22,7 +22,9 @@ constexpr DedicatedField kFields[] = {
 } // namespace
 
 TLLDPLocSysDataForm::TLLDPLocSysDataForm(QWidget *parent)
-    : TDedicatedForm(parent, {.caption = "Local System Data", .status = StatusOutput::StatusBar, .size = {620, 260}})
+    : TDedicatedForm(parent, {.caption = "Local System Data", .status = StatusOutput::StatusBar, .size = {620, 260},
+                              // A line each: chassis IDs and descriptions are long.
+                              .editorFields = 1})
 {
     runCreation([this] {
         m_system = &addBinding(LldpDialogTables::localSystem);

@@ -9,7 +9,9 @@
 #include <QPushButton>
 
 TLldpTlvsForm::TLldpTlvsForm(QWidget *parent, const Spec &spec)
-    : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {600, 460}})
+    : TDedicatedForm(parent, {.caption = spec.caption, .status = StatusOutput::StatusBar, .size = {600, 460},
+                              // A line each: the TLV names read whole.
+                              .editorFields = 1})
 {
     m_names = spec.names;
     runCreation([this, &spec] {

@@ -1,18 +1,18 @@
 #include "dialogs/switching/TPortMirrorForm.h"
 
+#include "device/TPortUitForm.h"
 #include "tables/PortGroupDialogTables.h"
 
-#include "device/TPortUitForm.h"
-
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 
 namespace {
 
 namespace Column = PortGroupDialogTables::MirrorColumn;
 
+constexpr DedicatedField kTarget{Column::TargetPort, "PortEdit", "Target Port ", DedicatedField::Edit, "%i"};
 constexpr DedicatedField kFields[] = {
-    {Column::TargetPort, "PortEdit", "Target Port ", DedicatedField::Edit, "%i"},
     {Column::State, "CK_Status", "Mirroring Status", DedicatedField::CheckBox},
 };
 
@@ -26,10 +26,19 @@ TPortMirrorForm::TPortMirrorForm(QWidget *parent)
     runCreation([this] {
         m_mirror = &addBinding(PortGroupDialogTables::mirror, {.synchronous = true});
         // The target port is the global port number; the unit is always 1.
+        // One label stands before the unit and the port.
+        auto *target = new QWidget;
+        auto *line = new QHBoxLayout(target);
+        line->setContentsMargins(0, 0, 0, 0);
         auto *unit = new QLineEdit(QStringLiteral("1"));
         unit->setObjectName(QStringLiteral("UnitEdit"));
         unit->setEnabled(false);
-        addToEditor("Unit", unit);
+        auto *port = new QLineEdit;
+        port->setObjectName(QString::fromLatin1(kTarget.objectName));
+        m_mirror->bindFormatted(kTarget.column, QString::fromLatin1(kTarget.format), port);
+        line->addWidget(unit);
+        line->addWidget(port);
+        addToEditor(kTarget.caption, target);
         addFields(*m_mirror, kFields);
         digitsOnly(control<QLineEdit>("PortEdit"));
         m_ingress = addPortPage("Ingress Port", m_mirror, Column::RxPorts);

@@ -49,8 +49,8 @@ TSTP_Info::TSTP_Info(QWidget *parent)
         m_mstp = &addBinding(SpanningTreeDialogTables::mstp, {.timeout = StpTimeout});
         m_state = &addBinding(SpanningTreeDialogTables::state, {.synchronous = true});
         addFields(*m_state, kState);
-        addToEditor(nullptr, new QLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)")));
-        addToEditor(nullptr, new QLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age")));
+        addEditorLine(nullptr, new QLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)")));
+        addEditorLine(nullptr, new QLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age")));
         m_version = control<QComboBox>("Combo_STPVersion");
         m_helloTime = control<QLineEdit>("ET_HelloTime");
         connect(m_version, &QComboBox::activated, this,
