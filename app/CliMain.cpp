@@ -9,6 +9,7 @@
 #include "app/cli/CliJournalWriter.h"
 #include "app/cli/CliProgram.h"
 #include "app/core/ChangeJournal.h"
+#include "app/core/ChangeUndo.h"
 #include "app/core/ConfigurationSave.h"
 #include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
@@ -53,7 +54,7 @@ int run(const CliArguments &args)
     // Name the command before any exchange, so a mistyped name costs no time-out.
     const CliCommandFinder::Command *command = nullptr;
     if (args.action != CliArguments::Action::Leds && args.action != CliArguments::Action::Journal
-        && args.action != CliArguments::Action::Save)
+        && args.action != CliArguments::Action::Save && args.action != CliArguments::Action::Undo)
         command = &finder.find(args.command);
 
     if (args.launchParameters.isEmpty())
@@ -93,6 +94,26 @@ int run(const CliArguments &args)
     case CliArguments::Action::Delete:
         runner.remove(*command, *args.row);
         break;
+    case CliArguments::Action::Undo: {
+        // The entry is named by its ID (or the start of it, when that names one).
+        const ChangeJournal::Reading reading = ChangeJournal(defaultDevice.address, quint16(defaultDevice.port)).read();
+        QList<const ChangeJournal::Entry *> named;
+        for (const ChangeJournal::Entry &e : reading.entries)
+            if (e.id.startsWith(args.command))
+                named.append(&e);
+        if (named.size() != 1)
+            throw CliError(named.isEmpty() ? QStringLiteral("No journal entry has the ID \"%1\"").arg(args.command)
+                                           : QStringLiteral("\"%1\" names %2 journal entries").arg(args.command).arg(named.size()));
+        const ChangeUndo::Outcome outcome = ChangeUndo::undo(*named.first(), args.force);
+        if (outcome.kind == ChangeUndo::Outcome::Kind::Conflicts)
+            throw CliError(outcome.text + QLatin1Char('\n') + ChangeUndo::conflictText(outcome.conflicts)
+                           + QStringLiteral("\n(--force writes the old values over them)"),
+                           CliError::RefusedStatus);
+        if (outcome.kind != ChangeUndo::Outcome::Kind::Undone)
+            throw CliError(outcome.text, CliError::RefusedStatus);
+        CliProgram::write(stdout, outcome.text + QLatin1Char('\n'));
+        break;
+    }
     case CliArguments::Action::Save: {
         const QxSNMPWrite saved = ConfigurationSave::now();
         if (!saved.wentThrough())

@@ -1,10 +1,12 @@
 #include "app/TChangesForm.h"
 
+#include "app/core/ChangeUndo.h"
 #include "binding/QxStatusLine.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -46,11 +48,21 @@ TChangesForm::TChangesForm(QWidget *parent, ChangeJournal journal) : QDialog(par
     refresh->setObjectName(QStringLiteral("btnRefresh"));
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("btnClose"));
+    btnUndo = new QPushButton(QStringLiteral("Undo"), this);
+    btnUndo->setObjectName(QStringLiteral("btnUndo"));
+    btnUndo->setEnabled(false);
+    connect(btnUndo, &QPushButton::clicked, this, [this] { undoSelected(); });
+    connect(lvChanges, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> selected = lvChanges->selectedItems();
+        const qsizetype row = selected.isEmpty() ? -1 : lvChanges->indexOfTopLevelItem(selected.first());
+        btnUndo->setEnabled(row >= 0 && row < m_entries.size() && m_entries[row].wentThrough());
+    });
     connect(refresh, &QPushButton::clicked, this, [this] { this->refresh(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(ST_Skipped, 1);
+    buttons->addWidget(btnUndo);
     buttons->addWidget(refresh);
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
@@ -64,8 +76,11 @@ void TChangesForm::refresh()
 {
     const ChangeJournal::Reading reading = m_journal.read();
     lvChanges->clear();
+    m_entries.clear();
+    btnUndo->setEnabled(false);
     const QIcon failed = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     for (auto it = reading.entries.crbegin(); it != reading.entries.crend(); ++it) {
+        m_entries.append(*it);
         auto *row = new QTreeWidgetItem(lvChanges);
         row->setText(Time, it->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         row->setText(Command, it->command);
@@ -87,4 +102,28 @@ void TChangesForm::refresh()
     ST_Skipped->setText(reading.warnings.isEmpty()
                             ? QString()
                             : QStringLiteral("%1 damaged line(s) of the journal skipped").arg(reading.warnings.size()));
+}
+
+void TChangesForm::undoSelected()
+{
+    const QList<QTreeWidgetItem *> selected = lvChanges->selectedItems();
+    const qsizetype row = selected.isEmpty() ? -1 : lvChanges->indexOfTopLevelItem(selected.first());
+    if (row < 0 || row >= m_entries.size())
+        return;
+    const ChangeJournal::Entry entry = m_entries[row];
+    ChangeUndo::Outcome outcome = ChangeUndo::undo(entry, false);
+    if (outcome.kind == ChangeUndo::Outcome::Kind::Conflicts) {
+        const QString question = outcome.text + QStringLiteral("\n\n") + ChangeUndo::conflictText(outcome.conflicts)
+                                 + QStringLiteral("\n\nWrite the old values over them?");
+        if (QMessageBox::question(this, QStringLiteral("Undo"), question, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+        outcome = ChangeUndo::undo(entry, true);
+    }
+    if (outcome.kind == ChangeUndo::Outcome::Kind::Undone)
+        QMessageBox::information(this, QStringLiteral("Undo"), outcome.text);
+    else
+        QMessageBox::warning(this, QStringLiteral("Undo"), outcome.text);
+    refresh();
 }

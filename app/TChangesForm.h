@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 
 // "Changes": the switch's change journal, newest first: when, which command,
@@ -21,10 +22,14 @@ public:
     TChangesForm(QWidget *parent, ChangeJournal journal);
 
     void refresh();
+    // Undoes the selected entry; a conflict is shown and asked about first.
+    void undoSelected();
     QTreeWidget *list() const { return lvChanges; }
 
 private:
     ChangeJournal m_journal;
+    QList<ChangeJournal::Entry> m_entries; // newest first, as listed
     QTreeWidget *lvChanges = nullptr;
     QLabel *ST_Skipped = nullptr;
+    QPushButton *btnUndo = nullptr;
 };

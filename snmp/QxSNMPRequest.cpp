@@ -137,10 +137,13 @@ QList<QxSNMPBinding> QxSNMPRequest::buildPdu(BuildMode mode, QList<QxSNMPWrite::
             w.position = i;
             w.instance = b.oid;
             w.caption = v.caption;
-            if (!v.readOid.isEmpty() && v.readOid == b.oid)
+            if (!v.readOid.isEmpty() && v.readOid == b.oid) {
                 w.before = v.readText;
+                w.beforeValue = valueOfText(i, v.readText, b.oid);
+            }
             w.sent = v.valueText;
             w.secret = v.has(QxAccess::secret);
+            w.sentValue = b.value;
             written->append(std::move(w));
         }
         bindings.append(std::move(b));
@@ -597,6 +600,52 @@ void QxSNMPRequest::prepareWrite(const QxSNMPVarList &before, const QString &sel
     }
 }
 
+std::optional<QxSNMPValue> QxSNMPRequest::valueOfText(int position, const QString &text, const QString &oid)
+{
+    if (text == QxValueCodec::nullText())
+        return std::nullopt;
+    QxSNMPVariable &v = m_list.item(position);
+    const QString kept = v.valueText;
+    v.valueText = text;
+    std::optional<QxSNMPValue> value;
+    try {
+        QxSNMPBinding b{oid, {}};
+        textToVb(position, b);
+        value = b.value;
+    } catch (const QxSNMPException &) {
+        // A text as read that cannot be written back has no value to go back to.
+    }
+    v.valueText = kept;
+    return value;
+}
+
+void QxSNMPRequest::noteRowBefore(QxSNMPWrite &record)
+{
+    // A row destroyed: its other cells as last read, to make it again from.
+    const auto destroys = std::find_if(record.bindings.cbegin(), record.bindings.cend(), [](const auto &b) {
+        return b.sent == QLatin1String("destroy");
+    });
+    if (destroys == record.bindings.cend() || !m_list.isTableKind())
+        return;
+    const QString row = destroys->instance.section(QLatin1Char('.'), m_list.baseOid(destroys->position).count(QLatin1Char('.')) + 1);
+    for (int i = m_list.keyCount(); i < m_list.count(); ++i) {
+        const QxSNMPVariable &v = m_list.item(i);
+        // Columns kept out of the delete count too: they are the row's cells.
+        if (i == destroys->position || !v.has(QxAccess::writeonly) || v.has(QxAccess::secret) || v.readOid.isEmpty()
+            || v.readOid != m_list.baseOid(i) + QLatin1Char('.') + row || v.readText == QxValueCodec::nullText())
+            continue;
+        if (std::optional<QxSNMPValue> value = valueOfText(i, v.readText, v.readOid)) {
+            QxSNMPWrite::Binding b;
+            b.position = i;
+            b.instance = v.readOid;
+            b.caption = v.caption;
+            b.before = v.readText;
+            b.beforeValue = value;
+            record.rowBefore.append(std::move(b));
+        }
+    }
+}
+
 void QxSNMPRequest::write(const QString &selectionList, const QStringList &valueSource, bool wait,
                           const WriteDone &done)
 {
@@ -607,7 +656,50 @@ void QxSNMPRequest::write(const QString &selectionList, const QStringList &value
     m_walk.discard();
     prepareWrite(before, selectionList, valueSource, target, bindings, record);
     m_list = before;
-    if (const QxSNMPSession *session = globalSession())
+    noteRowBefore(record);
+    sendWrite(target, bindings, std::move(record), wait, done);
+}
+
+void QxSNMPRequest::writeValues(QxSNMPWrite record, bool wait, const WriteDone &done)
+{
+    QList<QxSNMPBinding> bindings;
+    for (const QxSNMPWrite::Binding &b : record.bindings)
+        bindings.append({b.instance, b.sentValue});
+    m_walk.discard();
+    sendWrite(QxSNMPTransport::makeTarget(device, security, scope, timeout, retries), bindings, std::move(record), wait,
+              done);
+}
+
+QList<QxSNMPValue> QxSNMPRequest::readValues(const QStringList &instances)
+{
+    QList<QxSNMPBinding> bindings;
+    for (const QString &instance : instances)
+        bindings.append({instance, {}});
+    const QxSNMPReply reply = QxSNMPTransport::exchange(
+        QxSNMPTransport::makeTarget(device, security, scope, timeout, retries), QxSNMPTransport::Get, bindings);
+    if (QxMessageCatalogue::instance().mapLibraryStatus(reply.status).code == kNoSuchName) {
+        // SNMPv1 refuses the whole GET for one missing instance: each is asked
+        // alone, and a missing one reads as no such instance, as in SNMPv2.
+        QList<QxSNMPValue> values;
+        for (const QString &instance : instances)
+            values.append(instances.size() == 1 ? QxSNMPValue::unsignedValue(QxSNMPValue::NoSuchInstance, 0)
+                                                : readValues({instance}).value(0));
+        return values;
+    }
+    if (reply.status != 0) {
+        const auto mapped = QxMessageCatalogue::instance().mapLibraryStatus(reply.status);
+        throw QxSNMPException(mapped.code, mapped.text);
+    }
+    QList<QxSNMPValue> values;
+    for (const QxSNMPBinding &b : reply.bindings)
+        values.append(b.value);
+    return values;
+}
+
+void QxSNMPRequest::sendWrite(const QxSNMPTarget &target, const QList<QxSNMPBinding> &bindings, QxSNMPWrite record,
+                              bool wait, const WriteDone &done)
+{
+    if (const QxSNMPSession *session = globalSession(); session && record.command.isEmpty())
         record.command = session->command();
     if (wait) {
         finishWrite(record, QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings));

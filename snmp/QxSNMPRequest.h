@@ -78,6 +78,11 @@ public:
     // what was there before and what the agent said.
     using WriteDone = std::function<void(const QxSNMPWrite &)>;
     void write(const QString &selectionList, const QStringList &valueSource, bool wait, const WriteDone &done);
+    // Writes values as they go on the wire (each binding's instance and
+    // sentValue), as an undo does: the same send, record and report as write.
+    void writeValues(QxSNMPWrite record, bool wait, const WriteDone &done);
+    // One GET of the instances, waited for; raises the catalogue's error.
+    QList<QxSNMPValue> readValues(const QStringList &instances);
 
     // Processes GUI events until no reply is outstanding or ms have passed.
     // Returns whether every reply is in.
@@ -156,6 +161,14 @@ private:
                       QxSNMPTarget &target, QList<QxSNMPBinding> &bindings, QxSNMPWrite &record);
     // The outcome of a write into its record, and the record to the session.
     static void finishWrite(QxSNMPWrite &record, const QxSNMPReply &reply);
+    // What every write shares once its bindings are made: the send (waited
+    // for or not), the record's outcome, the session's listeners, done.
+    void sendWrite(const QxSNMPTarget &target, const QList<QxSNMPBinding> &bindings, QxSNMPWrite record, bool wait,
+                   const WriteDone &done);
+    // The value a text of the variable would be written as (none when it cannot be).
+    std::optional<QxSNMPValue> valueOfText(int position, const QString &text, const QString &oid);
+    // A write that destroys a row keeps the row's other cells as last read.
+    void noteRowBefore(QxSNMPWrite &record);
     // A read of one PDU (a scalar group, a row): sent, and completed by its reply.
     void sendRead(const QxSNMPTarget &target, int command, const QList<QxSNMPBinding> &sent,
                   const CompletionHandler &handler, void *userObject);

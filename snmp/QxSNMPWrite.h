@@ -1,5 +1,7 @@
 #pragma once
 
+#include "snmp/QxSNMPValue.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -18,9 +20,16 @@ struct QxSNMPWrite
         std::optional<QString> before; // the value text last read at that instance, if one was
         QString sent;                  // the value text sent
         bool secret = false;           // a key, password or community (never recorded)
+        // The values as they go on the wire: what was sent, and what the value
+        // last read there would be (so that it can be written back).
+        QxSNMPValue sentValue;
+        std::optional<QxSNMPValue> beforeValue;
     };
 
     QList<Binding> bindings;
+    // A write that destroys a row: the row's other writable cells as last
+    // read (caption, value text and value), so that the row can be made again.
+    QList<Binding> rowBefore;
     // The command the write belongs to (the session's, when it was sent).
     QString command;
     QString agentAddress;

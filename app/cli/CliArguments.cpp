@@ -23,6 +23,8 @@ std::optional<CliArguments::Action> actionNamed(const QString &word)
         return CliArguments::Action::Journal;
     if (word == QLatin1String("save"))
         return CliArguments::Action::Save;
+    if (word == QLatin1String("undo"))
+        return CliArguments::Action::Undo;
     if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
         return CliArguments::Action::Help;
     return std::nullopt;
@@ -56,6 +58,8 @@ CliArguments CliArguments::parse(const QStringList &arguments)
                 a.row = words.valueOf(*option).trimmed();
             else if (name == QLatin1String("--watch") && !option->value)
                 a.watch = true;
+            else if (name == QLatin1String("--force") && !option->value)
+                a.force = true;
             else if (name == QLatin1String("--since")) {
                 const QString text = words.valueOf(*option).trimmed();
                 a.since = QDateTime::fromString(text, Qt::ISODateWithMs);
@@ -98,11 +102,15 @@ CliArguments CliArguments::parse(const QStringList &arguments)
     }
 
     if (!haveAction)
-        throw CliError(QStringLiteral("No action given (list, show, set, add, delete, leds, journal or save)"));
+        throw CliError(QStringLiteral("No action given (list, show, set, add, delete, leds, journal, save or undo)"));
     const bool needsCommand = a.action == Action::Show || a.action == Action::Set || a.action == Action::Add
                               || a.action == Action::Delete;
     if (needsCommand && !haveCommand)
         throw CliError(QStringLiteral("Name the command: its menu path or the end of it"));
+    if (a.action == Action::Undo && !haveCommand)
+        throw CliError(QStringLiteral("undo needs the journal entry's ID"));
+    if (a.force && a.action != Action::Undo)
+        throw CliError(QStringLiteral("--force belongs to undo"));
     if ((a.action == Action::Set || a.action == Action::Add) && a.assignments.isEmpty())
         throw CliError(QStringLiteral("Give at least one CAPTION=VALUE"));
     if (a.action == Action::Delete && !a.row)
@@ -137,6 +145,7 @@ QString CliArguments::usage()
         "  leds [--watch]                         the front panel's LEDs, once or every 3 s\n"
         "  journal [--json] [--since TIME]        the switch's change journal, newest first\n"
         "  save                                   save the switch's configuration (every area)\n"
+        "  undo ID [--force]                      undo a journal entry (--force: over later changes)\n"
         "COMMAND is a menu path (\"Basic Configuration > Agent Management > Trust Host > Trust Host Table\")\n"
         "or any final part of it that names one command only. CAPTION is a variable's caption or #N, its\n"
         "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n"

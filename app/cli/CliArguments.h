@@ -11,7 +11,7 @@
 // through the module's start-up unchanged; the options override what they give.
 struct CliArguments
 {
-    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Help };
+    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Undo, Help };
     enum class Format { Text, Csv, Json };
 
     QStringList launchParameters;
@@ -27,6 +27,7 @@ struct CliArguments
     QStringList assignments;    // CAPTION=VALUE, in the order given
     bool watch = false;
     std::optional<QDateTime> since; // journal: entries from this time on
+    bool force = false;             // undo: write over what changed since
 
     // Raises CliError for anything it cannot make sense of.
     static CliArguments parse(const QStringList &arguments);

@@ -138,6 +138,13 @@ void CliCommandRunner::set(const CliCommandFinder::Command &command, const std::
         selectRow(*request, *row);
     } else if (row) {
         throw CliError(QStringLiteral("\"%1\" has no rows: leave --row out").arg(command.path));
+    } else {
+        // The values before the write go into the journal, so that it can be
+        // undone; a switch that does not answer the read is told by the write.
+        try {
+            request->readRow(true);
+        } catch (const QxSNMPException &) {
+        }
     }
 
     const QList<CliAssignments::Assignment> values =

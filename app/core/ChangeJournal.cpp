@@ -102,25 +102,94 @@ ChangeJournal::Entry ChangeJournal::entryOf(const QxSNMPWrite &write, const QStr
     entry.code = write.code;
     entry.text = write.message();
     for (const QxSNMPWrite::Binding &b : write.bindings) {
-        Change change{b.instance, b.caption, b.before, b.sent};
+        Change change{b.instance, b.caption, b.before, b.sent, b.beforeValue, b.sentValue};
         if (b.secret) {
             if (change.before)
                 change.before = QString::fromLatin1(HiddenText);
             change.sent = QString::fromLatin1(HiddenText);
+            change.beforeValue.reset();
+            change.sentValue.reset();
         }
         entry.changes.append(std::move(change));
     }
+    for (const QxSNMPWrite::Binding &b : write.rowBefore)
+        if (!b.secret)
+            entry.rowBefore.append(Change{b.instance, b.caption, b.before, QString(), b.beforeValue, std::nullopt});
     return entry;
 }
 
-QByteArray ChangeJournal::toLine(const Entry &entry)
+QString ChangeJournal::valueText(const QxSNMPValue &value)
+{
+    QString payload;
+    if (value.type == QxSNMPValue::Integer)
+        payload = QString::number(value.signedNumber());
+    else if (value.isNumeric())
+        payload = QString::number(value.number);
+    else if (value.isOctets())
+        payload = QString::fromLatin1(value.octets.toHex());
+    else if (value.type == QxSNMPValue::ObjectId) {
+        QStringList arcs;
+        for (const quint32 arc : value.arcs)
+            arcs << QString::number(arc);
+        payload = arcs.join(QLatin1Char('.'));
+    }
+    return QString::number(value.type) + QLatin1Char(':') + payload;
+}
+
+std::optional<QxSNMPValue> ChangeJournal::valueOf(const QString &text)
+{
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    bool ok = false;
+    const uint type = text.left(colon).toUInt(&ok);
+    if (colon < 0 || !ok || type > 0xFF)
+        return std::nullopt;
+    const QString payload = text.mid(colon + 1);
+    QxSNMPValue value;
+    value.type = quint8(type);
+    if (value.type == QxSNMPValue::Integer) {
+        value.number = quint64(payload.toLongLong(&ok));
+    } else if (value.isNumeric()) {
+        value.number = payload.toULongLong(&ok);
+    } else if (value.isOctets()) {
+        value.octets = QByteArray::fromHex(payload.toLatin1());
+        ok = payload.size() % 2 == 0 && value.octets.toHex() == payload.toLatin1().toLower();
+    } else if (value.type == QxSNMPValue::ObjectId) {
+        for (const QString &arc : payload.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
+            value.arcs.append(arc.toUInt(&ok));
+            if (!ok)
+                break;
+        }
+    } else {
+        ok = value.type == QxSNMPValue::Null && payload.isEmpty();
+    }
+    return ok ? std::optional<QxSNMPValue>(value) : std::nullopt;
+}
+
+namespace {
+
+QJsonValue optionalValue(const std::optional<QxSNMPValue> &value)
+{
+    return value ? QJsonValue(ChangeJournal::valueText(*value)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonArray changesArray(const QList<ChangeJournal::Change> &list)
 {
     QJsonArray changes;
-    for (const Change &c : entry.changes)
+    for (const ChangeJournal::Change &c : list)
         changes.append(QJsonObject{{"instance", c.instance},
                                    {"caption", c.caption},
                                    {"before", optionalText(c.before)},
-                                   {"sent", c.sent}});
+                                   {"sent", c.sent},
+                                   {"beforeValue", optionalValue(c.beforeValue)},
+                                   {"sentValue", optionalValue(c.sentValue)}});
+    return changes;
+}
+
+} // namespace
+
+QByteArray ChangeJournal::toLine(const Entry &entry)
+{
+    const QJsonArray changes = changesArray(entry.changes);
     const QJsonObject object{
         {"id", entry.id},
         {"time", entry.time.toOffsetFromUtc(entry.time.offsetFromUtc()).toString(Qt::ISODateWithMs)},
@@ -128,6 +197,7 @@ QByteArray ChangeJournal::toLine(const Entry &entry)
         {"user", entry.user},
         {"command", entry.command},
         {"changes", changes},
+        {"rowBefore", changesArray(entry.rowBefore)},
         {"code", entry.code},
         {"text", entry.text},
     };
@@ -158,20 +228,30 @@ std::optional<ChangeJournal::Entry> ChangeJournal::fromLine(const QByteArray &li
     entry.command = o.value("command").toString();
     entry.code = o.value("code").toInt();
     entry.text = o.value("text").toString();
-    for (const QJsonValue &value : o.value("changes").toArray()) {
-        if (!value.isObject())
-            return refuse("a change that is no object");
-        const QJsonObject c = value.toObject();
-        Change change;
-        change.instance = c.value("instance").toString();
-        change.caption = c.value("caption").toString();
-        if (c.value("before").isString())
-            change.before = c.value("before").toString();
-        change.sent = c.value("sent").toString();
-        if (change.instance.isEmpty())
-            return refuse("a change without its instance");
-        entry.changes.append(std::move(change));
-    }
+    const auto readChanges = [](const QJsonArray &array, QList<Change> &into) {
+        for (const QJsonValue &value : array) {
+            if (!value.isObject())
+                return false;
+            const QJsonObject c = value.toObject();
+            Change change;
+            change.instance = c.value("instance").toString();
+            change.caption = c.value("caption").toString();
+            if (c.value("before").isString())
+                change.before = c.value("before").toString();
+            change.sent = c.value("sent").toString();
+            if (c.value("beforeValue").isString())
+                change.beforeValue = valueOf(c.value("beforeValue").toString());
+            if (c.value("sentValue").isString())
+                change.sentValue = valueOf(c.value("sentValue").toString());
+            if (change.instance.isEmpty())
+                return false;
+            into.append(std::move(change));
+        }
+        return true;
+    };
+    if (!readChanges(o.value("changes").toArray(), entry.changes)
+        || !readChanges(o.value("rowBefore").toArray(), entry.rowBefore))
+        return refuse("a change that is no object, or lacks its instance");
     return entry;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "snmp/QxSNMPValue.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -26,6 +28,10 @@ public:
         QString caption;
         std::optional<QString> before; // the value last read there; none when none was read
         QString sent;
+        // The same two as they go on the wire (none for a secret, or a text
+        // that had no value): what an undo writes and compares with.
+        std::optional<QxSNMPValue> beforeValue;
+        std::optional<QxSNMPValue> sentValue;
     };
     struct Entry
     {
@@ -35,6 +41,8 @@ public:
         QString user;
         QString command;
         QList<Change> changes;
+        // A deleted row's other cells as last read (before / beforeValue only).
+        QList<Change> rowBefore;
         int code = 0;
         QString text;
 
@@ -68,6 +76,9 @@ public:
     Reading read() const;
 
     static QByteArray toLine(const Entry &entry);
+    // A wire value as the journal writes it: "TYPE:PAYLOAD" (decimal, hex octets or a dotted OID).
+    static QString valueText(const QxSNMPValue &value);
+    static std::optional<QxSNMPValue> valueOf(const QString &text);
     // The entry a line holds, or none (and why).
     static std::optional<Entry> fromLine(const QByteArray &line, QString *why = nullptr);
 

@@ -137,6 +137,18 @@ TEST_F(DialogDriverTest, ActionsGoOnInsideTheSubDialogsTheyOpen)
     EXPECT_TRUE(del.out.contains("\t10.1.1.4\t")) << del.out.toStdString();
     del = on("Trust Host Table", {"select:ListView=4", "click:Delete", "show:ListView"});
     EXPECT_FALSE(del.out.contains("\t10.1.1.4\t")) << del.out.toStdString();
+
+    // The deleted row comes back from the journal with the values it was read with.
+    const ChangeJournal::Reading journal =
+        ChangeJournal("127.0.0.1", quint16(s_sim->port()), dir.filePath("state/nx2400p/journal")).read();
+    ASSERT_FALSE(journal.entries.isEmpty());
+    const CliResult undo = runModuleProgram(QStringLiteral(NX_BIN_DIR "/nx2400p-cli"),
+                                            {"/I127.0.0.1", "/Wkdrwopl", "--port", QString::number(s_sim->port()),
+                                             "undo", journal.entries.last().id},
+                                            dir.path());
+    EXPECT_EQ(undo.exitCode, 0) << undo.err.toStdString();
+    const CliResult back = on("Trust Host Table", {"show:ListView"});
+    EXPECT_TRUE(back.out.contains("\t10.1.1.4\t255.255.255.0\t")) << back.out.toStdString();
 }
 
 // Typed as a user types (the focus moving on): a short MAC key says so once and stays for correcting.

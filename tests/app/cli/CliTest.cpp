@@ -393,7 +393,8 @@ TEST_F(CliWriteTest, WritesGoIntoTheJournalWhichTheClientPrints)
     EXPECT_EQ(port.value("program").toString(), "nx2400p-cli");
     EXPECT_EQ(port.value("command").toString(), "Basic Configuration > Agent Management > Basic Management");
     EXPECT_EQ(port.value("changes").toArray()[0].toObject().value("sent").toString(), "2323");
-    EXPECT_TRUE(on({"journal"}).out.contains("  Telnet Port: ? -> 2323\n"));
+    // What the switch held before is read first, for an undo.
+    EXPECT_TRUE(on({"journal"}).out.contains("  Telnet Port: 23 -> 2323\n"));
 
     // No folder can be made where a file is: the write goes on, and says so.
     QFile blocker(dir.filePath("state"));
@@ -404,6 +405,32 @@ TEST_F(CliWriteTest, WritesGoIntoTheJournalWhichTheClientPrints)
     EXPECT_EQ(unjournalled.status, 0);
     EXPECT_TRUE(unjournalled.err.contains("The change journal cannot be written")) << unjournalled.err.toStdString();
     EXPECT_EQ(getValue(sim.target(), QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0"), "23");
+}
+
+// Undo writes back what was read before the entry's write, once the switch
+// still holds what the entry wrote (or when forced); a created row goes again.
+TEST_F(CliWriteTest, UndoWritesTheOldValueBackAndStopsAtALaterChange)
+{
+    const QString telnetPort = QString::fromLatin1(EnterpriseBase) + ".12.1.2.5.0";
+    const auto newestId = [this] { return jsonOf(on({"journal", "--json"}))[0].toObject().value("id").toString(); };
+    ASSERT_EQ(on({"set", "Basic Management", "Telnet Port=2323"}).status, 0);
+    const QString first = newestId();
+    ASSERT_EQ(on({"set", "Basic Management", "Telnet Port=2424"}).status, 0);
+    Outcome o = on({"undo", first.left(8)});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.contains("Telnet Port: 2424 -> 2323 -> 23")) << o.err.toStdString();
+    EXPECT_EQ(getValue(sim.target(), telnetPort), "2424");
+    o = on({"undo", first, "--force"});
+    EXPECT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out, "Undone\n");
+    EXPECT_EQ(getValue(sim.target(), telnetPort), "23");
+    EXPECT_TRUE(jsonOf(on({"journal", "--json"}))[0].toObject().value("command").toString().startsWith("Undo " + first));
+
+    ASSERT_EQ(on({"add", "Trust Host Table", "Index=7", "IP Address=10.70.70.7", "Subnet Mask=255.255.255.0"}).status, 0);
+    o = on({"undo", newestId()});
+    EXPECT_EQ(o.status, 0) << o.err.toStdString();
+    for (const QJsonValue &r : jsonOf(on({"show", "Trust Host Table", "--json"})))
+        EXPECT_NE(r.toObject().value("instance").toString(), "7");
 }
 
 TEST_F(CliWriteTest, SaveWritesEveryAreaAndSaysWhetherTheSwitchTookIt)
