@@ -4,6 +4,7 @@
 #include "app/TChangesForm.h"
 #include "app/core/ChangeJournal.h"
 #include "app/core/ConfigurationSave.h"
+#include "app/core/ModuleSettings.h"
 #include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/RegistryStore.h"
@@ -72,6 +73,8 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
 
 TMainForm::~TMainForm()
 {
+    if (QxSNMPSession *session = globalSession())
+        session->setWriteGate({});
     // The panel's close sequence first: it stops its polls and waits for
     // their replies while the window is still whole.
     if (m_frontPanel)
@@ -261,16 +264,39 @@ void TMainForm::buildSave()
     actChanges = new QAction(QString::fromLatin1(TChangesForm::Caption), this);
     actChanges->setObjectName(QStringLiteral("actChanges"));
     connect(actChanges, &QAction::triggered, this, [this] { showChanges(); });
+    actPreview = new QAction(QStringLiteral("Preview writes"), this);
+    actPreview->setObjectName(QStringLiteral("actPreviewWrites"));
+    actPreview->setCheckable(true);
+    actPreview->setChecked(ModuleSettings::previewWrites());
+    connect(actPreview, &QAction::toggled, this, [](bool on) { ModuleSettings::setPreviewWrites(on); });
     // In the menu, right after "Save Changes".
     if (QMenu *basic = topMenu(QStringLiteral("Basic Configuration"))) {
         const QList<QAction *> actions = basic->actions();
         for (qsizetype i = 0; i < actions.size(); ++i)
             if (actions[i]->text() == QLatin1String("Save Changes")) {
-                basic->insertActions(actions.value(i + 1), {actSave, actChanges});
+                basic->insertActions(actions.value(i + 1), {actSave, actChanges, actPreview});
                 break;
             }
     }
+    if (QxSNMPSession *session = globalSession())
+        session->setWriteGate([this](const QxSNMPWrite &write) { return previewAccepted(write); });
     m_unsaved = std::make_unique<UnsavedChanges>([this](bool unsaved) { showUnsaved(unsaved); });
+}
+
+bool TMainForm::previewAccepted(const QxSNMPWrite &write)
+{
+    if (!actPreview || !actPreview->isChecked())
+        return true;
+    QStringList lines;
+    for (const QxSNMPWrite::Binding &b : write.bindings)
+        lines << b.caption + QStringLiteral(": ") + (b.secret ? QStringLiteral("(hidden)") : b.before.value_or(QStringLiteral("?")))
+                     + QStringLiteral(" \u2192 ") + (b.secret ? QStringLiteral("(hidden)") : b.sent);
+    const QString text = write.command + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'))
+                         + QStringLiteral("\n\nSend this write to the switch?");
+    return QMessageBox::question(QApplication::activeWindow() ? QApplication::activeWindow() : this,
+                                 QStringLiteral("Preview writes"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+           == QMessageBox::Yes;
 }
 
 void TMainForm::showChanges()

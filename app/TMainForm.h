@@ -21,6 +21,7 @@ class QxSNMPRequest2Edits;
 class RegistryStore;
 class TPanelNX2400PForm;
 class UnsavedChanges;
+struct QxSNMPWrite;
 
 // The module's only top-level window: the switch's front panel in a scroll box,
 // a one-panel status bar and the command menu. Its construction runs the whole
@@ -88,6 +89,9 @@ private:
     void showUnsaved(bool unsaved);
     // "Changes": the switch's journal in a window of its own.
     void showChanges();
+    // With "Preview writes" on: the write's captions, values before and after,
+    // and whether to send it.
+    bool previewAccepted(const QxSNMPWrite &write);
     // Asked before the exit question while changes are unsaved: false keeps
     // the window open (Cancel, or a save that is under way or failed).
     bool unsavedChangesLetGo();
@@ -126,4 +130,5 @@ private:
     QPushButton *btnSave = nullptr;
     QAction *actSave = nullptr;
     QAction *actChanges = nullptr;
+    QAction *actPreview = nullptr;
 };

@@ -699,8 +699,12 @@ QList<QxSNMPValue> QxSNMPRequest::readValues(const QStringList &instances)
 void QxSNMPRequest::sendWrite(const QxSNMPTarget &target, const QList<QxSNMPBinding> &bindings, QxSNMPWrite record,
                               bool wait, const WriteDone &done)
 {
-    if (const QxSNMPSession *session = globalSession(); session && record.command.isEmpty())
-        record.command = session->command();
+    if (const QxSNMPSession *session = globalSession()) {
+        if (record.command.isEmpty())
+            record.command = session->command();
+        if (!session->writeAllowed(record))
+            throw QxSNMPException(QxSNMPWrite::NotSentCode, QString::fromLatin1(QxSNMPWrite::NotSentText));
+    }
     if (wait) {
         finishWrite(record, QxSNMPTransport::exchange(target, QxSNMPTransport::Set, bindings));
         if (done)

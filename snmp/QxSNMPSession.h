@@ -77,6 +77,12 @@ public:
     {
         std::erase_if(m_writeListeners, [id](const auto &l) { return l.first == id; });
     }
+    // Asked before each write is sent, with its record made (bindings, no
+    // outcome yet): false keeps it from being sent (the user's preview).
+    using WriteGate = std::function<bool(const QxSNMPWrite &)>;
+    void setWriteGate(WriteGate gate) { m_writeGate = std::move(gate); }
+    bool writeAllowed(const QxSNMPWrite &write) const { return !m_writeGate || m_writeGate(write); }
+
     void reportWrite(const QxSNMPWrite &write) const
     {
         // A listener may remove itself while told: it is told from a copy.
@@ -98,6 +104,7 @@ private:
     QHash<QString, QxBulkSupport> m_bulkSupport;
     std::vector<std::pair<int, WriteListener>> m_writeListeners;
     int m_lastListener = 0;
+    WriteGate m_writeGate;
     QString m_command;
 };
 

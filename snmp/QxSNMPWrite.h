@@ -42,6 +42,10 @@ struct QxSNMPWrite
     int refused = -1;
 
     bool wentThrough() const { return code == 0; }
+
+    // A write the user's preview kept back: nothing was sent.
+    static constexpr int NotSentCode = -950;
+    static constexpr const char *NotSentText = "Not sent: the preview was cancelled";
     // The outcome's text, naming the variable the agent refused when it named
     // one: "(SNMP) Cannot modify variable: Bad Value! (Telnet Port)".
     QString message() const

@@ -261,6 +261,34 @@ TEST_F(TMainFormTest, AWriteMarksUnsavedChangesUntilTheConfigurationIsSaved)
     EXPECT_FALSE(unsaved->isVisible());
 }
 
+// "Preview writes" shows a write's values first; No sends nothing.
+TEST_F(TMainFormTest, APreviewAnsweredNoSendsNothing)
+{
+    SimulatorProcess sim;
+    ASSERT_TRUE(sim.running());
+    ASSERT_TRUE(ModuleFolder::pointAt(dir.path(), sim.port(), 1));
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze", "/Wkdrwopl"}, registry, nullptr, dir.path());
+    auto *preview = form.findChild<QAction *>("actPreviewWrites");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->isChecked());
+    preview->setChecked(true);
+    const int before = sim.setCount();
+    {
+        BoxAnswerer answerer(QMessageBox::No);
+        EXPECT_THROW(writeRmonState(sim.port(), "disabled"), QxSNMPException);
+        EXPECT_TRUE(answerer.text.contains("RMON State: ")) << answerer.text.toStdString();
+        EXPECT_TRUE(answerer.text.contains("disabled")) << answerer.text.toStdString();
+    }
+    EXPECT_EQ(sim.setCount(), before);
+    EXPECT_FALSE(form.hasUnsavedChanges());
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        writeRmonState(sim.port(), "disabled");
+    }
+    EXPECT_EQ(sim.setCount(), before + 1);
+    preview->setChecked(false);
+}
+
 TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
 {
     initializeSession(dir.path());

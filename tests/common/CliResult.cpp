@@ -50,6 +50,7 @@ QProcessEnvironment moduleProgramEnvironment(const QString &folder)
     env.insert(QStringLiteral("NX2400P_REGISTRY"), folder + QStringLiteral("/registry.ini"));
     // The programs' change journals go into the folder too.
     env.insert(QStringLiteral("XDG_STATE_HOME"), folder + QStringLiteral("/state"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("/config"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
