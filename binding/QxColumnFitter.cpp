@@ -30,7 +30,9 @@ int QxColumnFitter::widestWindow(const QWidget *window)
 
 bool QxColumnFitter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view && event->type() == QEvent::Show)
+    // The type first: the view's last events come while it is being
+    // destroyed, when it is a QTreeWidget no more and the pointer not to be read.
+    if (event->type() == QEvent::Show && watched == m_view)
         widenWindow();
     return QObject::eventFilter(watched, event);
 }
