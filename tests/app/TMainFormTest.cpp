@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -272,6 +273,8 @@ TEST_F(TMainFormTest, APreviewAnsweredNoSendsNothing)
     ASSERT_NE(preview, nullptr);
     EXPECT_FALSE(preview->isChecked());
     preview->setChecked(true);
+    // The setting is kept in a file the other tests read too: off again whatever happens.
+    const std::unique_ptr<QAction, void (*)(QAction *)> off(preview, [](QAction *a) { a->setChecked(false); });
     const int before = sim.setCount();
     {
         BoxAnswerer answerer(QMessageBox::No);
@@ -286,7 +289,6 @@ TEST_F(TMainFormTest, APreviewAnsweredNoSendsNothing)
         writeRmonState(sim.port(), "disabled");
     }
     EXPECT_EQ(sim.setCount(), before + 1);
-    preview->setChecked(false);
 }
 
 TEST_F(TMainFormTest, RebootAnsweredNoSendsNothing)
