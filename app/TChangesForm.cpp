@@ -22,8 +22,7 @@ QString changesText(const ChangeJournal::Entry &entry)
 {
     QStringList parts;
     for (const ChangeJournal::Change &c : entry.changes)
-        parts << c.caption + QStringLiteral(": ") + c.before.value_or(QStringLiteral("?")) + QStringLiteral(" \u2192 ")
-                     + c.sent;
+        parts << c.text(QStringLiteral(" \u2192 "));
     return parts.join(QStringLiteral("; "));
 }
 

@@ -287,10 +287,10 @@ bool TMainForm::previewAccepted(const QxSNMPWrite &write)
 {
     if (!actPreview || !actPreview->isChecked())
         return true;
+    // The changes as the journal will keep them: secrets hidden.
     QStringList lines;
-    for (const QxSNMPWrite::Binding &b : write.bindings)
-        lines << b.caption + QStringLiteral(": ") + (b.secret ? QStringLiteral("(hidden)") : b.before.value_or(QStringLiteral("?")))
-                     + QStringLiteral(" \u2192 ") + (b.secret ? QStringLiteral("(hidden)") : b.sent);
+    for (const ChangeJournal::Change &c : ChangeJournal::entryOf(write, QString(), QString()).changes)
+        lines << c.text(QStringLiteral(" \u2192 "));
     const QString text = write.command + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'))
                          + QStringLiteral("\n\nSend this write to the switch?");
     return QMessageBox::question(QApplication::activeWindow() ? QApplication::activeWindow() : this,

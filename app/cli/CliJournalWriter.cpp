@@ -26,8 +26,7 @@ QString CliJournalWriter::text(const ChangeJournal::Reading &reading, const std:
                + QLatin1Char('\t') + e->user + QLatin1Char('\t') + e->command + QLatin1Char('\t')
                + (e->wentThrough() ? QStringLiteral("Ok") : QStringLiteral("FAILED ") + e->text) + QLatin1Char('\n');
         for (const ChangeJournal::Change &c : e->changes)
-            out += QStringLiteral("  ") + c.caption + QStringLiteral(": ") + c.before.value_or(QStringLiteral("?"))
-                   + QStringLiteral(" -> ") + c.sent + QLatin1Char('\n');
+            out += QStringLiteral("  ") + c.text(QStringLiteral(" -> ")) + QLatin1Char('\n');
     }
     return out;
 }

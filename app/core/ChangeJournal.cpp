@@ -84,6 +84,11 @@ QString ChangeJournal::olderFileName() const
     return older;
 }
 
+QString ChangeJournal::Change::text(const QString &arrow) const
+{
+    return caption + QStringLiteral(": ") + before.value_or(QStringLiteral("?")) + arrow + sent;
+}
+
 QString ChangeJournal::currentUser()
 {
     if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_name)

@@ -32,6 +32,9 @@ public:
         // that had no value): what an undo writes and compares with.
         std::optional<QxSNMPValue> beforeValue;
         std::optional<QxSNMPValue> sentValue;
+
+        // "Caption: before ARROW sent" ("?" for a value not read before).
+        QString text(const QString &arrow) const;
     };
     struct Entry
     {

@@ -11,7 +11,7 @@ struct QxSNMPWrite;
 // Puts every write the process sends into its switch's journal. It listens on
 // the session's write listener; the append itself runs on a thread of its own,
 // one at a time in the order the writes ended, so a slow disk or a held lock
-// never delays an SET or the user interface. A journal that cannot be
+// never delays a SET or the user interface. A journal that cannot be
 // written is told once through the failure callback, on the thread that
 // created the recorder.
 class JournalRecorder final

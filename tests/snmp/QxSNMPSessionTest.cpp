@@ -11,9 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -43,23 +41,12 @@ TEST(QxBootCounterTest, ProcessesSavingAtOnceKeepEveryEngine)
     const QString file = dir.filePath("counter");
     constexpr int Processes = 6;
     constexpr int Saves = 20;
-    std::vector<pid_t> children;
-    for (int p = 0; p < Processes; ++p) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            int failed = 0;
-            for (int n = 1; n <= Saves; ++n)
-                failed |= QxBootCounter::save(file, "engine " + QByteArray::number(p), quint32(n)) != 0;
-            _exit(failed);
-        }
-        children.push_back(child);
-    }
-    for (const pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    ASSERT_TRUE(TestSupport::inProcesses(Processes, [&file](int p) {
+        bool saved = true;
+        for (int n = 1; n <= Saves; ++n)
+            saved &= QxBootCounter::save(file, "engine " + QByteArray::number(p), quint32(n)) == 0;
+        return saved;
+    }));
     for (int p = 0; p < Processes; ++p) {
         quint32 boots = 0;
         EXPECT_EQ(QxBootCounter::load(file, "engine " + QByteArray::number(p), boots), QxBootCounter::Found) << p;

@@ -1,15 +1,13 @@
 // The change journal's file: what an entry holds, secrets kept out, damaged
 // lines skipped, rotation, and several processes appending at once.
 #include "app/core/ChangeJournal.h"
+#include "common/TestSupport.h"
 #include "snmp/QxSNMPWrite.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -95,23 +93,12 @@ TEST_F(ChangeJournalTest, ProcessesAppendingAtOnceLoseNoLine)
 {
     constexpr int Processes = 4;
     constexpr int Entries = 25;
-    std::vector<pid_t> children;
-    for (int p = 0; p < Processes; ++p) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            int failed = 0;
-            for (int n = 0; n < Entries; ++n)
-                failed |= !journal.append(ChangeJournal::entryOf(aWrite(), QString::number(p), "ops"));
-            _exit(failed);
-        }
-        children.push_back(child);
-    }
-    for (const pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    ASSERT_TRUE(TestSupport::inProcesses(Processes, [this](int p) {
+        bool appended = true;
+        for (int n = 0; n < Entries; ++n)
+            appended &= journal.append(ChangeJournal::entryOf(aWrite(), QString::number(p), "ops"));
+        return appended;
+    }));
     const ChangeJournal::Reading reading = journal.read();
     EXPECT_EQ(reading.entries.size(), Processes * Entries);
     EXPECT_TRUE(reading.warnings.isEmpty()) << reading.warnings.join('\n').toStdString();
