@@ -6,8 +6,10 @@
 #include "app/cli/CliCommandFinder.h"
 #include "app/cli/CliCommandRunner.h"
 #include "app/cli/CliError.h"
+#include "app/cli/CliFleet.h"
 #include "app/cli/CliJournalWriter.h"
 #include "app/cli/CliProgram.h"
+#include "app/cli/CliSnapshotCommands.h"
 #include "app/core/ChangeJournal.h"
 #include "app/core/ChangeUndo.h"
 #include "app/core/ConfigurationSave.h"
@@ -51,17 +53,22 @@ int run(const CliArguments &args)
         break;
     }
 
+    // Two files are compared without a switch.
+    if (args.action == CliArguments::Action::Diff && !args.live)
+        return CliSnapshotCommands::diffFiles(args);
+
     // Name the command before any exchange, so a mistyped name costs no time-out.
     const CliCommandFinder::Command *command = nullptr;
-    if (args.action != CliArguments::Action::Leds && args.action != CliArguments::Action::Journal
-        && args.action != CliArguments::Action::Save && args.action != CliArguments::Action::Undo)
+    if (args.action == CliArguments::Action::Show || args.action == CliArguments::Action::Set
+        || args.action == CliArguments::Action::Add || args.action == CliArguments::Action::Delete)
         command = &finder.find(args.command);
 
-    if (args.launchParameters.isEmpty())
+    // With --hosts each switch's own line names it.
+    if (args.launchParameters.isEmpty() && !args.hosts)
         throw CliError(QStringLiteral("No parameter input"));
     const RegistryStore registry(RegistryStore::defaultLocation());
     const ModuleStartup::Overrides overrides(args.port, args.timeout, args.maxRepetitions);
-    ModuleStartup::run(args.launchParameters, registry, QString(), overrides);
+    const ModuleStartup::Result started = ModuleStartup::run(args.launchParameters, registry, QString(), overrides);
 
     if (args.action == CliArguments::Action::Journal) {
         const ChangeJournal::Reading reading = ChangeJournal(defaultDevice.address, quint16(defaultDevice.port)).read();
@@ -80,8 +87,17 @@ int run(const CliArguments &args)
     if (QxSNMPSession *session = globalSession(); session && command)
         session->setCommand(command->path);
 
+    if (args.hosts)
+        return CliFleet(args, finder, started.launch, started.settingsFolder).run();
+    const CliSnapshotCommands snapshots(finder, SnmpAgent::defaults());
     const CliCommandRunner runner(args.timeout, args.retries);
     switch (args.action) {
+    case CliArguments::Action::Snapshot:
+        return snapshots.snapshot(args.out);
+    case CliArguments::Action::Diff:
+        return snapshots.diff(args);
+    case CliArguments::Action::Restore:
+        return snapshots.restore(args);
     case CliArguments::Action::Show:
         CliProgram::write(stdout, runner.show(*command, args.format));
         break;

@@ -2,6 +2,9 @@
 
 #include "app/CommandDispatcher.h"
 #include "app/TChangesForm.h"
+#include "app/TSnapshotCompareForm.h"
+#include "app/cli/CliCommandFinder.h"
+#include "app/cli/CliSnapshotCommands.h"
 #include "app/core/ChangeJournal.h"
 #include "app/core/ConfigurationSave.h"
 #include "app/core/ModuleSettings.h"
@@ -23,6 +26,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPixmapCache>
 #include <QPushButton>
@@ -264,6 +269,14 @@ void TMainForm::buildSave()
     actChanges = new QAction(QString::fromLatin1(TChangesForm::Caption), this);
     actChanges->setObjectName(QStringLiteral("actChanges"));
     connect(actChanges, &QAction::triggered, this, [this] { showChanges(); });
+    actCompareSnapshot = new QAction(QString::fromUtf8(TSnapshotCompareForm::MenuText), this);
+    actCompareSnapshot->setObjectName(QStringLiteral("actCompareSnapshot"));
+    connect(actCompareSnapshot, &QAction::triggered, this, [this] {
+        const QString file = QFileDialog::getOpenFileName(this, QString::fromLatin1(TSnapshotCompareForm::Caption),
+                                                          QString(), QStringLiteral("Snapshots (*.json);;All files (*)"));
+        if (!file.isEmpty())
+            compareWithSnapshot(file);
+    });
     actPreview = new QAction(QStringLiteral("Preview writes"), this);
     actPreview->setObjectName(QStringLiteral("actPreviewWrites"));
     actPreview->setCheckable(true);
@@ -274,7 +287,7 @@ void TMainForm::buildSave()
         const QList<QAction *> actions = basic->actions();
         for (qsizetype i = 0; i < actions.size(); ++i)
             if (actions[i]->text() == QLatin1String("Save Changes")) {
-                basic->insertActions(actions.value(i + 1), {actSave, actChanges, actPreview});
+                basic->insertActions(actions.value(i + 1), {actSave, actChanges, actCompareSnapshot, actPreview});
                 break;
             }
     }
@@ -304,6 +317,21 @@ void TMainForm::showChanges()
     TChangesForm changes(this, ChangeJournal(defaultDevice.address, defaultDevice.port));
     changes.setWindowTitle(QString::fromLatin1(TChangesForm::Caption) + QStringLiteral(": ") + m_launchTexts.address);
     changes.exec();
+}
+
+void TMainForm::compareWithSnapshot(const QString &fileName)
+{
+    QString why;
+    std::optional<ConfigSnapshot> snapshot = ConfigSnapshot::fromFile(fileName, &why);
+    if (!snapshot) {
+        QMessageBox::critical(this, QString::fromLatin1(TSnapshotCompareForm::Caption), why);
+        return;
+    }
+    TSnapshotCompareForm form(this, std::move(*snapshot), CliSnapshotCommands::sources(CliCommandFinder()),
+                              SnmpAgent::defaults());
+    form.setWindowTitle(QString::fromLatin1(TSnapshotCompareForm::Caption) + QStringLiteral(": ")
+                        + QFileInfo(fileName).fileName() + QStringLiteral(" : ") + m_launchTexts.address);
+    form.exec();
 }
 
 void TMainForm::showUnsaved(bool unsaved)

@@ -89,6 +89,10 @@ private:
     void showUnsaved(bool unsaved);
     // "Changes": the switch's journal in a window of its own.
     void showChanges();
+public:
+    // "Compare with Snapshot…" on a snapshot file (the menu asks for one).
+    void compareWithSnapshot(const QString &fileName);
+private:
     // With "Preview writes" on: the write's captions, values before and after,
     // and whether to send it.
     bool previewAccepted(const QxSNMPWrite &write);
@@ -130,5 +134,6 @@ private:
     QPushButton *btnSave = nullptr;
     QAction *actSave = nullptr;
     QAction *actChanges = nullptr;
+    QAction *actCompareSnapshot = nullptr;
     QAction *actPreview = nullptr;
 };

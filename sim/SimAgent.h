@@ -1,16 +1,13 @@
 #pragma once
-#include "sim/SimFaults.h"
-#include "sim/SimLive.h"
-#include "sim/SimObjectStore.h"
 #include "sim/SimOptions.h"
-#include "sim/SimSetTransaction.h"
+#include "sim/SimSwitch.h"
 
 #include <chrono>
 #include <csignal>
 #include <deque>
-#include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct netsnmp_mib_handler_s;
@@ -22,30 +19,47 @@ struct snmp_session;
 struct snmp_pdu;
 
 // The SNMP side of the simulator: net-snmp's agent library with one generic
-// handler over the served subtrees, answering from the object store.
-class SimAgent
+// handler over the served subtrees. It listens on one UDP port per switch
+// and hands each request to the switch of the port it arrived on.
+class SimAgent final
 {
 public:
     using Clock = std::chrono::steady_clock;
 
-    SimAgent(const SimOptions &options, SimObjectStore &store, SimLive &live, SimFaults &faults);
+    // Switch i listens on options.listenAddress(i).
+    SimAgent(const SimOptions &options, std::vector<std::unique_ptr<SimSwitch>> switches);
     ~SimAgent();
     SimAgent(const SimAgent &) = delete;
     SimAgent &operator=(const SimAgent &) = delete;
 
-    // Opens the listening transport; false with *error set when that fails.
+    // Opens the listening transports; false with *error set when that fails.
     bool start(std::string *error);
     // Serves requests until *stop becomes non-zero.
     void run(const volatile std::sig_atomic_t *stop);
-    // Writes the state to the --save file, if one was given.
+    // Writes every switch's state to its --save file, if one was given.
     bool saveState(std::string *error) const;
 
 private:
+    using ReceiveFunction = int (*)(netsnmp_transport_s *, void *, int, void **, int *);
+    using SendFunction = int (*)(netsnmp_transport_s *, const void *, int, void **, int *);
+    using DispatchFunction = int (*)(int, snmp_session *, int, snmp_pdu *, void *);
+
     struct DelayedReply
     {
         Clock::time_point due;
         std::string packet;
         std::string address;
+    };
+    // One switch as the network sees it: the transport it listens on, the
+    // library's functions the hooks stand in front of, its replies held back.
+    struct Endpoint
+    {
+        std::unique_ptr<SimSwitch> device;
+        netsnmp_transport_s *transport = nullptr;
+        ReceiveFunction receive = nullptr;
+        SendFunction send = nullptr;
+        DispatchFunction dispatch = nullptr;
+        std::deque<DelayedReply> delayed;
     };
 
     static int handle(netsnmp_mib_handler_s *handler, netsnmp_handler_registration_s *registration,
@@ -55,42 +69,20 @@ private:
     // Meets GETBULK requests as the fault object says, before the agent sees them.
     static int bulkGate(int operation, snmp_session *session, int requestId, snmp_pdu *pdu, void *magic);
 
-    void answerGet(netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
-    void answerGetNext(netsnmp_handler_registration_s *registration, netsnmp_agent_request_info_s *info,
-                       netsnmp_request_info_s *requests);
-    void answerSet(netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
-    void perform(const std::vector<SimLive::Action> &actions);
-    // Keeps the bindings of an applied SET where tests can read them.
-    void recordSet(const std::vector<SimSetTransaction::Binding> &bindings);
-    void sendDueReplies(Clock::time_point now, bool all);
+    // Hooks every listening session of the library and files it under its switch.
+    bool attachSessions(std::string *error);
+    // The switch a session or transport serves; with one switch always that one.
+    Endpoint &endpointOf(const snmp_session *session);
+    Endpoint &endpointOf(const netsnmp_transport_s *transport);
+    void sendDueReplies(Endpoint &endpoint, Clock::time_point now, bool all);
     void registerSubtrees();
 
     const SimOptions &m_options;
-    SimObjectStore &m_store;
-    SimLive &m_live;
-    SimFaults &m_faults;
-    struct OpenSet
-    {
-        std::unique_ptr<SimSetTransaction> transaction;
-        bool finished = false;
-    };
-    std::map<void *, OpenSet> m_transactions;
-    std::deque<DelayedReply> m_delayed;
-    netsnmp_transport_s *m_transport = nullptr;
-    int (*m_receive)(netsnmp_transport_s *, void *, int, void **, int *) = nullptr;
-    int (*m_send)(netsnmp_transport_s *, const void *, int, void **, int *) = nullptr;
-    int (*m_dispatch)(int, snmp_session *, int, snmp_pdu *, void *) = nullptr;
-    Clock::time_point m_rebootDone{};
-    // Update-file transfers under way: the control goes back to inactive when due.
-    struct Transfer
-    {
-        SimOid control;
-        Clock::time_point due;
-    };
-    std::vector<Transfer> m_transfers;
-    void finishTransfers(Clock::time_point now);
-    bool m_rebooting = false;
-    bool m_factoryReset = false;
+    // Never resized after construction: the lookup tables point into it.
+    std::vector<Endpoint> m_endpoints;
+    // Every packet looks its switch up here, so the lookup must not grow with the switches.
+    std::unordered_map<const netsnmp_transport_s *, Endpoint *> m_byTransport;
+    std::unordered_map<const snmp_session *, Endpoint *> m_bySession;
     bool m_started = false;
 
     // net-snmp's transport callbacks carry no user pointer; the one agent of

@@ -2,6 +2,7 @@
 
 #include "ModuleVersion.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace {
@@ -59,6 +60,20 @@ bool plainPhrase(const std::string &text)
     return true;
 }
 
+// net-snmp's transport domains other than plain UDP. A switch per port needs
+// datagram ports to count up: a stream opens a session per connection that
+// no switch would know, and the others have no ports or need certificates.
+bool otherThanUdp(const std::string &address)
+{
+    std::string domain = address.substr(0, address.find(':'));
+    for (char &c : domain)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char *word : {"tcp", "tcp6", "tcpv6", "tcpipv6", "unix", "tls", "tlstcp", "dtls", "dtlsudp", "ssh", "ipx"})
+        if (domain == word)
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string SimOptions::usage()
@@ -75,7 +90,10 @@ std::string SimOptions::usage()
            "  --fdb-entries N        learnt entries in the forwarding database (0..100000; 12 without --state)\n"
            "  --drop PERCENT         ignore this share of requests\n"
            "  --delay MS             delay every reply\n"
-           "  --seed N               seed for the drop decisions\n"
+           "  --seed N               seed for the drop decisions (agent i draws from N+i)\n"
+           "  --agents N             serve N independent switches (1..1000) on consecutive\n"
+           "                         UDP ports from the --listen port on; with --save FILE\n"
+           "                         the first saves to FILE, agent i to FILE.i\n"
            "  --version              the version and the SNMPv3 protocols users may have\n";
 }
 
@@ -166,6 +184,10 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
             if (!toNumber(value, 0, 60000, &number))
                 return "--delay expects milliseconds from 0 to 60000";
             delayMs = static_cast<int>(number);
+        } else if (arg == "--agents") {
+            if (!toNumber(value, 1, maxAgents, &number))
+                return "--agents expects a number from 1 to " + std::to_string(maxAgents);
+            agents = static_cast<unsigned>(number);
         } else if (arg == "--seed") {
             if (!toNumber(value, 0, 0xFFFFFFFFll, &number))
                 return "--seed expects a number from 0 to 4294967295";
@@ -176,5 +198,45 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
     }
     if (!plainWord(roCommunity) || !plainWord(rwCommunity))
         return "communities must be one word without quotes";
+    if (agents > 1) {
+        if (otherThanUdp(listen) || firstPort() == 0)
+            return "--agents needs a UDP --listen address that ends in its port, as udp:127.0.0.1:16161";
+        if (firstPort() + agents - 1 > 65535)
+            return "--agents: the ports from " + std::to_string(firstPort()) + " on end at 65535";
+    }
     return {};
+}
+
+unsigned SimOptions::firstPort() const
+{
+    const std::size_t colon = listen.rfind(':');
+    long long port = 0;
+    if (!toNumber(colon == std::string::npos ? listen : listen.substr(colon + 1), 1, 65535, &port))
+        return 0;
+    return static_cast<unsigned>(port);
+}
+
+std::string SimOptions::listenAddress(unsigned index) const
+{
+    if (index == 0)
+        return listen;
+    const std::size_t colon = listen.rfind(':');
+    const std::string host = colon == std::string::npos ? std::string() : listen.substr(0, colon + 1);
+    return host + std::to_string(firstPort() + index);
+}
+
+std::string SimOptions::listenDescription() const
+{
+    if (agents == 1)
+        return listen;
+    const unsigned others = agents - 1;
+    return listen + " (and " + std::to_string(others) + (others == 1 ? " more agent on the following port)"
+                                                                      : " more agents on the following ports)");
+}
+
+std::string SimOptions::saveFileFor(unsigned index) const
+{
+    if (saveFile.empty() || index == 0)
+        return saveFile;
+    return saveFile + "." + std::to_string(index);
 }

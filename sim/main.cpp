@@ -1,11 +1,7 @@
 // nx2400p-sim: an SNMP agent that answers as an NX-2400P switch does.
 #include "sim/SimAgent.h"
-#include "sim/SimControl.h"
-#include "sim/SimFaults.h"
-#include "sim/SimLive.h"
-#include "sim/SimMib.h"
-#include "sim/SimObjectStore.h"
 #include "sim/SimOptions.h"
+#include "sim/SimSwitch.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -14,8 +10,9 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <random>
+#include <memory>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -56,8 +53,8 @@ int main(int argc, char **argv)
     }
 
     try {
-        SimObjectStore store(SimMib::allParts());
-        store.loadFactory();
+        // Every switch starts from the same state; the file is read once.
+        std::string stateText;
         if (!options.stateFile.empty()) {
             std::ifstream in(options.stateFile);
             if (!in) {
@@ -66,40 +63,29 @@ int main(int argc, char **argv)
             }
             std::stringstream text;
             text << in.rdbuf();
-            // The control subtree keeps its defaults unless the file says otherwise.
-            const SimOid controlRoot = SimOid::of(SimControl::root);
-            std::vector<std::pair<SimOid, SimValue>> controls;
-            for (const auto &[oid, cell] : store.cells())
-                if (oid.startsWith(controlRoot))
-                    controls.emplace_back(oid, cell.value);
-            std::vector<std::string> errors = store.loadRecords(text.str(), options.stateFile, true);
+            stateText = text.str();
+        }
+        std::vector<std::unique_ptr<SimSwitch>> switches;
+        switches.reserve(options.agents);
+        for (unsigned i = 0; i < options.agents; ++i) {
+            auto device = std::make_unique<SimSwitch>(options, i);
+            std::vector<std::string> errors = device->load(stateText, SimSwitch::Clock::now());
             if (!errors.empty()) {
                 for (const std::string &line : errors)
                     std::cerr << line << "\n";
                 std::cerr << "nx2400p-sim: state file refused\n";
                 return 2;
             }
-            for (const auto &[oid, value] : controls)
-                if (!store.find(oid))
-                    store.put(oid, value);
+            switches.push_back(std::move(device));
         }
-        store.put(SimOid::of(SimControl::dropPercent), SimValue::integer(options.dropPercent));
-        store.put(SimOid::of(SimControl::delayMs), SimValue::integer(options.delayMs));
 
-        SimLive live(store);
-        live.start(SimLive::Clock::now());
-        const unsigned fdbEntries = options.fdbEntries.value_or(options.stateFile.empty() ? SimOptions::factoryFdbEntries : 0);
-        if (fdbEntries)
-            live.fillForwardingDatabase(fdbEntries);
-        SimFaults faults(store, options.seed ? *options.seed : std::random_device()());
-
-        SimAgent agent(options, store, live, faults);
+        SimAgent agent(options, std::move(switches));
         installSignals();
         if (!agent.start(&error)) {
             std::cerr << "nx2400p-sim: " << error << "\n";
             return 1;
         }
-        std::cout << "nx2400p-sim: listening on " << options.listen << std::endl;
+        std::cout << "nx2400p-sim: listening on " << options.listenDescription() << std::endl;
         agent.run(&stopRequested);
         if (!agent.saveState(&error)) {
             std::cerr << "nx2400p-sim: " << error << "\n";

@@ -25,6 +25,12 @@ std::optional<CliArguments::Action> actionNamed(const QString &word)
         return CliArguments::Action::Save;
     if (word == QLatin1String("undo"))
         return CliArguments::Action::Undo;
+    if (word == QLatin1String("snapshot"))
+        return CliArguments::Action::Snapshot;
+    if (word == QLatin1String("diff"))
+        return CliArguments::Action::Diff;
+    if (word == QLatin1String("restore"))
+        return CliArguments::Action::Restore;
     if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
         return CliArguments::Action::Help;
     return std::nullopt;
@@ -60,6 +66,18 @@ CliArguments CliArguments::parse(const QStringList &arguments)
                 a.watch = true;
             else if (name == QLatin1String("--force") && !option->value)
                 a.force = true;
+            else if (name == QLatin1String("--out"))
+                a.out = words.valueOf(*option);
+            else if (name == QLatin1String("--hosts"))
+                a.hosts = words.valueOf(*option);
+            else if (name == QLatin1String("--live") && !option->value)
+                a.live = true;
+            else if (name == QLatin1String("--dry-run") && !option->value)
+                a.dryRun = true;
+            else if (name == QLatin1String("--apply") && !option->value)
+                a.apply = true;
+            else if (name == QLatin1String("--yes") && !option->value)
+                a.yes = true;
             else if (name == QLatin1String("--since")) {
                 const QString text = words.valueOf(*option).trimmed();
                 a.since = QDateTime::fromString(text, Qt::ISODateWithMs);
@@ -87,11 +105,15 @@ CliArguments CliArguments::parse(const QStringList &arguments)
             continue;
         }
         if (a.action == Action::List || a.action == Action::Leds || a.action == Action::Journal
-            || a.action == Action::Save)
+            || a.action == Action::Save || a.action == Action::Snapshot)
             throw CliError(QStringLiteral("Unexpected \"%1\"").arg(word));
         if (!haveCommand) {
             a.command = word;
             haveCommand = true;
+            continue;
+        }
+        if (a.action == Action::Diff && a.otherFile.isEmpty()) {
+            a.otherFile = word;
             continue;
         }
         if ((a.action == Action::Set || a.action == Action::Add) && word.contains(QLatin1Char('='))) {
@@ -102,13 +124,27 @@ CliArguments CliArguments::parse(const QStringList &arguments)
     }
 
     if (!haveAction)
-        throw CliError(QStringLiteral("No action given (list, show, set, add, delete, leds, journal, save or undo)"));
+        throw CliError(QStringLiteral(
+            "No action given (list, show, set, add, delete, leds, journal, save, undo, snapshot, diff or restore)"));
     const bool needsCommand = a.action == Action::Show || a.action == Action::Set || a.action == Action::Add
                               || a.action == Action::Delete;
     if (needsCommand && !haveCommand)
         throw CliError(QStringLiteral("Name the command: its menu path or the end of it"));
     if (a.action == Action::Undo && !haveCommand)
         throw CliError(QStringLiteral("undo needs the journal entry's ID"));
+    if (a.action == Action::Diff && (!haveCommand || (a.live == !a.otherFile.isEmpty())))
+        throw CliError(QStringLiteral("diff needs two snapshots, or one and --live"));
+    if (a.action == Action::Restore && (!haveCommand || a.dryRun == a.apply))
+        throw CliError(QStringLiteral("restore needs the snapshot file and --dry-run or --apply"));
+    if (a.out && a.action != Action::Snapshot)
+        throw CliError(QStringLiteral("--out belongs to snapshot"));
+    if (a.live && a.action != Action::Diff)
+        throw CliError(QStringLiteral("--live belongs to diff"));
+    if ((a.dryRun || a.apply || a.yes) && a.action != Action::Restore)
+        throw CliError(QStringLiteral("--dry-run, --apply and --yes belong to restore"));
+    if (a.hosts && a.action != Action::Snapshot && a.action != Action::Show && a.action != Action::Set
+        && !(a.action == Action::Diff && a.live))
+        throw CliError(QStringLiteral("--hosts belongs to snapshot, diff --live, show and set"));
     if (a.force && a.action != Action::Undo)
         throw CliError(QStringLiteral("--force belongs to undo"));
     if ((a.action == Action::Set || a.action == Action::Add) && a.assignments.isEmpty())
@@ -121,8 +157,9 @@ CliArguments CliArguments::parse(const QStringList &arguments)
         throw CliError(QStringLiteral("--row needs a row instance"));
     if (a.format == Format::Csv && a.action != Action::Show)
         throw CliError(QStringLiteral("--csv belongs to show"));
-    if (a.format == Format::Json && a.action != Action::Show && a.action != Action::Journal)
-        throw CliError(QStringLiteral("--json belongs to show and journal"));
+    if (a.format == Format::Json && a.action != Action::Show && a.action != Action::Journal
+        && a.action != Action::Diff)
+        throw CliError(QStringLiteral("--json belongs to show, journal and diff"));
     if (a.since && a.action != Action::Journal)
         throw CliError(QStringLiteral("--since belongs to journal"));
     if (a.watch && a.action != Action::Leds)
@@ -146,6 +183,14 @@ QString CliArguments::usage()
         "  journal [--json] [--since TIME]        the switch's change journal, newest first\n"
         "  save                                   save the switch's configuration (every area)\n"
         "  undo ID [--force]                      undo a journal entry (--force: over later changes)\n"
+        "  snapshot [--out FILE]                  the switch's whole configuration as a JSON document\n"
+        "  diff A B | diff A --live [--json]      what differs between two snapshots, or a snapshot and\n"
+        "                                         the switch (exit 0 equal, 1 different, 2 error)\n"
+        "  restore FILE --dry-run | --apply [--yes]\n"
+        "                                         the writes that make the switch equal to the snapshot;\n"
+        "                                         --apply writes them (--yes: rows may be deleted)\n"
+        "--hosts FILE runs snapshot (--out FOLDER), diff --live, show and set on every switch the file\n"
+        "names, one a line: ADDRESS[:PORT] [launch parameters]; # starts a comment.\n"
         "COMMAND is a menu path (\"Basic Configuration > Agent Management > Trust Host > Trust Host Table\")\n"
         "or any final part of it that names one command only. CAPTION is a variable's caption or #N, its\n"
         "row number in the command's list (counted from 0). INDEX is a row's instance, as --json shows it.\n"

@@ -11,7 +11,7 @@
 // through the module's start-up unchanged; the options override what they give.
 struct CliArguments
 {
-    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Undo, Help };
+    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Undo, Snapshot, Diff, Restore, Help };
     enum class Format { Text, Csv, Json };
 
     QStringList launchParameters;
@@ -28,6 +28,13 @@ struct CliArguments
     bool watch = false;
     std::optional<QDateTime> since; // journal: entries from this time on
     bool force = false;             // undo: write over what changed since
+    std::optional<QString> out;     // snapshot: the file (or, with --hosts, the folder)
+    QString otherFile;              // diff: the second snapshot
+    bool live = false;              // diff: against the switch
+    bool dryRun = false;            // restore: print the plan only
+    bool apply = false;             // restore: carry the plan out
+    bool yes = false;               // restore: rows may be deleted
+    std::optional<QString> hosts;   // a file naming the switches to run on
 
     // Raises CliError for anything it cannot make sense of.
     static CliArguments parse(const QStringList &arguments);

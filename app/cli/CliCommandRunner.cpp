@@ -35,7 +35,9 @@ QStringList visibleValues(const QxSNMPVarList &list)
     return values;
 }
 
-QString selection(const QList<int> &positions)
+} // namespace
+
+QString CliCommandRunner::selection(const QList<int> &positions)
 {
     QStringList parts;
     for (int p : positions)
@@ -43,7 +45,33 @@ QString selection(const QList<int> &positions)
     return parts.join(QLatin1Char(','));
 }
 
-} // namespace
+CliTableWriter CliCommandRunner::writerFor(const QxSNMPVarList &list)
+{
+    return CliTableWriter(visibleCaptions(list));
+}
+
+void CliCommandRunner::addRow(CliTableWriter &writer, QxSNMPRequest &request)
+{
+    const QxSNMPVarList &list = request.varList();
+    if (list.isTableKind())
+        writer.addRow(visibleValues(list), request.encodeRowIndex());
+    else
+        writer.addRow(visibleValues(list));
+}
+
+QString CliCommandRunner::formatted(const CommandRecord &record, const CliTableWriter &writer,
+                                    CliArguments::Format format)
+{
+    switch (format) {
+    case CliArguments::Format::Csv:
+        return writer.csv();
+    case CliArguments::Format::Json:
+        return writer.json();
+    case CliArguments::Format::Text:
+        break;
+    }
+    return record.shape == CommandShape::Table ? writer.aligned() : writer.captionLines();
+}
 
 std::unique_ptr<QxSNMPRequest> CliCommandRunner::requestFor(const CommandRecord &record) const
 {
@@ -93,29 +121,20 @@ QString CliCommandRunner::show(const CliCommandFinder::Command &command, CliArgu
     const CommandRecord &record = generic(command);
     std::unique_ptr<QxSNMPRequest> request = requestFor(record);
     QxSNMPVarList &list = request->varList();
-    CliTableWriter writer(visibleCaptions(list));
+    CliTableWriter writer = writerFor(list);
     if (list.isTableKind()) {
         CliProgressLine progress;
         for (bool more = request->readRow(true); more; more = request->readRow(false)) {
             if (!request->rowCondition.isEmpty() && !request->evaluateCondition(request->rowCondition))
                 continue;
-            writer.addRow(visibleValues(list), request->encodeRowIndex());
+            addRow(writer, *request);
             progress.rowRead(writer.rowCount());
         }
     } else {
         request->readRow(true);
-        writer.addRow(visibleValues(list));
+        addRow(writer, *request);
     }
-
-    switch (format) {
-    case CliArguments::Format::Csv:
-        return writer.csv();
-    case CliArguments::Format::Json:
-        return writer.json();
-    case CliArguments::Format::Text:
-        break;
-    }
-    return record.shape == CommandShape::Table ? writer.aligned() : writer.captionLines();
+    return formatted(record, writer, format);
 }
 
 void CliCommandRunner::set(const CliCommandFinder::Command &command, const std::optional<QString> &row,

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommandFinder.h"
+#include "app/cli/CliTableWriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <optional>
 
 class QxSNMPRequest;
+class QxSNMPVarList;
 
 // Runs show, set, add, delete and leds of the command-line client with the
 // module's own request engine: each action builds the command's variable list
@@ -35,13 +37,23 @@ public:
     // Reads the front panel's LED status string once and decodes it.
     QString leds() const;
 
-private:
-    std::unique_ptr<QxSNMPRequest> requestFor(const CommandRecord &record) const;
+    // What show and set on many switches share with show and set on one.
+    // The E or T command's record; raises CliError for any other.
     static const CommandRecord &generic(const CliCommandFinder::Command &command);
-    static const CommandRecord &tableWithRowStatus(const CliCommandFinder::Command &command, const char *action);
     // Points the request's key columns at a row; raises CliError when the
     // instance is not one of this table's.
     static void selectRow(QxSNMPRequest &request, const QString &row);
+    // The writer of a read's rows, with the list's visible captions.
+    static CliTableWriter writerFor(const QxSNMPVarList &list);
+    static void addRow(CliTableWriter &writer, QxSNMPRequest &request);
+    // The rows read, in the form asked for.
+    static QString formatted(const CommandRecord &record, const CliTableWriter &writer, CliArguments::Format format);
+    // "0,2": the write's positions for the request's selection list.
+    static QString selection(const QList<int> &positions);
+
+private:
+    std::unique_ptr<QxSNMPRequest> requestFor(const CommandRecord &record) const;
+    static const CommandRecord &tableWithRowStatus(const CliCommandFinder::Command &command, const char *action);
 
     std::optional<int> m_timeout;
     std::optional<int> m_retries;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The row count of a running walk on standard error, rewritten in place, when
+// The row count of a running walk, or a bar of the steps done, on standard error, rewritten in place, when
 // standard error is a terminal; silent otherwise, so scripts and pipes see
 // nothing of it.
 class CliProgressLine
@@ -14,6 +14,8 @@ public:
     CliProgressLine &operator=(const CliProgressLine &) = delete;
 
     void rowRead(int rows);
+    // "what [#######.............]  done/total"
+    void step(const QString &what, int done, int total);
     // Wipes the line; the destructor does it too.
     void finish();
 

@@ -55,7 +55,14 @@ TEST(SimCommandLine, BadOptionsAreRefused)
                                          QStringList{QStringLiteral("--user"), QStringLiteral("x:MD5:short")},
                                          QStringList{QStringLiteral("--ro-community"), QStringLiteral("a b")},
                                          QStringList{QStringLiteral("--user"), QStringLiteral("x:MD5:pass\"word1")},
-                                         QStringList{QStringLiteral("--listen")}}) {
+                                         QStringList{QStringLiteral("--listen")},
+                                         QStringList{QStringLiteral("--agents"), QStringLiteral("0")},
+                                         QStringList{QStringLiteral("--agents"), QStringLiteral("1001")},
+                                         // More switches need UDP ports to count up from.
+                                         QStringList{QStringLiteral("--agents"), QStringLiteral("2"), QStringLiteral("--listen"),
+                                                     QStringLiteral("tcp:127.0.0.1:16161")},
+                                         QStringList{QStringLiteral("--agents"), QStringLiteral("2"), QStringLiteral("--listen"),
+                                                     QStringLiteral("udp:127.0.0.1:65535")}}) {
         ProgramRun run = runProgram(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.output.contains(QStringLiteral("usage:"))) << run.output.toStdString();

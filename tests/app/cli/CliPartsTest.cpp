@@ -98,6 +98,19 @@ TEST(CliParts, ArgumentsSplitLaunchParametersOptionsAndAssignments)
     EXPECT_EQ(CliArguments::parse({"--max-repetitions", "0", "list"}).maxRepetitions.value_or(-1), 0);
     EXPECT_THROW(CliArguments::parse({"--max-repetitions", "-1", "list"}), CliError);
     EXPECT_THROW(CliArguments::parse({"add", "X", "--row", "1", "A=1"}), CliError);
+
+    // snapshot, diff and restore take files and their own options only.
+    const CliArguments diff = CliArguments::parse({"--hosts", "h", "diff", "a.json", "--live", "--json"});
+    EXPECT_EQ(diff.action, CliArguments::Action::Diff);
+    EXPECT_EQ(diff.command, "a.json");
+    EXPECT_TRUE(diff.live && diff.hosts == "h" && diff.format == CliArguments::Format::Json);
+    EXPECT_EQ(CliArguments::parse({"diff", "a.json", "b.json"}).otherFile, "b.json");
+    EXPECT_TRUE(CliArguments::parse({"restore", "a.json", "--apply", "--yes"}).yes);
+    for (const QStringList &wrong : {QStringList{"diff", "a.json"}, {"diff", "a.json", "b.json", "--live"},
+                                     {"restore", "a.json"}, {"restore", "a.json", "--dry-run", "--apply"},
+                                     {"snapshot", "extra"}, {"show", "X", "--out", "f"}, {"--hosts", "h", "restore", "a", "--apply"},
+                                     {"diff", "a", "b", "--yes"}})
+        EXPECT_THROW(CliArguments::parse(wrong), CliError) << wrong.join(' ').toStdString();
 }
 
 TEST(CliParts, CommandsAndVariablesAreFoundByTrimmedNames)
