@@ -244,6 +244,9 @@ void DialogDriver::perform(const DriverAction &action)
     case DriverAction::Kind::Select:
         select(target, action.value, action.control);
         break;
+    case DriverAction::Kind::Cell:
+        cell(target, action.cellRow(), action.cellColumn(), action.control);
+        break;
     default:
         break;
     }
@@ -356,6 +359,20 @@ void DialogDriver::select(QWidget *target, const QString &row, const QString &pa
         mouseClick(viewport, QPoint(viewport->width() / 2, below));
     if (!list->selectedItems().isEmpty())
         list->clearSelection();
+}
+
+void DialogDriver::cell(QWidget *target, int row, int column, const QString &path)
+{
+    auto *view = qobject_cast<QAbstractItemView *>(target);
+    const QModelIndex index = view && view->model() ? view->model()->index(row, column) : QModelIndex();
+    if (!index.isValid()) {
+        fail(view ? QStringLiteral("%1 has no cell %2,%3").arg(path).arg(row).arg(column)
+                  : QStringLiteral("%1 is no list").arg(path));
+        return;
+    }
+    activate(view);
+    view->scrollTo(index);
+    mouseClick(view->viewport(), view->visualRect(index).center());
 }
 
 void DialogDriver::closeSubDialogs()

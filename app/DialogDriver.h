@@ -62,6 +62,7 @@ private:
     void tick(QWidget *target, bool on);
     void click(QWidget *target);
     void select(QWidget *target, const QString &row, const QString &path);
+    void cell(QWidget *target, int row, int column, const QString &path);
 
     QPointer<QDialog> m_dialog;
     QList<DriverAction> m_actions;

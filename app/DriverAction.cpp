@@ -17,16 +17,18 @@ struct Verb
     bool value;   // takes "=VALUE" (after CTRL), or ":VALUE" without one
 };
 
-constexpr std::array<Verb, 9> kVerbs{{
+constexpr std::array<Verb, 11> kVerbs{{
     {"type", Kind::Type, true, true},
     {"choose", Kind::Choose, true, true},
     {"tick", Kind::Tick, true, true},
     {"click", Kind::Click, true, false},
     {"select", Kind::Select, true, true},
+    {"cell", Kind::Cell, true, true},
     {"wait", Kind::Wait, false, true},
     {"show", Kind::Show, true, false},
     {"answer", Kind::Answer, false, true},
     {"close", Kind::Close, false, false},
+    {"portmenu", Kind::PortMenu, true, true}, // --panel: portmenu:PORT=ITEM
 }};
 
 [[noreturn]] void refuse(const QString &text, const QString &why)
@@ -81,6 +83,15 @@ DriverAction DriverAction::parse(const QString &text)
             if (action.value.startsWith(QLatin1Char('#')))
                 action.value.mid(1).toInt(&ok);
             break;
+        case Kind::Cell: {
+            const QStringList parts = action.value.split(QLatin1Char(','));
+            bool rowOk = false;
+            bool columnOk = false;
+            const int row = parts.value(0).toInt(&rowOk);
+            const int column = parts.value(1).toInt(&columnOk);
+            ok = parts.size() == 2 && rowOk && columnOk && row >= 0 && column >= 0;
+            break;
+        }
         default:
             break;
         }
@@ -88,5 +99,5 @@ DriverAction DriverAction::parse(const QString &text)
             refuse(text, QStringLiteral("\"%1\" is no value for %2").arg(action.value, name));
         return action;
     }
-    refuse(text, QStringLiteral("no such action (type, choose, tick, click, select, wait, show, answer, close)"));
+    refuse(text, QStringLiteral("no such action (type, choose, tick, click, select, cell, wait, show, answer, close)"));
 }

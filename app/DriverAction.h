@@ -5,12 +5,15 @@
 // One --do action of the dialog driver, as text: "type:ED_VLANID=10".
 struct DriverAction
 {
-    enum class Kind { Type, Choose, Tick, Click, Select, Wait, Show, Answer, Close };
+    enum class Kind { Type, Choose, Tick, Click, Select, Cell, Wait, Show, Answer, Close, PortMenu };
 
     Kind kind = Kind::Click;
-    QString control; // the CTRL path; empty for wait, answer and close
-    QString value;   // TEXT, 1/0, #N, seconds, yes/no
+    QString control; // the CTRL path (portmenu: the port); empty for wait, answer and close
+    QString value;   // TEXT, 1/0, #N, ROW,COLUMN, seconds, yes/no
 
     // Raises CliError (usage status) for a text that is no action.
     static DriverAction parse(const QString &text);
+    // A cell action's row and column.
+    int cellRow() const { return value.section(QLatin1Char(','), 0, 0).toInt(); }
+    int cellColumn() const { return value.section(QLatin1Char(','), 1, 1).toInt(); }
 };

@@ -1,5 +1,7 @@
 #include "app/DriverControls.h"
 
+#include "binding/QxPrintedRows.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -131,11 +133,17 @@ QStringList DriverControls::show(const QWidget *widget, const QString &name)
                           .arg(name)
                           .arg(list->topLevelItemCount())
                           .arg(selected ? list->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(selected)) : -1)};
+    // A list that reads differently as text than cell by cell says how.
+    const auto *printed = dynamic_cast<const QxPrintedRows *>(list);
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         QStringList cells;
-        const QTreeWidgetItem *row = list->topLevelItem(i);
-        for (int c = 0; c < list->columnCount(); ++c)
-            cells << row->text(c);
+        if (printed) {
+            cells = printed->printedRow(i);
+        } else {
+            const QTreeWidgetItem *row = list->topLevelItem(i);
+            for (int c = 0; c < list->columnCount(); ++c)
+                cells << row->text(c);
+        }
         lines << QStringLiteral("%1[%2]: %3").arg(name).arg(i).arg(cells.join(QLatin1Char('\t')));
     }
     return lines;

@@ -8,6 +8,8 @@
 #include "app/CommandDispatcher.h"
 #include "app/DialogDriver.h"
 #include "app/DriverArguments.h"
+#include "app/DriverPanel.h"
+#include "app/DriverViews.h"
 #include "app/TMainForm.h"
 #include "app/cli/CliCommandFinder.h"
 #include "app/cli/CliError.h"
@@ -68,6 +70,24 @@ int runTraffic(const DriverArguments &args, TMainForm &mainForm)
     return 0;
 }
 
+// The --do actions, refused before any exchange when one is no action.
+QList<DriverAction> actionsOf(const DriverArguments &args)
+{
+    QList<DriverAction> actions;
+    for (const QString &text : args.actions)
+        actions << DriverAction::parse(text);
+    return actions;
+}
+
+// Drives a dialog or window: the actions in order, then the tree and picture asked for.
+int drive(QDialog &dialog, const QList<DriverAction> &actions, const DriverArguments &args)
+{
+    DialogDriver driver(dialog, actions, stdout);
+    driver.setPrintTree(args.tree);
+    driver.setGrabFile(args.grab);
+    return driver.run();
+}
+
 int run(const DriverArguments &args)
 {
     const CliCommandFinder finder;
@@ -87,6 +107,31 @@ int run(const DriverArguments &args)
                            ModuleStartup::Overrides(args.port, args.timeout));
         return runTraffic(args, mainForm);
     }
+    if (args.panel) {
+        QList<DriverAction> actions;
+        for (const QString &text : args.actions)
+            actions << DriverAction::parse(text);
+        if (args.launchParameters.isEmpty())
+            throw CliError(QStringLiteral("No parameter input"));
+        const RegistryStore registry(RegistryStore::defaultLocation());
+        TMainForm mainForm(args.launchParameters, registry, nullptr, QString(),
+                           ModuleStartup::Overrides(args.port, args.timeout));
+        return DriverPanel(mainForm, actions, stdout).run(args.grab);
+    }
+    if (!args.window.isEmpty()) {
+        const QList<DriverAction> actions = actionsOf(args);
+        if (args.launchParameters.isEmpty())
+            throw CliError(QStringLiteral("No parameter input"));
+        // The main window sets up the session, the journal and the defaults
+        // the window reads with; it is never shown.
+        const RegistryStore registry(RegistryStore::defaultLocation());
+        TMainForm mainForm(args.launchParameters, registry, nullptr, QString(),
+                           ModuleStartup::Overrides(args.port, args.timeout));
+        std::unique_ptr<QDialog> window = DriverViews::open(args.window, &mainForm);
+        const int status = drive(*window, actions, args);
+        window.reset();
+        return status;
+    }
     // Everything that can be refused is refused before any exchange.
     const CliCommandFinder::Command &command = finder.find(args.command);
     const CommandRecord &record = *command.record;
@@ -95,9 +140,7 @@ int run(const DriverArguments &args)
     if (!CommandDispatcher::isAvailable(record))
         throw CliError(QStringLiteral("\"%1\" opens %2, whose dialog is not written yet")
                            .arg(command.path, QString::fromLatin1(record.target)));
-    QList<DriverAction> actions;
-    for (const QString &text : args.actions)
-        actions << DriverAction::parse(text);
+    const QList<DriverAction> actions = actionsOf(args);
     if (args.launchParameters.isEmpty())
         throw CliError(QStringLiteral("No parameter input"));
 
@@ -107,13 +150,7 @@ int run(const DriverArguments &args)
     std::unique_ptr<QDialog> dialog = mainForm.dispatcher().openDialog(record);
     if (!dialog)
         throw CliError(QStringLiteral("\"%1\" opens no dialog").arg(command.path));
-    int status = 0;
-    {
-        DialogDriver driver(*dialog, actions, stdout);
-        driver.setPrintTree(args.tree);
-        driver.setGrabFile(args.grab);
-        status = driver.run();
-    }
+    const int status = drive(*dialog, actions, args);
     dialog.reset();
     return status;
 }

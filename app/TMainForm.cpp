@@ -11,12 +11,16 @@
 #include "app/core/JournalRecorder.h"
 #include "app/core/ModuleStartup.h"
 #include "app/core/RegistryStore.h"
+#include "app/core/RequestWalk.h"
 #include "app/core/UnsavedChanges.h"
 #include "binding/QxBusyCursor.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "device/TPanelNX2400PForm.h"
+#include "device/TPortStatusForm.h"
+#include "device/TVlanMatrixForm.h"
 #include "snmp/QxSNMPEventPump.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 #include "tables/CommandCatalogue.h"
 #include "tables/MainWindowObjects.h"
@@ -36,8 +40,12 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
+
+// The command a port's "Port settings…" opens.
+constexpr char PortSettingsCommand[] = "Layer 2 Management > Port Management > Port Control Table";
 
 // The RMON viewers follow the switch's RMON state.
 const char *const kRmonItems[] = {"RMON > Statistics", "RMON > History", "RMON > Alarm/Event"};
@@ -159,26 +167,57 @@ void TMainForm::showEvent(QShowEvent *event)
 void TMainForm::embedFrontPanel()
 {
     m_frontPanel = std::make_unique<TPanelNX2400PForm>(this, StatusPanel, 0);
-    ScrollBox1->setWidgetResizable(false);
+    // The panel fills the window and scales with it.
+    ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setWidget(m_frontPanel.get());
-    m_frontPanel->move(0, 0);
-    // Client area: the panel plus 3 pixels each way, and the status bar below.
-    const int clientWidth = m_frontPanel->width() + 3;
-    const int clientHeight = m_frontPanel->height() + statusBar()->sizeHint().height() + 3;
-    ScrollBox1->setMinimumSize(m_frontPanel->width() + 3, m_frontPanel->height() + 3);
-    const int menuHeight = menuBar()->heightForWidth(clientWidth) > 0 ? menuBar()->heightForWidth(clientWidth)
-                                                                      : menuBar()->sizeHint().height();
-    // The window frame lies outside these sizes, so the window is always wider
-    // than the panel by more than the frame needs.
-    setFixedSize(clientWidth, clientHeight + menuHeight);
+    ScrollBox1->setMinimumSize(m_frontPanel->minimumSizeHint());
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize panel = m_frontPanel->sizeHint();
+    const int menuHeight = menuBar()->heightForWidth(panel.width()) > 0 ? menuBar()->heightForWidth(panel.width())
+                                                                        : menuBar()->sizeHint().height();
+    resize(panel.width(), panel.height() + statusBar()->sizeHint().height() + menuHeight);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    connect(m_frontPanel.get(), &TPanelNX2400PForm::portVlansRequested, this, [this](int port) { openVlanMatrix(port); });
+    connect(m_frontPanel.get(), &TPanelNX2400PForm::portSettingsRequested, this,
+            [this](int port) { openPortSettings(port); });
+    connect(m_frontPanel.get(), &TPanelNX2400PForm::portStatusRequested, this, [this] { openPortStatus(); });
+    connect(m_frontPanel.get(), &TPanelNX2400PForm::vlanMatrixRequested, this, [this] { openVlanMatrix(); });
     m_frontPanel->show();
+    readSwitchName();
+}
+
+void TMainForm::readSwitchName()
+{
+    m_nameRequest = std::make_unique<QxSNMPRequest>();
+    m_nameRequest->varList() = QxSNMPVarList(MainWindowObjects::switchName, SVT_SV, 0);
+    m_nameRead = std::make_unique<RequestWalk>(*m_nameRequest);
+    m_nameRead->start(
+        [this](QxSNMPVarList &list) {
+            m_sysName = list.item(MainWindowObjects::SwitchNameColumn::SysName).valueText.trimmed();
+            m_model = list.item(MainWindowObjects::SwitchNameColumn::SysDescr).valueText.section(QLatin1Char(' '), 0, 0);
+        },
+        // A switch that does not say its name is named by its address.
+        [this](int, const QString &) { updateTitle(); });
+}
+
+void TMainForm::updateTitle()
+{
+    QString title = m_launchTexts.address;
+    if (!m_sysName.isEmpty())
+        title = m_sysName + QStringLiteral(" \u2013 ") + title;
+    if (!m_model.isEmpty())
+        title += QStringLiteral(" (") + m_model + QLatin1Char(')');
+    setWindowTitle(m_unsavedShown ? QStringLiteral("* ") + title : title);
 }
 
 void TMainForm::buildControls()
 {
     setObjectName(QStringLiteral("MainForm"));
-    // Fixed single border with the close button as the only title-bar button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A window of its own size: the front panel scales with it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMinMaxButtonsHint);
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -191,7 +230,7 @@ void TMainForm::buildControls()
     StatusPanel->setObjectName(QStringLiteral("StatusBar"));
     StatusPanel->setMinimumWidth(50);
     statusBar()->addWidget(StatusPanel, 1);
-    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setSizeGripEnabled(true);
 
     // Hidden carriers of the switch's RMON state and spanning-tree version.
     ST_RmonState = new QLabel(this);
@@ -204,10 +243,9 @@ void TMainForm::buildControls()
     ST_StackNum->setObjectName(QStringLiteral("ST_StackNum"));
     ST_StackNum->hide();
 
-    // Until the front panel is embedded, the window has the panel's size.
+    // Until the front panel is embedded, the window has the panel's size at 100 %.
     ScrollBox1->setMinimumSize(765, 103);
     adjustSize();
-    setFixedSize(sizeHint());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -291,6 +329,18 @@ void TMainForm::buildSave()
                 break;
             }
     }
+    // The port views, first in the Layer 2 menu (and on the panel's own menu).
+    if (QMenu *layer2 = topMenu(QStringLiteral("Layer 2 Management"))) {
+        QAction *first = layer2->actions().value(0);
+        actPortStatus = new QAction(QString::fromLatin1(TPortStatusForm::Caption), this);
+        actPortStatus->setObjectName(QStringLiteral("actPortStatus"));
+        connect(actPortStatus, &QAction::triggered, this, [this] { openPortStatus(); });
+        actVlanMatrix = new QAction(QString::fromLatin1(TVlanMatrixForm::Caption), this);
+        actVlanMatrix->setObjectName(QStringLiteral("actVlanMatrix"));
+        connect(actVlanMatrix, &QAction::triggered, this, [this] { openVlanMatrix(); });
+        layer2->insertActions(first, {actPortStatus, actVlanMatrix});
+        layer2->insertSeparator(first);
+    }
     if (QxSNMPSession *session = globalSession())
         session->setWriteGate([this](const QxSNMPWrite &write) { return previewAccepted(write); });
     m_unsaved = std::make_unique<UnsavedChanges>([this](bool unsaved) { showUnsaved(unsaved); });
@@ -334,9 +384,49 @@ void TMainForm::compareWithSnapshot(const QString &fileName)
     form.exec();
 }
 
+void TMainForm::openPortSettings(int port)
+{
+    const CliCommandFinder finder;
+    const CommandRecord &record = *finder.find(QString::fromLatin1(PortSettingsCommand)).record;
+    std::unique_ptr<QDialog> dialog;
+    try {
+        dialog = m_dispatcher->openDialog(record);
+    } catch (const QxSNMPException &e) {
+        QMessageBox::critical(this, QStringLiteral("Port settings"), e.text());
+        return;
+    }
+    if (!dialog)
+        return;
+    // The port's row is selected as soon as the table's read brings it.
+    if (auto *list = dialog->findChild<QTreeWidget *>()) {
+        const QString wanted = QString::number(port);
+        connect(list->model(), &QAbstractItemModel::rowsInserted, dialog.get(), [list, wanted] {
+            if (!list->selectedItems().isEmpty())
+                return;
+            const QList<QTreeWidgetItem *> found = list->findItems(wanted, Qt::MatchExactly, 0);
+            if (!found.isEmpty()) {
+                list->setCurrentItem(found.first());
+                list->scrollToItem(found.first());
+            }
+        });
+    }
+    dialog->exec();
+}
+
+QWidget *TMainForm::openPortStatus()
+{
+    return TPortStatusForm::open(this);
+}
+
+QWidget *TMainForm::openVlanMatrix(int port)
+{
+    return TVlanMatrixForm::open(this, port);
+}
+
 void TMainForm::showUnsaved(bool unsaved)
 {
-    setWindowTitle(unsaved ? QStringLiteral("* ") + m_launchTexts.address : m_launchTexts.address);
+    m_unsavedShown = unsaved;
+    updateTitle();
     if (ST_Unsaved)
         ST_Unsaved->setVisible(unsaved);
 }
@@ -396,6 +486,15 @@ void TMainForm::closeEvent(QCloseEvent *event)
     if (answer != QMessageBox::Yes) {
         event->ignore();
         return;
+    }
+    // The port views go with the main window; the VLAN matrix asks first
+    // about changes it has not applied.
+    for (QWidget *view : findChildren<QWidget *>()) {
+        if ((qobject_cast<TVlanMatrixForm *>(view) || qobject_cast<TPortStatusForm *>(view)) && view->isVisible()
+            && !view->close()) {
+            event->ignore();
+            return;
+        }
     }
     // The ports' traffic windows go with the main window.
     if (m_frontPanel)

@@ -20,6 +20,8 @@ class QxBusyCursor;
 class QxSNMPRequest2Edits;
 class RegistryStore;
 class TPanelNX2400PForm;
+class QxSNMPRequest;
+class RequestWalk;
 class UnsavedChanges;
 struct QxSNMPWrite;
 
@@ -87,11 +89,21 @@ private:
     // The save action beside "Save Changes", and its button in the status bar.
     void buildSave();
     void showUnsaved(bool unsaved);
+    // "* sysName – address (model)": the unsaved mark and what names the switch.
+    void updateTitle();
+    // sysName and the model, read once the window shows; the title waits for them.
+    void readSwitchName();
     // "Changes": the switch's journal in a window of its own.
     void showChanges();
 public:
     // "Compare with Snapshot…" on a snapshot file (the menu asks for one).
     void compareWithSnapshot(const QString &fileName);
+    // A port's "Port settings…": the port control table with the port's row selected.
+    void openPortSettings(int port);
+    // "Port Status" and "VLAN Matrix", windows of their own beside this one
+    // (opened again, they are raised); the matrix shows the port's column first.
+    QWidget *openPortStatus();
+    QWidget *openVlanMatrix(int port = 0);
 private:
     // With "Preview writes" on: the write's captions, values before and after,
     // and whether to send it.
@@ -115,6 +127,11 @@ private:
     // Destroyed before the window's children, so that its close sequence can
     // still wait for its outstanding requests.
     std::unique_ptr<TPanelNX2400PForm> m_frontPanel;
+    QString m_sysName;
+    QString m_model;
+    bool m_unsavedShown = false;
+    std::unique_ptr<QxSNMPRequest> m_nameRequest;
+    std::unique_ptr<RequestWalk> m_nameRead;
     // The wait cursor while a window waits for the switch.
     std::unique_ptr<QxBusyCursor> m_busyCursor;
     // Every write goes into the switch's change journal.
@@ -135,5 +152,7 @@ private:
     QAction *actSave = nullptr;
     QAction *actChanges = nullptr;
     QAction *actCompareSnapshot = nullptr;
+    QAction *actPortStatus = nullptr;
+    QAction *actVlanMatrix = nullptr;
     QAction *actPreview = nullptr;
 };

@@ -63,6 +63,22 @@ void QxColumnFitter::widenWindow()
     m_windowWidth = window->width();
 }
 
+void QxColumnFitter::widenWindowToColumns()
+{
+    if (!m_view)
+        return;
+    QWidget *window = m_view->window();
+    if (window == m_view || (m_windowWidth != 0 && window->width() != m_windowWidth))
+        return;
+    const QScrollBar *rows = m_view->verticalScrollBar();
+    const int missing = m_view->header()->length() + 2 * m_view->frameWidth() - m_view->width()
+                        + (rows->isVisible() ? rows->width() : 0);
+    const int width = std::min(window->width() + missing, MaximumWindowWidth);
+    if (missing > 0 && width > window->width())
+        window->resize(width, window->height());
+    m_windowWidth = window->width();
+}
+
 void QxColumnFitter::reset(int hidden)
 {
     m_hidden = hidden;

@@ -45,6 +45,12 @@ public:
 
     bool userSized(int column) const { return m_userSized.contains(column); }
 
+    // Widens the list's window until every column shows, whatever the size of
+    // its screen (up to MaximumWindowWidth), while the window has the width it
+    // opened with or this fitter gave it: for a window that is there to show
+    // all its columns at once (the port status table, the VLAN matrix).
+    void widenWindowToColumns();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

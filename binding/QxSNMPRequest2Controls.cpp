@@ -2,7 +2,6 @@
 
 #include "snmp/QxEventWait.h"
 #include "binding/QxStatusLine.h"
-#include "snmp/QxNetSnmpStatus.h"
 #include "snmp/QxMessageCatalogue.h"
 #include "snmp/QxSNMPException.h"
 #include "snmp/QxValueCodec.h"
@@ -168,13 +167,8 @@ void QxSNMPRequest2Controls::showStatus(const QString &errorText)
     const StatusTarget kind = statusTargetKind();
     if (kind == StatusTarget::None)
         return;
-    const QxMessageCatalogue &catalogue = QxMessageCatalogue::instance();
-    QString line = catalogue.expandStatus(m_templateIndex, errorText, varList().listName());
-    // A request that timed out received nothing: the line says so.
-    if (errorText == catalogue.mapLibraryStatus(QxNetSnmpStatus::Timeout).text)
-        line.replace(QStringLiteral("Receive at"), QStringLiteral("No answer at"));
-    const auto outcome =
-        errorText == catalogue.frameworkText(0) ? QxStatusLine::Outcome::Plain : QxStatusLine::Outcome::Failed;
+    const QString line = QxStatusLine::requestLine(m_templateIndex, errorText, varList().listName());
+    const QxStatusLine::Outcome outcome = QxStatusLine::outcomeOf(errorText);
     switch (kind) {
     case StatusTarget::Memo:
         QxStatusLine::append(static_cast<QPlainTextEdit *>(m_target.data()), line, outcome);

@@ -1,6 +1,20 @@
 #include "binding/QxSNMPRequest2Rows.h"
 
+#include <algorithm>
+
 QxSNMPRequest2Rows::QxSNMPRequest2Rows(QWidget *owner) : QxSNMPRequest2Controls(owner) {}
+
+std::unique_ptr<QxSNMPRequest2Rows> QxSNMPRequest2Rows::ofColumns(QWidget *owner, const QxDescriptorTable &table,
+                                                                  std::initializer_list<int> shown)
+{
+    auto binding = std::make_unique<QxSNMPRequest2Rows>(owner);
+    binding->varList() = QxSNMPVarList(table);
+    QxSNMPVarList &list = binding->varList();
+    for (int i = list.keyCount(); i < list.count(); ++i)
+        if (std::find(shown.begin(), shown.end(), i) == shown.end())
+            list.item(i).setFlag(QxAccess::invalid, true);
+    return binding;
+}
 
 QxSNMPRequest2Rows::~QxSNMPRequest2Rows()
 {
@@ -27,4 +41,9 @@ void QxSNMPRequest2Rows::rowRead()
 void QxSNMPRequest2Rows::readFailed(const QxSNMPError &)
 {
     // The owner has the error with the read's event.
+}
+
+void QxSNMPRequest2Rows::writeFailed(const QxSNMPError &)
+{
+    // The owner has the error with the write's event.
 }

@@ -1,5 +1,8 @@
 #include "binding/QxStatusLine.h"
 
+#include "snmp/QxMessageCatalogue.h"
+#include "snmp/QxNetSnmpStatus.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QEvent>
@@ -146,4 +149,19 @@ void QxStatusLine::show(QStatusBar *bar, const QString &text, Outcome outcome)
 bool QxStatusLine::showsFailure(const QWidget *target)
 {
     return target && target->property(kFailedProperty).toBool();
+}
+
+QString QxStatusLine::requestLine(int templateIndex, const QString &outcomeText, const QString &listName)
+{
+    const QxMessageCatalogue &catalogue = QxMessageCatalogue::instance();
+    QString line = catalogue.expandStatus(templateIndex, outcomeText, listName);
+    // A request that timed out received nothing: the line says so.
+    if (outcomeText == catalogue.mapLibraryStatus(QxNetSnmpStatus::Timeout).text)
+        line.replace(QStringLiteral("Receive at"), QStringLiteral("No answer at"));
+    return line;
+}
+
+QxStatusLine::Outcome QxStatusLine::outcomeOf(const QString &outcomeText)
+{
+    return outcomeText == QxMessageCatalogue::instance().frameworkText(0) ? Outcome::Plain : Outcome::Failed;
 }

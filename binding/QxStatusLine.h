@@ -24,6 +24,12 @@ public:
     static void show(QLabel *panel, const QString &text, Outcome outcome = Outcome::Plain);
     static void show(QStatusBar *bar, const QString &text, Outcome outcome = Outcome::Plain);
 
+    // The line a request's outcome shows: the catalogue's status template (0
+    // a read, 1 a write) expanded with the outcome's text and the list name,
+    // and whether that text tells a failure.
+    static QString requestLine(int templateIndex, const QString &outcomeText, const QString &listName);
+    static Outcome outcomeOf(const QString &outcomeText);
+
     // Whether the newest text of a memo or panel is a failure's.
     static bool showsFailure(const QWidget *target);
     static QColor failureColour();

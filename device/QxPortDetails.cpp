@@ -54,6 +54,9 @@ QxPortDetails QxPortDetails::fromValues(int port, const QStringList &values)
     QxPortDetails d;
     d.port = port;
     d.name = given(values, D::Alias).value_or(given(values, D::Description).value_or(QString()));
+    static const char *const adminStatus[] = {"enabled", "disabled", "testing"};
+    if (const auto status = given(values, D::AdminStatus))
+        d.admin = nameOf(adminStatus, int(std::size(adminStatus)), *status);
     if (const auto status = given(values, D::OperStatus))
         d.link = nameOf(operStatus, int(std::size(operStatus)), *status);
     const quint64 highSpeed = given(values, D::HighSpeed).value_or(QString()).toULongLong();
@@ -99,11 +102,16 @@ QString QxPortDetails::toolTip() const
     } else if (reading) {
         lines << QStringLiteral("Reading…");
     } else {
+        if (!admin.isEmpty())
+            lines << escaped(QStringLiteral("Administrative state: ") + admin);
         QStringList link = {QStringLiteral("Link: ") + (this->link.isEmpty() ? QStringLiteral("unknown") : this->link)};
-        if (!speed.isEmpty())
-            link << speed;
-        if (!duplex.isEmpty())
-            link << duplex;
+        // Speed and duplex are what a link runs at: a port without one has none.
+        if (this->link == QLatin1String("up")) {
+            if (!speed.isEmpty())
+                link << speed;
+            if (!duplex.isEmpty())
+                link << duplex;
+        }
         lines << escaped(link.join(QStringLiteral(", ")));
         lines << escaped(QStringLiteral("PVID: %1; untagged in %2; tagged in %3")
                              .arg(pvid.isEmpty() ? QStringLiteral("-") : pvid, vlanList(untaggedVlans),

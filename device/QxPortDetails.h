@@ -6,7 +6,7 @@
 #include <optional>
 
 // What a port's tooltip on the front panel tells: its name (ifAlias, else
-// ifDescr), link, speed and duplex, PVID and the VLANs it is an untagged or
+// ifDescr), administrative state, link, and speed and duplex while it has link, PVID and the VLANs it is an untagged or
 // tagged member of, PoE where the switch reports it, the LLDP neighbour, and
 // the rates from its last two samples; or, while nothing is known, that it is
 // being read, or the text of the read that failed.
@@ -14,6 +14,7 @@ struct QxPortDetails
 {
     int port = 0;
     QString name;
+    QString admin;  // "enabled", "disabled", "testing"
     QString link;   // "up", "down", ...
     QString speed;  // "100 Mbit/s"
     QString duplex; // "full duplex"

@@ -15,14 +15,22 @@ const char kUpTime[] = "1.3.6.1.2.1.1.3";
 } // namespace
 
 QxPortRead::QxPortRead(QWidget *owner, const QxDescriptorTable &table, int port)
-    : m_port(port), m_binding(std::make_unique<QxSNMPRequest2Rows>(owner))
+    : QxPortRead(owner, table, QList<int>{port})
+{
+}
+
+QxPortRead::QxPortRead(QWidget *owner, const QxDescriptorTable &table, const QList<int> &ports)
+    : m_port(ports.value(0)), m_binding(std::make_unique<QxSNMPRequest2Rows>(owner))
 {
     QxSNMPVarList &list = m_binding->varList();
     list = QxSNMPVarList(table);
-    const QString instance = QString::number(port);
+    const int columns = list.count();
+    for (qsizetype p = 1; p < ports.size(); ++p)
+        list.append(table.items);
     const bool v1 = m_binding->request().security.version == QxSNMPSecurity::V1;
     for (int i = 0; i < list.count(); ++i) {
         QxSNMPVariable &v = list.item(i);
+        const QString instance = QString::number(ports.value(columns ? i / columns : 0));
         v.oid += QLatin1Char('.') + (v.oid == QLatin1String(kUpTime) ? QStringLiteral("0") : instance);
         if (v1 && v.syntax == QxSyntax::counter64)
             v.setFlag(QxAccess::invalid, true);

@@ -11,7 +11,7 @@ class QWidget;
 class QxSNMPRequest2Rows;
 struct QxDescriptorTable;
 
-// One port's columns of a table (PortViewTables) read with one asynchronous
+// One port's (or several ports') columns of a table (PortViewTables) read with one asynchronous
 // GET: every column at the port's instance, sysUpTime at 0. SNMPv1 has no
 // 64-bit counters, so those are left out of its reads; an SNMPv1 agent that
 // lacks an object answers the whole GET with noSuchName, so that object is left
@@ -23,6 +23,9 @@ class QxPortRead final : public QObject
     Q_DISABLE_COPY_MOVE(QxPortRead)
 public:
     QxPortRead(QWidget *owner, const QxDescriptorTable &table, int port);
+    // Several ports in one GET: the table's columns for each port in turn, so
+    // that done() gives columns x ports values.
+    QxPortRead(QWidget *owner, const QxDescriptorTable &table, const QList<int> &ports);
     ~QxPortRead() override;
 
     int port() const { return m_port; }

@@ -126,9 +126,9 @@ void QxRateChart::paintEvent(QPaintEvent *)
     int x = Margin + QFontMetrics(bold).horizontalAdvance(m_title) + 16;
     p.setFont(font());
     for (int k = 0; k < m_series.size(); ++k) {
-        const std::optional<double> now = m_history.latest(m_series[k]);
+        const std::optional<double> now = m_history.current(m_series[k]);
         const QString text = m_history.seriesNames().value(m_series[k]) + QStringLiteral(": ")
-                             + (now ? formatRate(*now, m_unit) : QStringLiteral("-"));
+                             + (now ? formatRate(*now, m_unit) : QStringLiteral("\u2013"));
         p.fillRect(QRect(x, Margin + HeadHeight / 2 - 4, 10, 8), colorOf(k));
         p.drawText(QRect(x + 14, Margin, width(), HeadHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
         x += 14 + fm.horizontalAdvance(text) + 16;

@@ -23,6 +23,13 @@ std::optional<double> QxRateHistory::latest(int series) const
     return std::nullopt;
 }
 
+std::optional<double> QxRateHistory::current(int series) const
+{
+    if (m_points.empty() || series >= m_points.back().rates.size())
+        return std::nullopt;
+    return m_points.back().rates[series];
+}
+
 QString QxRateHistory::toCsv() const
 {
     const auto field = [](QString text) {

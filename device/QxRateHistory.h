@@ -37,6 +37,9 @@ public:
     void add(double seconds, const QDateTime &at, QList<std::optional<double>> rates);
     // The newest rate of a series that is not a gap, if any in the history.
     std::optional<double> latest(int series) const;
+    // The series' rate at the newest point: none when that point is a gap
+    // (the switch did not answer), so that it is not shown as current.
+    std::optional<double> current(int series) const;
 
     // Comma-separated values: a header, then one line per point with its
     // local time (ISO 8601), its seconds and a rate per series; a gap is an

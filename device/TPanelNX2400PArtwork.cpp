@@ -73,8 +73,12 @@ void TPanelNX2400PArtwork::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    // The picture is drawn for 762 x 100 and stretched to the widget.
-    p.scale(width() / qreal(L::Width), height() / qreal(L::Height));
+    // The picture is drawn for 762 x 100 and scaled alike both ways into the
+    // widget, centred on the rack's dark.
+    p.fillRect(rect(), QColor(10, 10, 12));
+    const L::Placement placement = L::Placement::within(size());
+    p.translate(placement.offset);
+    p.scale(placement.scale, placement.scale);
     paintBody(p);
     paintBranding(p);
     paintSystemLeds(p);

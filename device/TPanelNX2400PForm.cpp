@@ -9,8 +9,14 @@
 #include "device/TPanelNX2400PLayout.h"
 #include "device/TPanelPortButton.h"
 #include "device/TPortDetailsReader.h"
+#include "device/TPortStateReader.h"
 #include "device/TPortTrafficForm.h"
+#include "snmp/QxMessageCatalogue.h"
+#include "snmp/QxNetSnmpStatus.h"
 #include "snmp/QxSNMPException.h"
+#include "snmp/QxSNMPRequest.h"
+#include "snmp/QxSNMPSession.h"
+#include "tables/PortViewTables.h"
 #include "tables/FrontPanelObjects.h"
 #include "tables/TPanelLedColorMaps.h"
 
@@ -19,6 +25,8 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -43,9 +51,10 @@ TPanelNX2400PForm::TPanelNX2400PForm(QWidget *owner, QLabel *statusPanel, int un
     : QWidget(parent, Qt::FramelessWindowHint), m_unit(unit), m_owner(owner), m_statusPanel(statusPanel)
 {
     setObjectName(QStringLiteral("PanelNX2400PForm"));
-    setFixedSize(L::Width, L::Height);
     buildComponents();
     FormCreate();
+    resize(sizeHint());
+    relayout();
 }
 
 TPanelNX2400PForm::~TPanelNX2400PForm()
@@ -59,10 +68,18 @@ void TPanelNX2400PForm::buildComponents()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(rect());
     connect(Image1, &TPanelNX2400PArtwork::clicked, this, &TPanelNX2400PForm::Image1Click);
+    // The port views open from the panel as from the menu.
+    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Port Status"), this, [this] { emit portStatusRequested(); });
+        menu.addAction(QStringLiteral("VLAN Matrix"), this, [this] { emit vlanMatrixRequested(); });
+        menu.exec(Image1->mapToGlobal(at));
+    });
 
     Image2 = new TPanelModeButton(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(L::modeButton);
+    place(Image2, L::modeButton);
     connect(Image2, &TPanelModeButton::clicked, this, &TPanelNX2400PForm::Image2Click);
 
     // Buttons 1-24 copper, 25/26 the fibre slots, 27/28 the copper sockets of
@@ -72,15 +89,15 @@ void TPanelNX2400PForm::buildComponents()
         if (n <= 24) {
             button = new TPanelPortButton(n, TPanelPortButton::Copper, n % 2 == 0, this);
             const QRect r = L::copperPortRect(n);
-            button->setGeometry(r);
+            place(button, r);
             button->setPictureOffset(L::copperSocketLeft(n) - r.left());
         } else if (n <= 26) {
             button = new TPanelPortButton(n, TPanelPortButton::Fibre, n == 26, this);
-            button->setGeometry(L::fibreRect[n - 25]);
+            place(button, L::fibreRect[n - 25]);
         } else {
             const int port = n - 2;
             button = new TPanelPortButton(port, TPanelPortButton::Copper, port % 2 == 0, this);
-            button->setGeometry(L::uplinkRect[n - 27]);
+            place(button, L::uplinkRect[n - 27]);
         }
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(n));
         connect(button, &QAbstractButton::clicked, this, [this, button] { SpeedButtonClick(button); });
@@ -117,6 +134,15 @@ void TPanelNX2400PForm::buildComponents()
     Memo1->setMaximumBlockCount(kMemoLines);
     Memo1->hide();
 
+    // Over everything else, seen only while the switch does not answer.
+    ST_NotAnswering = new QLabel(this);
+    ST_NotAnswering->setObjectName(QStringLiteral("ST_NotAnswering"));
+    ST_NotAnswering->setAlignment(Qt::AlignCenter);
+    ST_NotAnswering->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ST_NotAnswering->setStyleSheet(QStringLiteral("QLabel { background: rgba(150, 152, 158, 190); color: #202226; "
+                                                  "font-weight: bold; }"));
+    ST_NotAnswering->hide();
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(PoeModeIntervalMs);
@@ -128,9 +154,10 @@ QFrame *TPanelNX2400PForm::ledCell(const QString &name, const QPoint &at, int le
     auto *cell = new QFrame(this);
     cell->setObjectName(name);
     cell->setFrameShape(QFrame::NoFrame);
-    cell->setGeometry(at.x(), at.y(), L::LedCell, L::LedCell);
     cell->setAttribute(Qt::WA_TransparentForMouseEvents);
+    place(cell, QRectF(at.x(), at.y(), L::LedCell, L::LedCell));
     auto *shape = new QxLedShape(cell);
+    shape->setObjectName(QString::number(ledSize)); // the LED's size at 100 %
     shape->setGeometry(1, 1, ledSize, ledSize);
     return cell;
 }
@@ -138,6 +165,62 @@ QFrame *TPanelNX2400PForm::ledCell(const QString &name, const QPoint &at, int le
 QxLedShape *TPanelNX2400PForm::ledOf(QFrame *cell)
 {
     return cell ? cell->findChild<QxLedShape *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void TPanelNX2400PForm::place(QWidget *widget, const QRectF &design)
+{
+    m_design.append({widget, design});
+}
+
+QSize TPanelNX2400PForm::sizeHint() const
+{
+    // Comfortable on a common screen, never wider than the screen.
+    QSize hint(qRound(L::Width * L::ComfortableScale), qRound(L::Height * L::ComfortableScale));
+    if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const int room = screen->availableGeometry().width() - 40;
+        if (room < hint.width())
+            hint = QSize(std::max(room, L::Width), std::max(room, L::Width) * L::Height / L::Width);
+    }
+    return hint;
+}
+
+QSize TPanelNX2400PForm::minimumSizeHint() const
+{
+    return QSize(L::Width, L::Height);
+}
+
+qreal TPanelNX2400PForm::scale() const
+{
+    return L::Placement::within(size()).scale;
+}
+
+void TPanelNX2400PForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void TPanelNX2400PForm::relayout()
+{
+    const L::Placement placement = L::Placement::within(size());
+    Image1->setGeometry(rect());
+    for (const auto &[widget, design] : std::as_const(m_design)) {
+        if (!widget)
+            continue;
+        widget->setGeometry(placement.mappedRect(design));
+        if (auto *button = qobject_cast<TPanelPortButton *>(widget.data()))
+            button->setScale(placement.scale);
+        // An LED keeps its one-pixel margin in its cell, scaled.
+        if (QxLedShape *led = ledOf(qobject_cast<QFrame *>(widget.data()))) {
+            const int size = std::max(1, qRound(led->objectName().toInt() * placement.scale));
+            const int margin = std::max(1, qRound(placement.scale));
+            led->setGeometry(margin, margin, size, size);
+        }
+    }
+    ST_NotAnswering->setGeometry(rect());
+    QFont banner = ST_NotAnswering->font();
+    banner.setPixelSize(std::max(11, qRound(14 * placement.scale)));
+    ST_NotAnswering->setFont(banner);
 }
 
 void TPanelNX2400PForm::FormCreate()
@@ -148,6 +231,51 @@ void TPanelNX2400PForm::FormCreate()
     createLedRequest();
     applyPoeVisibility();
     Timer1->start();
+    m_states = std::make_unique<TPortStateReader>(m_owner);
+    connect(m_states.get(), &TPortStateReader::statesRead, this, [this] { statesRead(); });
+    m_states->start();
+}
+
+void TPanelNX2400PForm::statesRead()
+{
+    for (TPanelPortButton *button : std::as_const(m_speedButtons))
+        button->setState(m_states->state(button->port()));
+}
+
+QString TPanelNX2400PForm::portStateText(int port) const
+{
+    return m_states ? m_states->state(port).text() : QString();
+}
+
+QString TPanelNX2400PForm::connectionText() const
+{
+    return answering() ? QStringLiteral("answering")
+                       : QStringLiteral("not answering since ") + m_silentSince.toString(QStringLiteral("HH:mm:ss"));
+}
+
+void TPanelNX2400PForm::ledPolled(const QxSNMPError &error)
+{
+    static const int timedOut = QxMessageCatalogue::instance().mapLibraryStatus(QxNetSnmpStatus::Timeout).code;
+    const bool wasAnswering = answering();
+    if (error.code == timedOut) {
+        if (wasAnswering) {
+            m_silentSince = QDateTime::currentDateTime();
+            ST_NotAnswering->setText(QStringLiteral("The switch is not answering since ")
+                                     + m_silentSince.toString(QStringLiteral("HH:mm:ss")));
+            ST_NotAnswering->raise();
+            ST_NotAnswering->show();
+            emit connectionChanged(false);
+        }
+        return;
+    }
+    if (!wasAnswering) {
+        m_silentSince = QDateTime();
+        ST_NotAnswering->hide();
+        emit connectionChanged(true);
+        // What the sockets show is read again at once rather than a poll later.
+        if (m_states)
+            m_states->poll();
+    }
 }
 
 void TPanelNX2400PForm::createPoeModeRequest()
@@ -183,6 +311,8 @@ void TPanelNX2400PForm::createLedRequest()
         }
         if (m_statusPanel)
             leds.setStatusTarget(m_statusPanel.data());
+        connect(&leds, &QxSNMPRequest2Controls::readDone, this,
+                [this](QxSNMPRequest2Controls *, const QxSNMPError &error) { ledPolled(error); });
         leds.varList().setListName(kLedStatusCaption);
         leds.start(LedPollPeriod);
     } catch (...) {
@@ -338,10 +468,77 @@ QString TPanelNX2400PForm::portToolTip(int port) const
 
 void TPanelNX2400PForm::showPortMenu(TPanelPortButton *button, const QPoint &at)
 {
-    QMenu menu(this);
-    QAction *traffic = menu.addAction(QStringLiteral("Traffic…"));
-    if (menu.exec(button->mapToGlobal(at)) == traffic)
-        openTraffic(button->port());
+    const std::unique_ptr<QMenu> menu(portMenu(button->port()));
+    menu->exec(button->mapToGlobal(at));
+}
+
+QMenu *TPanelNX2400PForm::portMenu(int port)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PortMenu%1").arg(port));
+    const QxPortState state = m_states ? m_states->state(port) : QxPortState();
+    const bool disabled = state.link == QxPortState::Link::Disabled;
+    menu->addAction(disabled ? QStringLiteral("Enable") : QStringLiteral("Disable"), this,
+                    [this, port, disabled] { setPortEnabled(port, disabled); });
+    if (port <= 24) {
+        menu->addAction(QStringLiteral("PoE on"), this, [this, port] { setPoeEnabled(port, true); });
+        menu->addAction(QStringLiteral("PoE off"), this, [this, port] { setPoeEnabled(port, false); });
+    }
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("VLANs…"), this, [this, port] { emit portVlansRequested(port); });
+    menu->addAction(QStringLiteral("Traffic…"), this, [this, port] { openTraffic(port); });
+    menu->addAction(QStringLiteral("Port settings…"), this, [this, port] { emit portSettingsRequested(port); });
+    return menu;
+}
+
+bool TPanelNX2400PForm::setPortEnabled(int port, bool enabled)
+{
+    const QString what = enabled ? QStringLiteral("Enable") : QStringLiteral("Disable");
+    if (!m_messages.confirm(m_owner ? m_owner.data() : this, what + QStringLiteral(" port"),
+                            QStringLiteral("%1 port %2?").arg(what).arg(port)))
+        return false;
+    return writePort(port, PortViewTables::states, enabled ? QStringLiteral("1") : QStringLiteral("2"),
+                     QStringLiteral("Port %1: %2").arg(port).arg(what));
+}
+
+bool TPanelNX2400PForm::setPoeEnabled(int port, bool enabled)
+{
+    const QString what = enabled ? QStringLiteral("PoE on") : QStringLiteral("PoE off");
+    if (!m_messages.confirm(m_owner ? m_owner.data() : this, what,
+                            QStringLiteral("Turn PoE %1 on port %2?").arg(enabled ? "on" : "off").arg(port)))
+        return false;
+    return writePort(port, PortViewTables::poeAdmin, enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
+                     QStringLiteral("Port %1: %2").arg(port).arg(what));
+}
+
+bool TPanelNX2400PForm::writePort(int port, const QxDescriptorTable &table, const QString &value, const QString &what)
+{
+    auto request = std::make_shared<QxSNMPRequest>();
+    request->varList() = QxSNMPVarList(table);
+    request->varList().setInstanceSuffix(QString::number(port));
+    if (QxSNMPSession *session = globalSession())
+        session->setCommand(QStringLiteral("Front Panel > ") + what);
+    m_writes.append(request);
+    const QPointer<QLabel> status = m_statusPanel;
+    try {
+        // Column 0 of either table is what the menu writes.
+        request->write(QStringLiteral("0"), {value}, false, [this, request, status, what](const QxSNMPWrite &write) {
+            const bool ok = write.wentThrough();
+            if (status)
+                QxStatusLine::show(status, what + QStringLiteral(": ") + write.message(),
+                                   ok ? QxStatusLine::Outcome::Plain : QxStatusLine::Outcome::Failed);
+            // The request is dropped from the event loop, once this is over.
+            QMetaObject::invokeMethod(this, [this, request] { m_writes.removeAll(request); }, Qt::QueuedConnection);
+            if (m_states)
+                m_states->poll();
+        });
+    } catch (const QxSNMPException &e) {
+        m_writes.removeAll(request);
+        if (status)
+            QxStatusLine::show(status, what + QStringLiteral(": ") + e.text(), QxStatusLine::Outcome::Failed);
+        return false;
+    }
+    return true;
 }
 
 TPortTrafficForm *TPanelNX2400PForm::trafficWindow(int port) const
@@ -398,6 +595,7 @@ void TPanelNX2400PForm::shutDownRequests()
     }
     m_poeModeRequest.reset();
     m_details.reset();
+    m_states.reset();
     closeTrafficWindows();
     m_toggle = Toggle::Idle;
 }

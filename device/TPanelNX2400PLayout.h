@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QPointF>
 #include <QRect>
+#include <QRectF>
+#include <QSize>
+
+#include <algorithm>
 
 // Where things sit on the NX-2400P front panel (pixels at 100 %), shared by the
 // view and its artwork.
@@ -8,6 +13,32 @@ namespace TPanelNX2400PLayout {
 
 inline constexpr int Width = 762;
 inline constexpr int Height = 100;
+// The size the panel opens at: port numbers and LEDs read comfortably there.
+inline constexpr qreal ComfortableScale = 1.6;
+
+// The panel drawn into a widget of any size: scaled alike both ways, as large
+// as fits, centred; the rest is the rack's dark.
+struct Placement
+{
+    qreal scale = 1;
+    QPointF offset;
+
+    static Placement within(const QSize &size)
+    {
+        const qreal s = std::max(0.1, std::min(size.width() / qreal(Width), size.height() / qreal(Height)));
+        return {s, QPointF((size.width() - Width * s) / 2, (size.height() - Height * s) / 2)};
+    }
+    QRectF mapped(const QRectF &design) const
+    {
+        return QRectF(offset + design.topLeft() * scale, design.size() * scale);
+    }
+    // Whole pixels that meet their neighbours: edges rounded, not sizes.
+    QRect mappedRect(const QRectF &design) const
+    {
+        const QRectF r = mapped(design);
+        return QRect(QPoint(qRound(r.left()), qRound(r.top())), QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
+    }
+};
 
 // Copper ports 1-24: odd ports in the upper row, even ports in the lower one.
 inline QRect copperPortRect(int port)

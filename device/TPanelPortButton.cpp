@@ -31,20 +31,88 @@ void TPanelPortButton::setPictureOffset(int dx)
     update();
 }
 
+void TPanelPortButton::setScale(qreal scale)
+{
+    m_scale = scale > 0 ? scale : 1;
+    update();
+}
+
+void TPanelPortButton::setState(const QxPortState &state)
+{
+    if (state == m_state)
+        return;
+    m_state = state;
+    update();
+}
+
+QColor TPanelPortButton::linkColour(quint64 speedMbps)
+{
+    if (speedMbps == 0 || speedMbps >= 1000)
+        return QColor(0, 214, 80); // gigabit and faster, or not known
+    if (speedMbps >= 100)
+        return QColor(150, 214, 0);
+    return QColor(240, 168, 0);
+}
+
 void TPanelPortButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn at 100 % and scaled with the panel.
+    p.scale(m_scale, m_scale);
+    const QRectF whole(0, 0, width() / m_scale, height() / m_scale);
+    p.save();
     p.translate(m_pictureOffset, 0);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const QRectF r = whole.adjusted(1, 1, -1, -1);
     if (m_medium == Fibre)
         paintFibre(p, r);
     else
         paintCopper(p, r);
+    paintState(p, r);
+    p.restore();
     if (isChecked() || isDown()) {
         p.setPen(QPen(kSelection, 1.4));
         p.setBrush(QColor(255, 196, 0, 40));
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.7, 0.7, -0.7, -0.7), 2, 2);
+        p.drawRoundedRect(whole.adjusted(0.7, 0.7, -0.7, -0.7), 2, 2);
+    }
+}
+
+void TPanelPortButton::paintState(QPainter &p, const QRectF &r) const
+{
+    // Link: a lit frame in the speed's colour; disabled: a red bar across the
+    // socket, unmistakable beside an unplugged (plain) one.
+    if (m_state.link == QxPortState::Link::Up) {
+        p.setPen(QPen(linkColour(m_state.speedMbps), 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(0.4, 0.4, -0.4, -0.4), 1.5, 1.5);
+    } else if (m_state.link == QxPortState::Link::Disabled) {
+        p.setPen(QPen(QColor(232, 32, 32), 2.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(r.left() + 2, r.bottom() - 2), QPointF(r.right() - 2, r.top() + 2));
+        p.setPen(QPen(QColor(232, 32, 32), 1.0, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 1.5, 1.5);
+    }
+    const qreal mark = std::min(r.width(), r.height()) * 0.34;
+    if (m_state.poeDelivering) {
+        // A yellow bolt in the upper right corner.
+        const QPointF o(r.right() - mark - 0.5, r.top() + 0.5);
+        QPainterPath bolt;
+        bolt.moveTo(o + QPointF(mark * 0.62, 0));
+        bolt.lineTo(o + QPointF(mark * 0.18, mark * 0.58));
+        bolt.lineTo(o + QPointF(mark * 0.48, mark * 0.58));
+        bolt.lineTo(o + QPointF(mark * 0.30, mark));
+        bolt.lineTo(o + QPointF(mark * 0.86, mark * 0.38));
+        bolt.lineTo(o + QPointF(mark * 0.54, mark * 0.38));
+        bolt.closeSubpath();
+        p.setPen(QPen(QColor(60, 40, 0), 0.4));
+        p.setBrush(QColor(255, 214, 0));
+        p.drawPath(bolt);
+    }
+    if (m_state.errors) {
+        // A red dot in the upper left corner.
+        p.setPen(QPen(QColor(60, 0, 0), 0.4));
+        p.setBrush(QColor(255, 48, 48));
+        p.drawEllipse(QRectF(r.left() + 0.8, r.top() + 0.8, mark * 0.7, mark * 0.7));
     }
 }
 

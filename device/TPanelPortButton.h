@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/QxPortState.h"
+
 #include <QAbstractButton>
 
 // One port socket of the front panel as a toggle button: an RJ-45 socket or a
@@ -20,6 +22,13 @@ public:
     // Draws the socket this many pixels to the right of the button's own place,
     // so that sockets keep their pitch where buttons do not.
     void setPictureOffset(int dx);
+    // The panel's scale: the socket is drawn for its size at 100 %.
+    void setScale(qreal scale);
+    // What the socket shows of its port's state.
+    void setState(const QxPortState &state);
+    const QxPortState &state() const { return m_state; }
+    // The colour of a link at this speed (0: not known).
+    static QColor linkColour(quint64 speedMbps);
 
 signals:
     void doubleClicked();
@@ -31,10 +40,13 @@ protected:
 private:
     void paintCopper(QPainter &p, const QRectF &r) const;
     void paintFibre(QPainter &p, const QRectF &r) const;
+    void paintState(QPainter &p, const QRectF &r) const;
 
     int m_port;
     Medium m_medium;
     bool m_latchDown; // the latch notch at the bottom (lower row) or top
     QString m_identifier;
     int m_pictureOffset = 0;
+    qreal m_scale = 1;
+    QxPortState m_state;
 };

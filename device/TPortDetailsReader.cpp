@@ -15,26 +15,14 @@ namespace D = PortViewTables::DetailColumn;
 namespace V = VlanDialogTables::StaticColumn;
 namespace R = LldpDialogTables::RemoteColumn;
 
-// A table read for the tooltips, with only the columns they show.
-std::unique_ptr<QxSNMPRequest2Rows> tableBinding(QWidget *owner, const QxDescriptorTable &table,
-                                                  std::initializer_list<int> shown)
-{
-    auto binding = std::make_unique<QxSNMPRequest2Rows>(owner);
-    binding->varList() = QxSNMPVarList(table);
-    QxSNMPVarList &list = binding->varList();
-    for (int i = list.keyCount(); i < list.count(); ++i)
-        if (std::find(shown.begin(), shown.end(), i) == shown.end())
-            list.item(i).setFlag(QxAccess::invalid, true);
-    return binding;
-}
-
 } // namespace
 
 TPortDetailsReader::TPortDetailsReader(QWidget *owner) : m_owner(owner)
 {
     m_clock.start();
-    m_vlans.binding = tableBinding(owner, VlanDialogTables::staticVlans, {V::Egress, V::Untagged});
-    m_neighbours.binding = tableBinding(owner, LldpDialogTables::remoteSystems, {R::PortId, R::SystemName});
+    m_vlans.binding = QxSNMPRequest2Rows::ofColumns(owner, VlanDialogTables::staticVlans, {V::Egress, V::Untagged});
+    m_neighbours.binding =
+        QxSNMPRequest2Rows::ofColumns(owner, LldpDialogTables::remoteSystems, {R::PortId, R::SystemName});
     for (Table *table : {&m_vlans, &m_neighbours})
         connect(table->binding.get(), &QxSNMPRequest2Controls::readDone, this, [this] { tableRead(); });
 }

@@ -2,6 +2,9 @@
 
 #include "snmp/QxSNMPException.h"
 
+#include <QStringList>
+#include <algorithm>
+
 bool QxPortList::bit(const QByteArray &octets, int n)
 {
     if (n < 0 || n / 8 >= octets.size())
@@ -26,4 +29,25 @@ QByteArray QxPortList::overlay(const QByteArray &written, const QByteArray &curr
     if (current.size() <= written.size())
         return written;
     return written + current.mid(written.size());
+}
+
+bool QxPortList::has(const QByteArray &octets, int n)
+{
+    return n >= 0 && n / 8 < octets.size() && bit(octets, n);
+}
+
+QString QxPortList::rangesText(QList<int> numbers)
+{
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    QStringList runs;
+    for (qsizetype i = 0; i < numbers.size();) {
+        qsizetype last = i;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1)
+            ++last;
+        runs << (last == i ? QString::number(numbers[i])
+                           : QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[last]));
+        i = last + 1;
+    }
+    return runs.join(QLatin1Char(','));
 }

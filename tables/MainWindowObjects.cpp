@@ -18,4 +18,10 @@ const QxSNMPVarItem stpVersion[] = {
      nullptr, nullptr, nullptr},
     {},
 };
+const QxSNMPVarItem switchName[] = {
+    {"1.3.6.1.2.1.1.5", "System Name", QxSyntax::displaystr, QxAccess::readonly, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.2.1.1.1", "System Description", QxSyntax::displaystr, QxAccess::readonly, nullptr, nullptr, nullptr,
+     nullptr},
+    {},
+};
 } // namespace MainWindowObjects

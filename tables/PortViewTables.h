@@ -33,6 +33,48 @@ enum : int {
     PoeState,
     PoePower,
     PoeStatus,
+    AdminStatus,
+    Count
+};
+}
+
+// What a port's socket on the front panel shows, read for every port at once
+// with each poll: the columns at the port's instance (the PoE ones for ports
+// 1-24 only). Admin Status is also what Enable and Disable write.
+extern const QxDescriptorTable states; // " Port States"
+namespace StateColumn {
+enum : int { AdminStatus, OperStatus, Speed, HighSpeed, Duplex, InErrors, OutErrors, PoeStatus, Count };
+}
+// The first column that only PoE ports have.
+inline constexpr int FirstPoeStateColumn = StateColumn::PoeStatus;
+// The PoE port's administrative state, written by the port menu's PoE on/off.
+extern const QxDescriptorTable poeAdmin; // " Port PoE"
+
+// Every port's status in one walk of the interface, EtherLike, Q-BRIDGE port
+// and PoE port columns side by side: each of those tables is indexed by the
+// port number on this switch, so the walk's rows are the ports (and the CPU
+// and VLAN interfaces, which only the interface columns reach).
+extern const QxDescriptorTable status; // " Port Status"
+namespace StatusColumn {
+enum : int {
+    Port,
+    Description,
+    AdminStatus,
+    OperStatus,
+    Speed,
+    InOctets,
+    OutOctets,
+    InErrors,
+    OutErrors,
+    Alias,
+    HighSpeed,
+    HCInOctets,
+    HCOutOctets,
+    Duplex,
+    Pvid,
+    PoeState,
+    PoePower,
+    PoeStatus,
     Count
 };
 }

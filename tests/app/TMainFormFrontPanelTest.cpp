@@ -45,8 +45,13 @@ TEST_F(MainFormFrontPanel, FirstActivationEmbedsThePanelAndFitsTheWindowAroundIt
     EXPECT_EQ(panel->pos(), QPoint(0, 0));
     EXPECT_EQ(panel->unit(), 0);
     EXPECT_TRUE(panel->isVisible());
-    ASSERT_TRUE(waitUntil([&] { return form.scrollBox()->size() == QSize(765, 103); }, 2000));
+    // The panel fills the window, and grows with it.
+    ASSERT_TRUE(waitUntil([&] { return panel->size() == form.scrollBox()->viewport()->size(); }, 2000));
+    EXPECT_GE(panel->width(), 762);
     EXPECT_EQ(form.statusBar()->geometry().top(), form.scrollBox()->geometry().bottom() + 1);
+    const qreal scale = panel->scale();
+    form.resize(form.width() + 400, form.height() + 60);
+    ASSERT_TRUE(waitUntil([&] { return panel->scale() > scale + 0.2; }, 2000)) << panel->scale();
     EXPECT_EQ(form.rmonStateText(), "enabled");
 
     // The LED polls report in the status bar's panel and light the LEDs.

@@ -232,9 +232,12 @@ TEST_F(TMainFormTest, AWriteMarksUnsavedChangesUntilTheConfigurationIsSaved)
     ASSERT_NE(unsaved, nullptr);
     EXPECT_FALSE(form.hasUnsavedChanges());
     EXPECT_FALSE(unsaved->isVisible());
+    // The title names the switch once it has said its name.
+    const QString title = QStringLiteral("NX-2400P \u2013 127.0.0.1 (NX-2400P)");
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return form.windowTitle() == title; })) << form.windowTitle().toStdString();
     writeRmonState(sim.port(), "enabled");
     EXPECT_TRUE(form.hasUnsavedChanges());
-    EXPECT_EQ(form.windowTitle(), "* 127.0.0.1");
+    EXPECT_EQ(form.windowTitle(), "* " + title);
     EXPECT_TRUE(unsaved->isVisible());
     EXPECT_EQ(unsaved->text(), "Unsaved changes");
     {
@@ -258,7 +261,7 @@ TEST_F(TMainFormTest, AWriteMarksUnsavedChangesUntilTheConfigurationIsSaved)
         << form.statusText().toStdString();
     EXPECT_EQ(getValue(sim.target(), saves), "1");
     EXPECT_FALSE(form.hasUnsavedChanges());
-    EXPECT_EQ(form.windowTitle(), "127.0.0.1");
+    EXPECT_EQ(form.windowTitle(), title);
     EXPECT_FALSE(unsaved->isVisible());
 }
 

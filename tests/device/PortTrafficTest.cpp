@@ -116,6 +116,9 @@ TEST(RateChart, UnitsScaleWithTheValueAndTheExportKeepsGaps)
                                "2026-12-10T10:00:00,0.00,1000.00,2000.00\n"
                                "2026-12-10T10:00:02,2.00,,2500.00\n");
     EXPECT_EQ(*history.latest(0), 1000.0);
+    // The legend's current value: a gap at the newest point is no rate now.
+    EXPECT_FALSE(history.current(0).has_value());
+    EXPECT_EQ(*history.current(1), 2500.0);
     history.add(700, t0.addSecs(700), {1.0, 1.0});
     EXPECT_EQ(history.points().size(), 1u) << "ten minutes are kept";
 

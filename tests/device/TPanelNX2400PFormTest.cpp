@@ -13,11 +13,15 @@
 #include "device/TPanelNX2400PArtwork.h"
 #include "device/TPanelNX2400PForm.h"
 #include "device/TPanelPortButton.h"
+#include "device/TPortDetailsReader.h"
+#include "device/TPortStateReader.h"
+#include "common/CliResult.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 #include "tables/TPanelLedColorMaps.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
@@ -349,6 +353,13 @@ TEST_F(PanelOnSimulator, ASilentAgentDarkensEveryLedUntilItAnswersAgain)
         EXPECT_FALSE(led.blinking) << i;
         EXPECT_EQ(led.shape->color(), qc(Maps::Black)) << i;
     }
+    // Greyed under a banner, not a dead black switch.
+    auto *banner = panel->findChild<QLabel *>("ST_NotAnswering");
+    ASSERT_NE(banner, nullptr);
+    EXPECT_FALSE(banner->isHidden());
+    EXPECT_EQ(banner->geometry(), panel->rect());
+    EXPECT_TRUE(banner->text().startsWith("The switch is not answering since ")) << banner->text().toStdString();
+    EXPECT_EQ(panel->connectionText(), "not answering since " + banner->text().right(8));
     // The panel's own timer polls on; once the agent answers the LEDs are back.
     panel->ledRequest()->pollTimer().start();
     ASSERT_TRUE(waitUntil([&] { return polls.last().code == 0; }, 30000));
@@ -356,6 +367,81 @@ TEST_F(PanelOnSimulator, ASilentAgentDarkensEveryLedUntilItAnswersAgain)
     EXPECT_EQ(TPanelNX2400PForm::ledOf(panel->powerLedPanel())->color(), qc(Maps::Green));
     EXPECT_EQ(portColour(1), Maps::Green);
     EXPECT_TRUE(status.text().startsWith("Get: Ok")) << status.text().toStdString();
+    EXPECT_TRUE(banner->isHidden());
+    EXPECT_EQ(panel->connectionText(), "answering");
+}
+
+// A port the administrator disabled looks unlike an unplugged one, on its
+// socket and in its tooltip; speed and duplex are told only for a port with link.
+TEST_F(PanelOnSimulator, ADisabledPortIsNoUnpluggedOne)
+{
+    writeInstance("1.3.6.1.2.1.2.2.1.7", "3", "2");
+    panel->portStates()->poll();
+    ASSERT_TRUE(waitUntil([&] { return panel->portStateText(3) == "disabled"; }, 15000)) << panel->portStateText(3).toStdString();
+    EXPECT_EQ(panel->portStateText(4), "down");
+    EXPECT_TRUE(panel->portStateText(1).startsWith("up 100M full")) << panel->portStateText(1).toStdString();
+    EXPECT_TRUE(panel->portStateText(25).startsWith("up 1G")) << panel->portStateText(25).toStdString();
+    EXPECT_EQ(panel->speedButton(3)->state().link, QxPortState::Link::Disabled);
+    EXPECT_EQ(panel->speedButton(4)->state().link, QxPortState::Link::Down);
+
+    panel->portDetails()->look(3);
+    panel->portDetails()->look(4);
+    ASSERT_TRUE(waitUntil([&] { return !panel->portToolTip(3).contains("Reading") && !panel->portToolTip(4).contains("Reading"); }, 15000));
+    EXPECT_TRUE(panel->portToolTip(3).contains("Administrative state: disabled")) << panel->portToolTip(3).toStdString();
+    EXPECT_TRUE(panel->portToolTip(4).contains("Administrative state: enabled"));
+    EXPECT_TRUE(panel->portToolTip(4).contains("Link: down<br>")) << panel->portToolTip(4).toStdString();
+    EXPECT_FALSE(panel->portToolTip(4).contains("duplex"));
+
+    // The panel at 100 % and as it opens, for review.
+    const QString artifacts = QStringLiteral(NX_BIN_DIR "/../artifacts/panel");
+    QDir().mkpath(artifacts);
+    panel->resize(762, 100);
+    panel->grab().save(artifacts + "/panel-100.png");
+    panel->resize(1220, 160);
+    panel->grab().save(artifacts + "/panel-160.png");
+    EXPECT_DOUBLE_EQ(panel->scale(), 1.6);
+    EXPECT_EQ(panel->speedButton(1)->geometry().size(), QSize(40, 37));
+    EXPECT_NEAR(panel->speedButton(1)->x(), 337 * 1.6, 1);
+}
+
+TEST_F(PanelOnSimulator, DisableFromThePortMenuIsOneJournaledWrite)
+{
+    QList<QxSNMPWrite> writes;
+    const int listener = globalSession()->addWriteListener([&](const QxSNMPWrite &w) { writes << w; });
+    QStringList asked;
+    TDialogMessages messages;
+    bool answer = false;
+    messages.confirm = [&](QWidget *, const QString &, const QString &text) {
+        asked << text;
+        return answer;
+    };
+    panel->setMessages(messages);
+    const auto trigger = [&](int port, const QString &item) {
+        const std::unique_ptr<QMenu> menu(panel->portMenu(port));
+        for (QAction *a : menu->actions())
+            if (a->text() == item)
+                return a->trigger(), true;
+        return false;
+    };
+    ASSERT_TRUE(trigger(5, "Disable"));
+    EXPECT_EQ(asked, QStringList{"Disable port 5?"});
+    EXPECT_TRUE(writes.isEmpty()) << "No sends nothing";
+    answer = true;
+    ASSERT_TRUE(trigger(5, "Disable"));
+    ASSERT_TRUE(waitUntil([&] { return !writes.isEmpty(); }, 15000));
+    globalSession()->removeWriteListener(listener);
+    EXPECT_TRUE(writes.first().wentThrough()) << writes.first().message().toStdString();
+    EXPECT_EQ(writes.first().command, "Front Panel > Port 5: Disable");
+    ASSERT_EQ(writes.first().bindings.size(), 1);
+    EXPECT_EQ(writes.first().bindings.first().instance, "1.3.6.1.2.1.2.2.1.7.5");
+    EXPECT_EQ(getValue(sim.target(), "1.3.6.1.2.1.2.2.1.7.5"), "2");
+    ASSERT_TRUE(waitUntil([&] { return panel->portStateText(5) == "disabled"; }, 15000));
+    const std::unique_ptr<QMenu> menu(panel->portMenu(5));
+    EXPECT_EQ(menu->actions().first()->text(), "Enable");
+    QStringList items;
+    for (QAction *a : menu->actions())
+        items << a->text();
+    EXPECT_EQ(items, QStringList({"Enable", "PoE on", "PoE off", "", "VLANs…", "Traffic…", "Port settings…"}));
 }
 
 TEST_F(PanelOnSimulator, TheModeButtonTogglesTheSwitchesLedMode)
