@@ -5,6 +5,7 @@
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommandFinder.h"
 #include "app/cli/CliCommandRunner.h"
+#include "app/cli/CliCommandSearch.h"
 #include "app/cli/CliError.h"
 #include "app/cli/CliFleet.h"
 #include "app/cli/CliJournalWriter.h"
@@ -49,6 +50,16 @@ int run(const CliArguments &args)
     case CliArguments::Action::List:
         CliProgram::write(stdout, listing(finder));
         return 0;
+    case CliArguments::Action::Find: {
+        // The path, then the fields that matched.
+        const QList<CliCommandSearch::Match> matches = CliCommandSearch(finder).find(args.words.join(QLatin1Char(' ')));
+        QString out;
+        for (const CliCommandSearch::Match &m : matches)
+            out += m.command->path + (m.fields.isEmpty() ? QString() : QStringLiteral("\t") + m.fields.join(QStringLiteral(", ")))
+                   + QLatin1Char('\n');
+        CliProgram::write(stdout, out);
+        return matches.isEmpty() ? CliError::RefusedStatus : 0;
+    }
     default:
         break;
     }

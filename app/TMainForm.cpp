@@ -2,6 +2,7 @@
 
 #include "app/CommandDispatcher.h"
 #include "app/TChangesForm.h"
+#include "app/TCommandSearchBox.h"
 #include "app/TSnapshotCompareForm.h"
 #include "app/cli/CliCommandFinder.h"
 #include "app/cli/CliSnapshotCommands.h"
@@ -36,6 +37,7 @@
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTime>
@@ -43,6 +45,13 @@
 #include <QTreeWidget>
 
 namespace {
+
+// The menu's commands by path, made once: the search field and "Port settings…" look in it.
+const CliCommandFinder &CommandFinder()
+{
+    static const CliCommandFinder finder;
+    return finder;
+}
 
 // The command a port's "Port settings…" opens.
 constexpr char PortSettingsCommand[] = "Layer 2 Management > Port Management > Port Control Table";
@@ -185,6 +194,9 @@ void TMainForm::embedFrontPanel()
     connect(m_frontPanel.get(), &TPanelNX2400PForm::portStatusRequested, this, [this] { openPortStatus(); });
     connect(m_frontPanel.get(), &TPanelNX2400PForm::vlanMatrixRequested, this, [this] { openVlanMatrix(); });
     m_frontPanel->show();
+    auto *slash = new QShortcut(QKeySequence(Qt::Key_Slash), m_frontPanel.get());
+    slash->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(slash, &QShortcut::activated, m_search, [this] { m_search->setFocus(Qt::ShortcutFocusReason); });
     readSwitchName();
 }
 
@@ -329,6 +341,12 @@ void TMainForm::buildSave()
                 break;
             }
     }
+    // The search field at the menu bar's right end: Ctrl+K, or "/" on the panel.
+    m_search = new TCommandSearchBox(CommandFinder(), [this](const CommandRecord &record) { m_dispatcher->run(record); },
+                                     this);
+    menuBar()->setCornerWidget(m_search, Qt::TopRightCorner);
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(find, &QShortcut::activated, m_search, [this] { m_search->setFocus(Qt::ShortcutFocusReason); });
     // The port views, first in the Layer 2 menu (and on the panel's own menu).
     if (QMenu *layer2 = topMenu(QStringLiteral("Layer 2 Management"))) {
         QAction *first = layer2->actions().value(0);
@@ -386,8 +404,7 @@ void TMainForm::compareWithSnapshot(const QString &fileName)
 
 void TMainForm::openPortSettings(int port)
 {
-    const CliCommandFinder finder;
-    const CommandRecord &record = *finder.find(QString::fromLatin1(PortSettingsCommand)).record;
+    const CommandRecord &record = *CommandFinder().find(QString::fromLatin1(PortSettingsCommand)).record;
     std::unique_ptr<QDialog> dialog;
     try {
         dialog = m_dispatcher->openDialog(record);

@@ -19,6 +19,7 @@ class JournalRecorder;
 class QxBusyCursor;
 class QxSNMPRequest2Edits;
 class RegistryStore;
+class TCommandSearchBox;
 class TPanelNX2400PForm;
 class QxSNMPRequest;
 class RequestWalk;
@@ -104,6 +105,8 @@ public:
     // (opened again, they are raised); the matrix shows the port's column first.
     QWidget *openPortStatus();
     QWidget *openVlanMatrix(int port = 0);
+    // The search field over the menu's commands.
+    TCommandSearchBox *searchBox() const { return m_search; }
 private:
     // With "Preview writes" on: the write's captions, values before and after,
     // and whether to send it.
@@ -152,6 +155,7 @@ private:
     QAction *actSave = nullptr;
     QAction *actChanges = nullptr;
     QAction *actCompareSnapshot = nullptr;
+    TCommandSearchBox *m_search = nullptr;
     QAction *actPortStatus = nullptr;
     QAction *actVlanMatrix = nullptr;
     QAction *actPreview = nullptr;

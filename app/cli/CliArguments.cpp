@@ -31,6 +31,8 @@ std::optional<CliArguments::Action> actionNamed(const QString &word)
         return CliArguments::Action::Diff;
     if (word == QLatin1String("restore"))
         return CliArguments::Action::Restore;
+    if (word == QLatin1String("find"))
+        return CliArguments::Action::Find;
     if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
         return CliArguments::Action::Help;
     return std::nullopt;
@@ -107,6 +109,10 @@ CliArguments CliArguments::parse(const QStringList &arguments)
         if (a.action == Action::List || a.action == Action::Leds || a.action == Action::Journal
             || a.action == Action::Save || a.action == Action::Snapshot)
             throw CliError(QStringLiteral("Unexpected \"%1\"").arg(word));
+        if (a.action == Action::Find) {
+            a.words << word;
+            continue;
+        }
         if (!haveCommand) {
             a.command = word;
             haveCommand = true;
@@ -125,11 +131,13 @@ CliArguments CliArguments::parse(const QStringList &arguments)
 
     if (!haveAction)
         throw CliError(QStringLiteral(
-            "No action given (list, show, set, add, delete, leds, journal, save, undo, snapshot, diff or restore)"));
+            "No action given (list, find, show, set, add, delete, leds, journal, save, undo, snapshot, diff or restore)"));
     const bool needsCommand = a.action == Action::Show || a.action == Action::Set || a.action == Action::Add
                               || a.action == Action::Delete;
     if (needsCommand && !haveCommand)
         throw CliError(QStringLiteral("Name the command: its menu path or the end of it"));
+    if (a.action == Action::Find && a.words.isEmpty())
+        throw CliError(QStringLiteral("find needs the words to look for"));
     if (a.action == Action::Undo && !haveCommand)
         throw CliError(QStringLiteral("undo needs the journal entry's ID"));
     if (a.action == Action::Diff && (!haveCommand || (a.live == !a.otherFile.isEmpty())))
@@ -175,6 +183,7 @@ QString CliArguments::usage()
         "Launch parameters are the module's own: /IADDRESS /RCOMMUNITY /WCOMMUNITY /vVERSION ...\n"
         "Actions:\n"
         "  list                                   every menu item that carries a command\n"
+        "  find WORDS...                          the commands whose path or fields hold every word\n"
         "  show COMMAND [--csv | --json]          read a command's variables\n"
         "  set COMMAND [--row INDEX] CAPTION=VALUE ...\n"
         "  add COMMAND CAPTION=VALUE ...          add a table row (createAndGo)\n"

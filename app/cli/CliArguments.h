@@ -11,7 +11,7 @@
 // through the module's start-up unchanged; the options override what they give.
 struct CliArguments
 {
-    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Undo, Snapshot, Diff, Restore, Help };
+    enum class Action { List, Show, Set, Add, Delete, Leds, Journal, Save, Undo, Snapshot, Diff, Restore, Find, Help };
     enum class Format { Text, Csv, Json };
 
     QStringList launchParameters;
@@ -25,6 +25,7 @@ struct CliArguments
     Format format = Format::Text;
     std::optional<QString> row; // a table row's instance
     QStringList assignments;    // CAPTION=VALUE, in the order given
+    QStringList words;          // find: what to look for
     bool watch = false;
     std::optional<QDateTime> since; // journal: entries from this time on
     bool force = false;             // undo: write over what changed since

@@ -3,6 +3,7 @@
 #include "common/TestSupport.h"
 #include "app/ModuleFolder.h"
 #include "app/core/RegistryStore.h"
+#include "app/TCommandSearchBox.h"
 #include "app/TMainForm.h"
 #include "binding/QxSNMPRequest2Leds.h"
 #include "device/TPanelNX2400PForm.h"
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <functional>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +51,8 @@ TEST_F(MainFormFrontPanel, FirstActivationEmbedsThePanelAndFitsTheWindowAroundIt
     ASSERT_TRUE(waitUntil([&] { return panel->size() == form.scrollBox()->viewport()->size(); }, 2000));
     EXPECT_GE(panel->width(), 762);
     EXPECT_EQ(form.statusBar()->geometry().top(), form.scrollBox()->geometry().bottom() + 1);
+    // The search field sits at the menu bar's right end.
+    EXPECT_EQ(form.menuBar()->cornerWidget(Qt::TopRightCorner), form.searchBox());
     const qreal scale = panel->scale();
     form.resize(form.width() + 400, form.height() + 60);
     ASSERT_TRUE(waitUntil([&] { return panel->scale() > scale + 0.2; }, 2000)) << panel->scale();
