@@ -150,13 +150,9 @@ void TSnapshotCompareForm::liveRead()
         return;
     }
     m_live = reader->snapshot();
-    // Commands the switch did not let us read are left out on both sides.
-    ConfigSnapshot wanted = m_wanted;
-    wanted.commands.removeIf([this](const ConfigSnapshot::Command &c) { return !m_live.command(c.path); });
-    ConfigSnapshot live = m_live;
-    live.commands.removeIf([this](const ConfigSnapshot::Command &c) { return !m_wanted.command(c.path); });
-    // From the switch to the snapshot: "Added" is what the switch lacks.
-    m_differences = SnapshotDiff::compare(live, wanted);
+    // From the switch to the snapshot, where the switch could be read: "Added"
+    // is what the switch lacks.
+    m_differences = SnapshotDiff::compareCommon(m_live, m_wanted);
     m_plan = std::make_unique<RestorePlan>(RestorePlan::make(m_wanted, m_live, m_sources));
     fill();
     QString text = m_differences.isEmpty() ? QStringLiteral("The switch holds the snapshot's configuration.")

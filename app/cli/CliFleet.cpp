@@ -149,8 +149,7 @@ void CliFleet::snapshotRead(Switch &s)
     if (m_compareWith) {
         const ConfigSnapshot &live = reader.snapshot();
         const QList<SnapshotDiff::RowDifference> differences =
-            SnapshotDiff::compare(CliSnapshotCommands::restricted(*m_compareWith, live),
-                                  CliSnapshotCommands::restricted(live, *m_compareWith));
+            SnapshotDiff::compareCommon(*m_compareWith, live);
         if (differences.isEmpty()) {
             finish(s, Result::Ok, QStringLiteral("equal") + note);
             return;

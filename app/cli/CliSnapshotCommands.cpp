@@ -51,16 +51,6 @@ bool CliSnapshotCommands::save(const ConfigSnapshot &snapshot, const QString &fi
     return true;
 }
 
-ConfigSnapshot CliSnapshotCommands::restricted(const ConfigSnapshot &snapshot, const ConfigSnapshot &other)
-{
-    ConfigSnapshot out = snapshot;
-    out.commands.clear();
-    for (const ConfigSnapshot::Command &c : snapshot.commands)
-        if (other.command(c.path))
-            out.commands.append(c);
-    return out;
-}
-
 ConfigSnapshot CliSnapshotCommands::readLive() const
 {
     SnapshotReader reader(m_sources, m_agent);
@@ -104,7 +94,7 @@ int CliSnapshotCommands::diff(const CliArguments &args) const
     const ConfigSnapshot a = load(args.command);
     const ConfigSnapshot b = readLive();
     // A command the switch did not let us read is no difference.
-    return printed(SnapshotDiff::compare(restricted(a, b), restricted(b, a)), args.format);
+    return printed(SnapshotDiff::compareCommon(a, b), args.format);
 }
 
 int CliSnapshotCommands::diffFiles(const CliArguments &args)
@@ -143,7 +133,7 @@ int CliSnapshotCommands::restore(const CliArguments &args) const
     // What the switch holds now, against the snapshot.
     const ConfigSnapshot now = readLive();
     const QList<SnapshotDiff::RowDifference> left =
-        SnapshotDiff::compare(restricted(wanted, now), restricted(now, wanted));
+        SnapshotDiff::compareCommon(wanted, now);
     if (left.isEmpty())
         CliProgram::write(stdout, QStringLiteral("The switch now holds the snapshot's configuration.\n"));
     else

@@ -37,9 +37,6 @@ public:
     // Writes the document unless the file holds the same configuration;
     // returns whether it was written. Raises CliError when it cannot be.
     static bool save(const ConfigSnapshot &snapshot, const QString &fileName);
-    // The snapshot with only the commands `other` has too: a switch compared
-    // with a file differs in nothing where it could not be read.
-    static ConfigSnapshot restricted(const ConfigSnapshot &snapshot, const ConfigSnapshot &other);
 
 private:
     // Reads the switch with a progress bar on a terminal; warnings for the

@@ -125,6 +125,15 @@ QList<RowDifference> SnapshotDiff::compare(const ConfigSnapshot &a, const Config
     return out;
 }
 
+QList<RowDifference> SnapshotDiff::compareCommon(const ConfigSnapshot &a, const ConfigSnapshot &b)
+{
+    ConfigSnapshot commonA = a;
+    commonA.commands.removeIf([&b](const ConfigSnapshot::Command &c) { return !b.command(c.path); });
+    ConfigSnapshot commonB = b;
+    commonB.commands.removeIf([&a](const ConfigSnapshot::Command &c) { return !a.command(c.path); });
+    return compare(commonA, commonB);
+}
+
 QString SnapshotDiff::rowName(const QString &key, const QString &keyText)
 {
     if (key.isEmpty())

@@ -35,6 +35,9 @@ public:
 
     // From `a` to `b`: Added rows are in b only, Removed rows in a only.
     static QList<RowDifference> compare(const ConfigSnapshot &a, const ConfigSnapshot &b);
+    // The same over the commands both have: a switch compared with a file
+    // differs in nothing where it could not be read.
+    static QList<RowDifference> compareCommon(const ConfigSnapshot &a, const ConfigSnapshot &b);
 
     // Readable, by command: "+ row", "- row", "~ row" with "caption: old -> new".
     static QString text(const QList<RowDifference> &differences);
