@@ -45,10 +45,7 @@ void CommandDispatcher::run(const CommandRecord &record)
         case CommandShape::Editor:
         case CommandShape::Table:
         case CommandShape::Dedicated:
-            if (const std::unique_ptr<QDialog> dialog = openDialog(record))
-                dialog->exec();
-            if (record.flags & CommandFlag::RmonMenuRefresh)
-                m_mainForm.updateRmonMenu();
+            showDialog(record);
             break;
         case CommandShape::Viewer:
             ViewerCommandLine(QString::fromLatin1(record.target), m_mainForm.launchTexts()).start();
@@ -84,6 +81,19 @@ std::unique_ptr<QDialog> CommandDispatcher::openDialog(const CommandRecord &reco
         return nullptr;
     std::unique_ptr<QDialog> dialog = factory(&m_mainForm);
     dialog->setWindowTitle(GenericCommand::caption(record, m_mainForm.launchTexts().address));
+    return dialog;
+}
+
+QDialog *CommandDispatcher::showDialog(const CommandRecord &record)
+{
+    if (!opensDialog(record))
+        return nullptr;
+    const QString key = QString::number(quintptr(&record));
+    const bool wasOpen = m_windows.find(key) != nullptr;
+    QDialog *dialog = m_windows.show(key, QString::fromUtf8(record.caption), [&] { return openDialog(record); });
+    // What the RMON dialogs change shows in the menu once they close.
+    if (dialog && !wasOpen && (record.flags & CommandFlag::RmonMenuRefresh))
+        QObject::connect(dialog, &QDialog::finished, &m_mainForm, [this] { m_mainForm.updateRmonMenu(); });
     return dialog;
 }
 

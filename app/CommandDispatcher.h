@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/OpenWindows.h"
 #include "tables/CommandRecord.h"
 
 #include <memory>
@@ -7,9 +8,10 @@
 class QDialog;
 class TMainForm;
 
-// Runs one command record by its shape. An error raised while a command builds
-// or runs its dialog ends that command and is shown in a message box; the main
-// window stays as it was.
+// Runs one command record by its shape. A command's dialog opens beside the main
+// window (choosing the command again raises it). An error raised while a command
+// builds or opens its dialog ends that command and is shown in a message box;
+// the main window stays as it was.
 class CommandDispatcher
 {
 public:
@@ -26,9 +28,16 @@ public:
     // opens it, not yet shown; null for a command that opens none. Raises what
     // building the dialog raises.
     std::unique_ptr<QDialog> openDialog(const CommandRecord &record);
+    // The command's dialog as run() shows it: the open one raised, or a new one
+    // beside the main window. Raises what building the dialog raises.
+    QDialog *showDialog(const CommandRecord &record);
+
+    // The dialogs open beside the main window.
+    OpenWindows &windows() { return m_windows; }
 
 private:
     void runAction(const CommandRecord &record);
 
     TMainForm &m_mainForm;
+    OpenWindows m_windows;
 };

@@ -1,5 +1,7 @@
 #include "app/MenuBuilder.h"
 
+#include "app/MenuMnemonics.h"
+
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
@@ -14,7 +16,7 @@ void MenuBuilder::addGroup(QMenuBar *bar, const CommandGroup &group)
     const QString top = QString::fromLatin1(group.topMenu);
     QMenu *topMenu = nullptr;
     for (QAction *action : bar->actions()) {
-        if (action->menu() && action->text() == top)
+        if (action->menu() && MenuMnemonics::plain(action->text()) == top)
             topMenu = action->menu();
     }
     if (!topMenu) {

@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/CommandDispatcher.h"
+#include "app/MenuMnemonics.h"
 #include "app/TChangesForm.h"
 #include "app/TCommandSearchBox.h"
 #include "app/TSnapshotCompareForm.h"
@@ -25,6 +26,7 @@
 #include "snmp/QxSNMPSession.h"
 #include "tables/CommandCatalogue.h"
 #include "tables/MainWindowObjects.h"
+#include "tables/MenuShortcuts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +45,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -81,6 +84,7 @@ TMainForm::TMainForm(const QStringList &parameters, const RegistryStore &registr
                                                   [this](const QString &text) { setStatusText(text); });
     m_journal->listen();
     buildSave();
+    finishMenus();
 
     if (startup.noParameters) {
         QMessageBox::information(nullptr, QCoreApplication::applicationName(), QStringLiteral("No parameter input"));
@@ -97,6 +101,8 @@ TMainForm::~TMainForm()
 {
     if (QxSNMPSession *session = globalSession())
         session->setWriteGate({});
+    // The dialogs still open go while the window they lean on is whole.
+    m_dispatcher->windows().destroyAll();
     // The panel's close sequence first: it stops its polls and waits for
     // their replies while the window is still whole.
     if (m_frontPanel)
@@ -281,10 +287,35 @@ void TMainForm::buildMenus()
 QMenu *TMainForm::topMenu(const QString &caption) const
 {
     for (QAction *action : menuBar()->actions()) {
-        if (action->text() == caption)
+        if (MenuMnemonics::plain(action->text()) == caption)
             return action->menu();
     }
     return nullptr;
+}
+
+QAction *TMainForm::menuAction(const QString &path) const
+{
+    const QStringList captions = path.split(QStringLiteral(" > "));
+    QList<QAction *> actions = menuBar()->actions();
+    QAction *found = nullptr;
+    for (const QString &caption : captions) {
+        const auto at = std::find_if(actions.begin(), actions.end(), [&](const QAction *a) {
+            return !a->isSeparator() && MenuMnemonics::plain(a->text()) == caption;
+        });
+        if (at == actions.end())
+            return nullptr;
+        found = *at;
+        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
+    }
+    return found;
+}
+
+void TMainForm::finishMenus()
+{
+    for (const MenuShortcuts::Shortcut *s = MenuShortcuts::shortcuts; s->path; ++s)
+        if (QAction *action = menuAction(QString::fromLatin1(s->path)))
+            action->setShortcut(QKeySequence(QString::fromLatin1(s->keys), QKeySequence::PortableText));
+    MenuMnemonics::assign(menuBar());
 }
 
 void TMainForm::setStatusText(const QString &text)
@@ -336,7 +367,7 @@ void TMainForm::buildSave()
     if (QMenu *basic = topMenu(QStringLiteral("Basic Configuration"))) {
         const QList<QAction *> actions = basic->actions();
         for (qsizetype i = 0; i < actions.size(); ++i)
-            if (actions[i]->text() == QLatin1String("Save Changes")) {
+            if (MenuMnemonics::plain(actions[i]->text()) == QLatin1String("Save Changes")) {
                 basic->insertActions(actions.value(i + 1), {actSave, actChanges, actCompareSnapshot, actPreview});
                 break;
             }
@@ -382,9 +413,12 @@ bool TMainForm::previewAccepted(const QxSNMPWrite &write)
 
 void TMainForm::showChanges()
 {
-    TChangesForm changes(this, ChangeJournal(defaultDevice.address, defaultDevice.port));
-    changes.setWindowTitle(QString::fromLatin1(TChangesForm::Caption) + QStringLiteral(": ") + m_launchTexts.address);
-    changes.exec();
+    const QString caption = QString::fromLatin1(TChangesForm::Caption);
+    m_dispatcher->windows().show(QStringLiteral("changes"), caption, [this, caption] {
+        auto changes = std::make_unique<TChangesForm>(this, ChangeJournal(defaultDevice.address, defaultDevice.port));
+        changes->setWindowTitle(caption + QStringLiteral(": ") + m_launchTexts.address);
+        return changes;
+    });
 }
 
 void TMainForm::compareWithSnapshot(const QString &fileName)
@@ -395,39 +429,50 @@ void TMainForm::compareWithSnapshot(const QString &fileName)
         QMessageBox::critical(this, QString::fromLatin1(TSnapshotCompareForm::Caption), why);
         return;
     }
-    TSnapshotCompareForm form(this, std::move(*snapshot), CliSnapshotCommands::sources(CliCommandFinder()),
-                              SnmpAgent::defaults());
-    form.setWindowTitle(QString::fromLatin1(TSnapshotCompareForm::Caption) + QStringLiteral(": ")
-                        + QFileInfo(fileName).fileName() + QStringLiteral(" : ") + m_launchTexts.address);
-    form.exec();
+    // A file compared again replaces its window: the file may have changed.
+    const QString key = QStringLiteral("compare:") + QFileInfo(fileName).absoluteFilePath();
+    if (QDialog *open = m_dispatcher->windows().find(key))
+        open->close();
+    m_dispatcher->windows().show(key, QString::fromLatin1(TSnapshotCompareForm::Caption), [&] {
+        auto form = std::make_unique<TSnapshotCompareForm>(
+            this, std::move(*snapshot), CliSnapshotCommands::sources(CliCommandFinder()), SnmpAgent::defaults());
+        form->setWindowTitle(QString::fromLatin1(TSnapshotCompareForm::Caption) + QStringLiteral(": ")
+                             + QFileInfo(fileName).fileName() + QStringLiteral(" : ") + m_launchTexts.address);
+        return form;
+    });
 }
 
 void TMainForm::openPortSettings(int port)
 {
     const CommandRecord &record = *CommandFinder().find(QString::fromLatin1(PortSettingsCommand)).record;
-    std::unique_ptr<QDialog> dialog;
+    QDialog *dialog = nullptr;
     try {
-        dialog = m_dispatcher->openDialog(record);
+        dialog = m_dispatcher->showDialog(record);
     } catch (const QxSNMPException &e) {
         QMessageBox::critical(this, QStringLiteral("Port settings"), e.text());
         return;
     }
-    if (!dialog)
+    auto *list = dialog ? dialog->findChild<QTreeWidget *>() : nullptr;
+    if (!list)
         return;
-    // The port's row is selected as soon as the table's read brings it.
-    if (auto *list = dialog->findChild<QTreeWidget *>()) {
-        const QString wanted = QString::number(port);
-        connect(list->model(), &QAbstractItemModel::rowsInserted, dialog.get(), [list, wanted] {
-            if (!list->selectedItems().isEmpty())
-                return;
-            const QList<QTreeWidgetItem *> found = list->findItems(wanted, Qt::MatchExactly, 0);
-            if (!found.isEmpty()) {
-                list->setCurrentItem(found.first());
-                list->scrollToItem(found.first());
-            }
-        });
-    }
-    dialog->exec();
+    // The port's row is selected now if the table has it, or as soon as the
+    // table's read brings it.
+    const QString wanted = QString::number(port);
+    const auto selectPort = [list, wanted] {
+        const QList<QTreeWidgetItem *> found = list->findItems(wanted, Qt::MatchExactly, 0);
+        if (found.isEmpty())
+            return false;
+        list->setCurrentItem(found.first());
+        list->scrollToItem(found.first());
+        return true;
+    };
+    if (selectPort())
+        return;
+    auto *pending = new QObject(dialog);
+    connect(list->model(), &QAbstractItemModel::rowsInserted, pending, [selectPort, pending] {
+        if (selectPort())
+            pending->deleteLater();
+    });
 }
 
 QWidget *TMainForm::openPortStatus()
@@ -512,6 +557,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
+    }
+    // The command dialogs close with their own close sequences; one that asks
+    // and is told to stay keeps the main window open too.
+    if (!m_dispatcher->windows().closeAll()) {
+        event->ignore();
+        return;
     }
     // The ports' traffic windows go with the main window.
     if (m_frontPanel)

@@ -55,6 +55,9 @@ public:
     QString statusText() const;
 
     QMenu *topMenu(const QString &caption) const;
+    // A menu item by its path of captions as the menu shows them, joined with
+    // " > " (mnemonics aside), or null.
+    QAction *menuAction(const QString &path) const;
     QScrollArea *scrollBox() const { return ScrollBox1; }
     const MenuBuilder &menus() const { return m_menus; }
     // Runs and opens the menu's commands.
@@ -89,6 +92,8 @@ private:
     void buildMenus();
     // The save action beside "Save Changes", and its button in the status bar.
     void buildSave();
+    // The most used commands' shortcut keys, then every item's mnemonic.
+    void finishMenus();
     void showUnsaved(bool unsaved);
     // "* sysName – address (model)": the unsaved mark and what names the switch.
     void updateTitle();

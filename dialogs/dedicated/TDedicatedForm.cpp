@@ -1,5 +1,6 @@
 #include "dialogs/dedicated/TDedicatedForm.h"
 
+#include "binding/QxEnterKey.h"
 #include "binding/InvalidColumns.h"
 #include "snmp/QxEventWait.h"
 #include "binding/QxIpAddressRule.h"
@@ -60,6 +61,7 @@ TDedicatedForm::TDedicatedForm(QWidget *parent, const Options &options)
 {
     m_reopened = options.reopened;
     setWindowTitle(QString::fromLatin1(options.caption));
+    QxEnterKey::install(this);
     m_body->setObjectName(QStringLiteral("Body"));
     m_bodyLayout->setContentsMargins(0, 0, 0, 0);
     m_fieldsPerLine = std::max(1, options.editorFields);

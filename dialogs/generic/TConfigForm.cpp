@@ -1,5 +1,6 @@
 #include "dialogs/generic/TConfigForm.h"
 
+#include "binding/QxEnterKey.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TPanelUsageError.h"
 #include "dialogs/generic/TSNMPEditorPanel.h"
@@ -14,6 +15,7 @@ TConfigForm::TConfigForm(QWidget *owner) : QDialog(owner), m_messages(TDialogMes
 {
     setObjectName(QStringLiteral("ConfigForm"));
     TSNMPPanel::centreOnMainWindow(this);
+    QxEnterKey::install(this);
 }
 
 TConfigForm::~TConfigForm()

@@ -1,5 +1,6 @@
 #include "dialogs/generic/TSNMPListViewPanel.h"
 
+#include "binding/QxEnterKey.h"
 #include "binding/InvalidColumns.h"
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -262,6 +263,7 @@ void TSNMPListViewPanel::runAddDialog()
         QDialog dialog(configForm);
         dialog.setObjectName(QStringLiteral("AddDialog"));
         dialog.setWindowTitle(configForm->windowTitle() + QStringLiteral(" (Add)"));
+        QxEnterKey::install(&dialog);
         const BorrowedEdits borrowed(edits, contentPanel(), c, configForm, dialog);
         TSNMPPanel *panel = dialogPanel(dialog);
 
@@ -331,6 +333,7 @@ void TSNMPListViewPanel::runEditDialog()
         QDialog dialog(configForm);
         dialog.setObjectName(QStringLiteral("EditDialog"));
         dialog.setWindowTitle(configForm->windowTitle());
+        QxEnterKey::install(&dialog);
         const BorrowedEdits borrowed(edits, contentPanel(), c, configForm, dialog);
         TSNMPPanel *panel = dialogPanel(dialog);
         TCtrlBtnPanel *bar = panel->ctrlBtnPanel();

@@ -1,5 +1,10 @@
 #include "common/TestAgents.h"
+#include "common/TestSupport.h"
+#include "app/CommandDispatcher.h"
+#include "device/TPanelNX2400PForm.h"
+#include "device/TPortDetailsReader.h"
 #include "app/DedicatedDialogs.h"
+#include "app/MenuMnemonics.h"
 #include "app/ModuleFolder.h"
 #include "app/core/RegistryStore.h"
 #include "app/TMainForm.h"
@@ -7,6 +12,10 @@
 #include "snmp/QxSNMPSession.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSet>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -17,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -78,7 +88,7 @@ TEST_F(TMainFormTest, OpensCaptionedWithTheAddressAndSnmpV3Disabled)
     EXPECT_TRUE(form.topMenu("Basic Configuration")->menuAction()->isVisible());
     QStringList captions;
     for (QAction *a : form.menuBar()->actions())
-        captions << a->text();
+        captions << MenuMnemonics::plain(a->text());
     EXPECT_EQ(captions, QStringList({"Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3",
                                      "Security Management", "Layer 2 Management", "Layer 3 Management",
                                      "Single IP", "Help"}));
@@ -251,10 +261,10 @@ TEST_F(TMainFormTest, AWriteMarksUnsavedChangesUntilTheConfigurationIsSaved)
 
     // Ctrl+S in the menu, right after "Save Changes".
     const QList<QAction *> basic = form.topMenu("Basic Configuration")->actions();
-    const auto at = std::find_if(basic.begin(), basic.end(), [](QAction *a) { return a->text() == "Save Changes"; });
+    const auto at = std::find_if(basic.begin(), basic.end(), [](QAction *a) { return MenuMnemonics::plain(a->text()) == "Save Changes"; });
     ASSERT_NE(at, basic.end());
     ASSERT_NE(at + 1, basic.end());
-    EXPECT_EQ((*(at + 1))->text(), "Save Configuration");
+    EXPECT_EQ(MenuMnemonics::plain((*(at + 1))->text()), "Save Configuration");
     EXPECT_EQ((*(at + 1))->shortcut(), QKeySequence(QKeySequence::Save));
     (*(at + 1))->trigger();
     ASSERT_TRUE(TestSupport::waitUntil([&] { return form.statusText().startsWith("Saved at "); }))
@@ -325,6 +335,89 @@ TEST_F(TMainFormTest, RebootAnsweredYesWritesAndSwallowsTheSilence)
     probe.timeout = 30;
     probe.retries = 0;
     EXPECT_THROW(probe.readRow(true), QxSNMPException);
+}
+
+} // namespace
+
+namespace {
+
+// Command dialogs open beside the main window: several at once, the panel live
+// meanwhile, a command chosen again raises its dialog, and the main window's
+// close takes them all with it.
+TEST_F(TMainFormTest, DialogsOpenBesideTheLivePanelAndCloseWithTheWindow)
+{
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
+    form.show();
+    QAction *basic = form.menus().actionByPath("Basic Configuration > Agent Management > Basic Management");
+    QAction *ifx = form.menus().actionByPath("Basic Configuration > IF-MIB > IfX Table");
+    ASSERT_TRUE(basic && ifx);
+    basic->trigger();
+    ifx->trigger();
+    OpenWindows &windows = form.dispatcher().windows();
+    EXPECT_EQ(windows.count(), 2);
+    basic->trigger();
+    EXPECT_EQ(windows.count(), 2);
+    ASSERT_NE(form.frontPanel(), nullptr);
+    form.frontPanel()->portDetails()->look(1);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return !form.frontPanel()->portToolTip(1).contains("Reading"); }))
+        << form.frontPanel()->portToolTip(1).toStdString();
+    QList<QPointer<QDialog>> open;
+    for (QDialog *d : form.findChildren<QDialog *>())
+        if (d->isVisible())
+            open << d;
+    ASSERT_EQ(open.size(), 2);
+
+    BoxAnswerer answerer(QMessageBox::Yes);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(windows.count(), 0);
+    for (const QPointer<QDialog> &d : open)
+        EXPECT_TRUE(!d || !d->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// Alt+letter reaches every item: each visible item of each menu has a mnemonic
+// of its own there, captions otherwise as written; the most used commands list
+// their shortcut keys.
+TEST_F(TMainFormTest, EveryMenuItemHasAMnemonicOfItsOwnAndShortcutsAreListed)
+{
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
+    int menus = 0;
+    const std::function<void(const QList<QAction *> &, const QString &)> check = [&](const QList<QAction *> &actions,
+                                                                                       const QString &where) {
+        ++menus;
+        QSet<QChar> used;
+        for (QAction *a : actions) {
+            if (a->isSeparator() || !a->isVisible())
+                continue;
+            const QString text = a->text();
+            const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+            ASSERT_GE(at, 0) << (where + " > " + text).toStdString();
+            const QChar key = text.at(at + 1).toLower();
+            EXPECT_FALSE(used.contains(key)) << (where + " > " + text).toStdString();
+            used.insert(key);
+            if (a->menu())
+                check(a->menu()->actions(), where + " > " + MenuMnemonics::plain(text));
+        }
+    };
+    check(form.menuBar()->actions(), "");
+    EXPECT_GT(menus, 40);
+
+    EXPECT_EQ(MenuMnemonics::plain("Save && &Reboot"), "Save & Reboot");
+    EXPECT_EQ(MenuMnemonics::marked("Save & Reboot", 7), "Save && &Reboot");
+    EXPECT_EQ(MenuMnemonics::positions({"Port Table", "Port", "Trap"}), QList<int>({0, 1, 0}));
+    // An earlier item gives up its key for one that has no other.
+    EXPECT_EQ(MenuMnemonics::positions({"ab", "a"}), QList<int>({1, 0}));
+
+    QAction *status = form.menuAction("Layer 2 Management > Port Status");
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->shortcut(), QKeySequence("Ctrl+P"));
+    QAction *staticTable = form.menuAction("VLAN > 802.1Q > 802.1Q VLAN  > Static Table");
+    ASSERT_NE(staticTable, nullptr);
+    EXPECT_EQ(staticTable, form.menus().actionByPath("VLAN > 802.1Q > 802.1Q VLAN  > Static Table"));
+    EXPECT_EQ(staticTable->shortcut(), QKeySequence("Ctrl+L"));
 }
 
 } // namespace

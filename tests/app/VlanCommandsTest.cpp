@@ -1,6 +1,7 @@
 // The four 802.1Q VLAN commands of the menu open their dedicated dialogs,
 // captioned with the command's title and the address, which read the switch.
 #include "common/TestAgents.h"
+#include "common/TestSupport.h"
 #include "app/MenuBuilder.h"
 #include "app/ModuleFolder.h"
 #include "app/core/RegistryStore.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-// Waits for the next modal dedicated dialog, remembers its caption and memo once
+// Waits for the next dedicated dialog the menu opens, remembers its caption and memo once
 // its first reads are in (or after a few seconds), and closes it.
 class DialogCloser
 {
@@ -30,7 +31,10 @@ public:
 private:
     void poll()
     {
-        auto *form = qobject_cast<TDedicatedForm *>(QApplication::activeModalWidget());
+        TDedicatedForm *form = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *open = qobject_cast<TDedicatedForm *>(w); open && open->isVisible())
+                form = open;
         const bool read = form && form->Memo1()->toPlainText().contains(QStringLiteral("Ok"));
         if (!read && ++m_polls < 500) {
             QTimer::singleShot(10, [this] { poll(); });
@@ -80,7 +84,7 @@ TEST_F(VlanCommands, EachOpensItsDialogWhichReadsTheSwitch)
         EXPECT_TRUE(command->isEnabled()) << className.toStdString();
         DialogCloser closer;
         command->trigger();
-        EXPECT_TRUE(closer.closed) << className.toStdString();
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return closer.closed; }, 8000)) << className.toStdString();
         EXPECT_EQ(closer.caption, caption);
         EXPECT_TRUE(closer.memo.contains("Ok")) << closer.memo.toStdString();
         EXPECT_FALSE(closer.memo.contains("timed out")) << closer.memo.toStdString();

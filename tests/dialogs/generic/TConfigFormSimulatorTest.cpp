@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -354,7 +355,9 @@ TEST_F(TrustHostTable, AddEditAndDeleteARow)
         edits->edit(2)->setText("255.255.0.0");
         edits->checkBox(1)->click();
         edits->checkBox(2)->click();
-        bar->setCheckedButton()->click();
+        // Enter in a value field presses the window's default button.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(edits->edit(2), &enter);
         return dialog.result();
     });
     page->ctrlBtnPanel()->addButton()->click();
