@@ -34,12 +34,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -167,17 +169,18 @@ private:
         int bound = kOneExchangeBoundMs;
         const char *how = "raised";
         try {
-            std::unique_ptr<QDialog> dialog = m_mainForm.dispatcher().openDialog(*m_commands[size_t(step.dialog)].record);
+            // Opened beside the main window as the menu opens it.
+            const QPointer<QDialog> dialog =
+                m_mainForm.dispatcher().showDialog(*m_commands[size_t(step.dialog)].record);
             if (!dialog)
                 throw std::runtime_error("the command opened no dialog");
             QElapsedTimer shown;
-            dialog->show();
             shown.start();
             const bool early = step.round % 2 == 0 || step.round > m_droppingRounds;
             const bool read = !early && waitUntil(
                 [&] {
                     return !busy(*dialog)
-                           && (shown.elapsed() >= kFirstReadSettleMs || !DriverControls::statusTexts(dialog.get()).isEmpty());
+                           && (shown.elapsed() >= kFirstReadSettleMs || !DriverControls::statusTexts(dialog.data()).isEmpty());
                 },
                 kFirstReadsBoundMs);
             if (early)
@@ -186,8 +189,10 @@ private:
             QElapsedTimer closing;
             closing.start();
             dialog->close();
-            const bool refused = dialog->isVisible();
-            dialog.reset();
+            // A dialog that closed is the window list's no more; its deferred
+            // destruction is part of the close.
+            const bool refused = dialog->isVisible() || m_mainForm.dispatcher().windows().count() > 0;
+            const std::unique_ptr<QDialog> destroyed(dialog.data());
             closeMs = closing.elapsed();
             how = refused ? "refused" : early ? "early" : read ? "read" : "busy";
         } catch (const QxSNMPException &e) {
