@@ -477,12 +477,19 @@ void TMainForm::openPortSettings(int port)
 
 QWidget *TMainForm::openPortStatus()
 {
-    return TPortStatusForm::open(this);
+    return m_dispatcher->windows().show(QString::fromLatin1(TPortStatusForm::Caption),
+                                        QString::fromLatin1(TPortStatusForm::Caption),
+                                        [this] { return std::make_unique<TPortStatusForm>(this); });
 }
 
 QWidget *TMainForm::openVlanMatrix(int port)
 {
-    return TVlanMatrixForm::open(this, port);
+    auto *matrix = static_cast<TVlanMatrixForm *>(m_dispatcher->windows().show(
+        QString::fromLatin1(TVlanMatrixForm::Caption), QString::fromLatin1(TVlanMatrixForm::Caption),
+        [this] { return std::make_unique<TVlanMatrixForm>(this); }));
+    if (matrix && port > 0)
+        matrix->showPort(port);
+    return matrix;
 }
 
 void TMainForm::showUnsaved(bool unsaved)
@@ -549,17 +556,9 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // The port views go with the main window; the VLAN matrix asks first
-    // about changes it has not applied.
-    for (QWidget *view : findChildren<QWidget *>()) {
-        if ((qobject_cast<TVlanMatrixForm *>(view) || qobject_cast<TPortStatusForm *>(view)) && view->isVisible()
-            && !view->close()) {
-            event->ignore();
-            return;
-        }
-    }
-    // The command dialogs close with their own close sequences; one that asks
-    // and is told to stay keeps the main window open too.
+    // The dialogs and port views close with their own close sequences; one
+    // that asks (the VLAN matrix, about changes it has not applied) and is
+    // told to stay keeps the main window open too.
     if (!m_dispatcher->windows().closeAll()) {
         event->ignore();
         return;

@@ -4,6 +4,7 @@
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Rows.h"
 #include "binding/QxSortKeyItem.h"
+#include "device/QxJointRead.h"
 #include "binding/QxStatusLine.h"
 #include "device/QxPortStatus.h"
 #include "device/QxRateChart.h"
@@ -64,8 +65,8 @@ TPortStatusForm::TPortStatusForm(QWidget *owner)
             if (list.item(i).syntax == QxSyntax::counter64)
                 list.item(i).setFlag(QxAccess::invalid, true);
     }
-    for (QxSNMPRequest2Rows *binding : {m_ports.get(), m_vlans.get()})
-        connect(binding, &QxSNMPRequest2Controls::readDone, this, &TPortStatusForm::tableRead);
+    m_read = std::make_unique<QxJointRead>(QList<QxSNMPRequest2Rows *>{m_ports.get(), m_vlans.get()}, nullptr);
+    connect(m_read.get(), &QxJointRead::ended, this, &TPortStatusForm::readEndedJointly);
 
     m_list->setObjectName(QStringLiteral("LV_PortStatus"));
     QStringList headers;
@@ -113,23 +114,6 @@ TPortStatusForm::~TPortStatusForm()
     stopReading();
 }
 
-TPortStatusForm *TPortStatusForm::open(QWidget *owner)
-{
-    TPortStatusForm *form = nullptr;
-    if (owner)
-        for (TPortStatusForm *open : owner->findChildren<TPortStatusForm *>(QString(), Qt::FindDirectChildrenOnly))
-            if (open->isVisible())
-                form = open;
-    if (!form) {
-        form = new TPortStatusForm(owner);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    return form;
-}
-
 QList<QxSNMPRequest2Controls *> TPortStatusForm::controllers() const
 {
     return {m_ports.get(), m_vlans.get()};
@@ -156,48 +140,19 @@ void TPortStatusForm::done(int result)
 void TPortStatusForm::stopReading()
 {
     m_timer.stop();
-    // Both stop first, so that they wait out a silent agent together.
-    for (QxSNMPRequest2Rows *binding : {m_ports.get(), m_vlans.get()})
-        binding->request().setAlive(false);
-    for (QxSNMPRequest2Rows *binding : {m_ports.get(), m_vlans.get()})
-        // From inside its own completion the read cannot be waited for; it
-        // sends nothing more and ends on its own.
-        if (!binding->inCompletion())
-            binding->stopAndWait();
+    m_read->stop();
 }
 
 void TPortStatusForm::refresh()
 {
-    if (m_waiting > 0 || !m_ports->request().alive())
-        return;
-    m_failure.clear();
-    m_failedList.clear();
-    m_portsFailed = false;
-    m_vlansFailed = false;
-    m_waiting = 2;
-    for (QxSNMPRequest2Rows *binding : {m_ports.get(), m_vlans.get()}) {
-        try {
-            binding->refresh();
-        } catch (const QxSNMPException &e) {
-            tableRead(binding, QxSNMPError{e.code(), 0, e.text()});
-        }
-    }
+    m_read->start();
 }
 
-void TPortStatusForm::tableRead(QxSNMPRequest2Controls *controller, const QxSNMPError &error)
+void TPortStatusForm::readEndedJointly()
 {
-    if (error.code != 0) {
-        (controller == m_ports.get() ? m_portsFailed : m_vlansFailed) = true;
-        if (m_failure.isEmpty()) {
-            m_failure = error.message;
-            m_failedList = controller->varList().listName();
-        }
-    }
-    if (--m_waiting > 0)
-        return;
     ++m_readsEnded;
     // A table that failed leaves what it showed; the other shows what it read.
-    if (!m_vlansFailed) {
+    if (!m_read->failed(m_vlans.get())) {
         m_vlanIds.clear();
         m_egress.clear();
         for (qsizetype i = 0; i < m_vlans->rows().size(); ++i) {
@@ -205,14 +160,14 @@ void TPortStatusForm::tableRead(QxSNMPRequest2Controls *controller, const QxSNMP
             m_egress << m_vlans->rows()[i].value(V::Egress);
         }
     }
-    if (!m_portsFailed)
+    if (!m_read->failed(m_ports.get()))
         fillRows();
-    if (m_failure.isEmpty())
+    if (m_read->failure().isEmpty())
         QxStatusLine::show(m_status,
                            QxStatusLine::requestLine(0, QxMessageCatalogue::instance().frameworkText(0),
                                                      m_ports->varList().listName()));
     else
-        QxStatusLine::show(m_status, QxStatusLine::requestLine(0, m_failure, m_failedList),
+        QxStatusLine::show(m_status, QxStatusLine::requestLine(0, m_read->failure(), m_read->failedList()),
                            QxStatusLine::Outcome::Failed);
     emit readEnded();
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLabel;
+class QxJointRead;
 class QxColumnFitter;
 class QxListView;
 class QxSNMPRequest2Rows;
@@ -39,10 +40,6 @@ public:
     explicit TPortStatusForm(QWidget *owner);
     ~TPortStatusForm() override;
 
-    // The owner's port status window, shown and brought to the front: the one
-    // already open, or a new one that goes when it is closed.
-    static TPortStatusForm *open(QWidget *owner);
-
     QxListView *list() const { return m_list; }
     QLabel *statusLine() const { return m_status; }
     // Reads the switch again now, unless a read is on its way.
@@ -62,7 +59,7 @@ protected:
     void done(int result) override;
 
 private:
-    void tableRead(QxSNMPRequest2Controls *controller, const QxSNMPError &error);
+    void readEndedJointly();
     void fillRows();
     void fillRow(int port, QxSortKeyItem &item, const QStringList &values);
     // Columns as wide as their texts when one no longer fits, and the window
@@ -79,12 +76,8 @@ private:
     std::map<int, QxPortTraffic> m_traffic;
     QTimer m_timer;
     QElapsedTimer m_clock;
-    // The walks of the running read still out, and what failed of it.
-    int m_waiting = 0;
-    bool m_portsFailed = false;
-    bool m_vlansFailed = false;
-    QString m_failure;
-    QString m_failedList;
+    // Both tables read together.
+    std::unique_ptr<QxJointRead> m_read;
     // The VLAN lists of the last read that brought them.
     QList<int> m_vlanIds;
     QStringList m_egress;

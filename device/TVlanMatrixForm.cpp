@@ -3,6 +3,7 @@
 #include "binding/QxColumnFitter.h"
 #include "binding/QxSNMPRequest2Rows.h"
 #include "binding/QxStatusLine.h"
+#include "device/QxJointRead.h"
 #include "device/TVlanMatrixView.h"
 #include "snmp/QxHexText.h"
 #include "snmp/QxMessageCatalogue.h"
@@ -47,8 +48,8 @@ TVlanMatrixForm::TVlanMatrixForm(QWidget *owner)
     setObjectName(QStringLiteral("TVlanMatrixForm"));
     setModal(false);
     setWindowTitle(QStringLiteral("%1 : %2").arg(QString::fromLatin1(Caption), defaultDevice.address));
-    for (QxSNMPRequest2Rows *binding : {m_vlans.get(), m_pvids.get()})
-        connect(binding, &QxSNMPRequest2Controls::readDone, this, &TVlanMatrixForm::tableRead);
+    m_read = std::make_unique<QxJointRead>(QList<QxSNMPRequest2Rows *>{m_vlans.get(), m_pvids.get()}, nullptr);
+    connect(m_read.get(), &QxJointRead::ended, this, &TVlanMatrixForm::readEndedJointly);
     connect(m_writes.get(), &QxVlanMatrixWrites::finished, this, &TVlanMatrixForm::writesFinished);
 
     m_view->setObjectName(QStringLiteral("LV_VlanMatrix"));
@@ -97,25 +98,6 @@ TVlanMatrixForm::~TVlanMatrixForm()
     stopAll();
 }
 
-TVlanMatrixForm *TVlanMatrixForm::open(QWidget *owner, int port)
-{
-    TVlanMatrixForm *form = nullptr;
-    if (owner)
-        for (TVlanMatrixForm *open : owner->findChildren<TVlanMatrixForm *>(QString(), Qt::FindDirectChildrenOnly))
-            if (open->isVisible())
-                form = open;
-    if (!form) {
-        form = new TVlanMatrixForm(owner);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    if (port > 0)
-        form->showPort(port);
-    return form;
-}
-
 void TVlanMatrixForm::showPort(int port)
 {
     if (port < 1 || port > QxVlanMatrix::Ports)
@@ -133,7 +115,7 @@ void TVlanMatrixForm::showPort(int port)
 
 bool TVlanMatrixForm::busy() const
 {
-    return m_waiting > 0 || m_writes->busy();
+    return m_read->running() || m_writes->busy();
 }
 
 QList<QxSNMPRequest2Controls *> TVlanMatrixForm::controllers() const
@@ -157,39 +139,18 @@ void TVlanMatrixForm::stopAll()
     for (QxSNMPRequest2Controls *controller : controllers())
         controller->request().setAlive(false);
     m_writes->stop();
-    for (QxSNMPRequest2Rows *binding : {m_vlans.get(), m_pvids.get()})
-        // From inside its own completion the read cannot be waited for; it
-        // sends nothing more and ends on its own.
-        if (!binding->inCompletion())
-            binding->stopAndWait();
+    m_read->stop();
 }
 
 void TVlanMatrixForm::read()
 {
-    if (m_waiting > 0 || !m_vlans->request().alive())
-        return;
-    m_failure.clear();
-    m_failedList.clear();
-    m_waiting = 2;
-    updateButtons();
-    for (QxSNMPRequest2Rows *binding : {m_vlans.get(), m_pvids.get()}) {
-        try {
-            binding->refresh();
-        } catch (const QxSNMPException &e) {
-            tableRead(binding, QxSNMPError{e.code(), 0, e.text()});
-        }
-    }
+    if (m_read->start())
+        updateButtons();
 }
 
-void TVlanMatrixForm::tableRead(QxSNMPRequest2Controls *controller, const QxSNMPError &error)
+void TVlanMatrixForm::readEndedJointly()
 {
-    if (error.code != 0 && m_failure.isEmpty()) {
-        m_failure = error.message;
-        m_failedList = controller->varList().listName();
-    }
-    if (--m_waiting > 0)
-        return;
-    if (m_failure.isEmpty()) {
+    if (m_read->failure().isEmpty()) {
         QList<QxVlanMatrix::Vlan> vlans;
         const QStringList &ids = m_vlans->instances();
         for (qsizetype i = 0; i < m_vlans->rows().size(); ++i) {
@@ -211,7 +172,7 @@ void TVlanMatrixForm::tableRead(QxSNMPRequest2Controls *controller, const QxSNMP
                                                          m_vlans->varList().listName()));
     } else {
         // The matrix stays as it was last read, with the user's changes.
-        QxStatusLine::show(m_status, QxStatusLine::requestLine(0, m_failure, m_failedList),
+        QxStatusLine::show(m_status, QxStatusLine::requestLine(0, m_read->failure(), m_read->failedList()),
                            QxStatusLine::Outcome::Failed);
     }
     m_keepStatus = false;

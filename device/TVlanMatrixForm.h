@@ -9,6 +9,7 @@
 #include <memory>
 
 class QLabel;
+class QxJointRead;
 class QPushButton;
 class QxColumnFitter;
 class QxSNMPRequest2Rows;
@@ -37,10 +38,6 @@ public:
     explicit TVlanMatrixForm(QWidget *owner);
     ~TVlanMatrixForm() override;
 
-    // The owner's VLAN matrix, shown and brought to the front (the one
-    // already open, or a new one that goes when it is closed), with the
-    // port's column in sight when a port is given.
-    static TVlanMatrixForm *open(QWidget *owner, int port = 0);
     // Brings the port's column into sight and puts the keyboard on its first cell.
     void showPort(int port);
 
@@ -72,7 +69,7 @@ protected:
 
 private:
     void read();
-    void tableRead(QxSNMPRequest2Controls *controller, const QxSNMPError &error);
+    void readEndedJointly();
     void cellClicked(int row, int port);
     void writesFinished(const QxVlanMatrixWrites::Outcome &outcome);
     void showMatrix();
@@ -91,9 +88,8 @@ private:
     QLabel *m_status;
     QPushButton *m_apply;
     QPushButton *m_refresh;
-    int m_waiting = 0;
-    QString m_failure;
-    QString m_failedList;
+    // The VLANs and the PVIDs read together.
+    std::unique_ptr<QxJointRead> m_read;
     // An apply's outcome stays in the status line over the read after it,
     // unless that read fails.
     bool m_keepStatus = false;
