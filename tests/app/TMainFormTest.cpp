@@ -366,6 +366,13 @@ TEST_F(TMainFormTest, DialogsOpenBesideTheLivePanelAndCloseWithTheWindow)
         if (d->isVisible())
             open << d;
     ASSERT_EQ(open.size(), 2);
+    // Writes are journalled under the command of the dialog the user works in.
+    for (const QPointer<QDialog> &d : open) {
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(d, &activate);
+        EXPECT_TRUE(d->windowTitle().startsWith(globalSession()->command()))
+            << d->windowTitle().toStdString() << " / " << globalSession()->command().toStdString();
+    }
 
     BoxAnswerer answerer(QMessageBox::Yes);
     EXPECT_TRUE(form.close());
