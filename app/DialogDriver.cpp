@@ -1,6 +1,8 @@
 #include "app/DialogDriver.h"
 
 #include "app/DriverControls.h"
+#include "binding/QxListFilter.h"
+#include "binding/QxListView.h"
 #include "app/DriverWindows.h"
 #include "binding/QxControllerHost.h"
 #include "binding/QxSNMPRequest2Controls.h"
@@ -247,6 +249,12 @@ void DialogDriver::perform(const DriverAction &action)
     case DriverAction::Kind::Cell:
         cell(target, action.cellRow(), action.cellColumn(), action.control);
         break;
+    case DriverAction::Kind::Sort:
+        sort(target, action);
+        break;
+    case DriverAction::Kind::Filter:
+        filter(target, action.value, action.control);
+        break;
     default:
         break;
     }
@@ -332,13 +340,15 @@ void DialogDriver::select(QWidget *target, const QString &row, const QString &pa
         fail(QStringLiteral("%1 is no list").arg(path));
         return;
     }
+    // Rows as the user sees them: a filter's hidden ones are not there.
+    const QList<QTreeWidgetItem *> shown = DriverControls::shownRows(*list);
     QTreeWidgetItem *item = nullptr;
     if (row.startsWith(QLatin1Char('#'))) {
-        item = list->topLevelItem(row.mid(1).toInt());
+        item = shown.value(row.mid(1).toInt());
     } else if (row != QLatin1String("-")) {
-        for (int i = 0; !item && i < list->topLevelItemCount(); ++i)
-            if (list->topLevelItem(i)->text(0).trimmed() == row.trimmed())
-                item = list->topLevelItem(i);
+        for (QTreeWidgetItem *candidate : shown)
+            if (!item && candidate->text(0).trimmed() == row.trimmed())
+                item = candidate;
     }
     if (!item && row != QLatin1String("-")) {
         fail(QStringLiteral("%1 has no row %2").arg(path, row));
@@ -353,8 +363,7 @@ void DialogDriver::select(QWidget *target, const QString &row, const QString &pa
         return;
     }
     // No row: a click on the empty space below the rows, as a user deselects.
-    const int count = list->topLevelItemCount();
-    const int below = count > 0 ? list->visualItemRect(list->topLevelItem(count - 1)).bottom() + 4 : 4;
+    const int below = shown.isEmpty() ? 4 : list->visualItemRect(shown.last()).bottom() + 4;
     if (below < viewport->height())
         mouseClick(viewport, QPoint(viewport->width() / 2, below));
     if (!list->selectedItems().isEmpty())
@@ -373,6 +382,45 @@ void DialogDriver::cell(QWidget *target, int row, int column, const QString &pat
     activate(view);
     view->scrollTo(index);
     mouseClick(view->viewport(), view->visualRect(index).center());
+}
+
+void DialogDriver::sort(QWidget *target, const DriverAction &action)
+{
+    auto *list = qobject_cast<QxListView *>(target);
+    if (!list || !list->userSortable()) {
+        fail(QStringLiteral("%1 is no list that sorts").arg(action.control));
+        return;
+    }
+    const QString wanted = action.sortColumn();
+    bool isNumber = false;
+    int column = wanted.toInt(&isNumber);
+    if (!isNumber) {
+        column = -1;
+        for (int c = 0; c < list->columnCount() && column < 0; ++c)
+            if (list->headerItem()->text(c).trimmed() == wanted.trimmed())
+                column = c;
+    }
+    if (column < 0 || column >= list->columnCount()) {
+        fail(QStringLiteral("%1 has no column %2").arg(action.control, wanted));
+        return;
+    }
+    activate(list);
+    list->sortAsClicked(column, action.sortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void DialogDriver::filter(QWidget *target, const QString &text, const QString &path)
+{
+    auto *list = qobject_cast<QTreeWidget *>(target);
+    QxListFilter *found = nullptr;
+    if (list && m_dialog)
+        for (QxListFilter *f : m_dialog->window()->findChildren<QxListFilter *>())
+            if (f->list() == list)
+                found = f;
+    if (!found) {
+        fail(QStringLiteral("%1 is no list with a filter").arg(path));
+        return;
+    }
+    type(found->field(), text);
 }
 
 void DialogDriver::closeSubDialogs()

@@ -63,6 +63,8 @@ private:
     void click(QWidget *target);
     void select(QWidget *target, const QString &row, const QString &path);
     void cell(QWidget *target, int row, int column, const QString &path);
+    void sort(QWidget *target, const DriverAction &action);
+    void filter(QWidget *target, const QString &text, const QString &path);
 
     QPointer<QDialog> m_dialog;
     QList<DriverAction> m_actions;

@@ -17,13 +17,15 @@ struct Verb
     bool value;   // takes "=VALUE" (after CTRL), or ":VALUE" without one
 };
 
-constexpr std::array<Verb, 11> kVerbs{{
+constexpr std::array<Verb, 13> kVerbs{{
     {"type", Kind::Type, true, true},
     {"choose", Kind::Choose, true, true},
     {"tick", Kind::Tick, true, true},
     {"click", Kind::Click, true, false},
     {"select", Kind::Select, true, true},
     {"cell", Kind::Cell, true, true},
+    {"sort", Kind::Sort, true, true},
+    {"filter", Kind::Filter, true, true},
     {"wait", Kind::Wait, false, true},
     {"show", Kind::Show, true, false},
     {"answer", Kind::Answer, false, true},
@@ -76,6 +78,9 @@ DriverAction DriverAction::parse(const QString &text)
             action.value.toDouble(&ok);
             ok = ok && action.value.toDouble() >= 0 && action.value.toDouble() <= 3600;
             break;
+        case Kind::Sort:
+            ok = !action.sortColumn().isEmpty();
+            break;
         case Kind::Answer:
             ok = action.value == QLatin1String("yes") || action.value == QLatin1String("no");
             break;
@@ -99,5 +104,5 @@ DriverAction DriverAction::parse(const QString &text)
             refuse(text, QStringLiteral("\"%1\" is no value for %2").arg(action.value, name));
         return action;
     }
-    refuse(text, QStringLiteral("no such action (type, choose, tick, click, select, cell, wait, show, answer, close)"));
+    refuse(text, QStringLiteral("no such action (type, choose, tick, click, select, cell, sort, filter, wait, show, answer, close)"));
 }

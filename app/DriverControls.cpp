@@ -123,26 +123,36 @@ QWidget *DriverControls::find(QWidget *root, const QString &path)
     return at;
 }
 
+QList<QTreeWidgetItem *> DriverControls::shownRows(const QTreeWidget &list)
+{
+    QList<QTreeWidgetItem *> rows;
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        if (!list.topLevelItem(i)->isHidden())
+            rows << list.topLevelItem(i);
+    return rows;
+}
+
 QStringList DriverControls::show(const QWidget *widget, const QString &name)
 {
     const auto *list = qobject_cast<const QTreeWidget *>(widget);
     if (!list)
         return {name + QLatin1Char('=') + valueOf(widget)};
+    // The rows as shown: in their order, without the ones a filter hides.
+    const QList<QTreeWidgetItem *> rows = shownRows(*list);
     const QTreeWidgetItem *selected = list->selectedItems().isEmpty() ? nullptr : list->selectedItems().first();
     QStringList lines{QStringLiteral("%1=rows %2 selected %3")
                           .arg(name)
-                          .arg(list->topLevelItemCount())
-                          .arg(selected ? list->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(selected)) : -1)};
+                          .arg(rows.size())
+                          .arg(selected ? rows.indexOf(selected) : -1)};
     // A list that reads differently as text than cell by cell says how.
     const auto *printed = dynamic_cast<const QxPrintedRows *>(list);
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
         QStringList cells;
         if (printed) {
-            cells = printed->printedRow(i);
+            cells = printed->printedRow(list->indexOfTopLevelItem(rows[i]));
         } else {
-            const QTreeWidgetItem *row = list->topLevelItem(i);
             for (int c = 0; c < list->columnCount(); ++c)
-                cells << row->text(c);
+                cells << rows[i]->text(c);
         }
         lines << QStringLiteral("%1[%2]: %3").arg(name).arg(i).arg(cells.join(QLatin1Char('\t')));
     }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 // How the dialog driver names the controls of a dialog. A path is names joined
@@ -22,6 +24,8 @@ public:
     // "CTRL=value" for an edit, label, drop-down list or check box; for a list
     // view "CTRL=rows N selected K" and a line "CTRL[i]: cells" per row.
     static QStringList show(const QWidget *widget, const QString &name);
+    // A list's rows as the user sees them, in their order (a filter's hidden ones left out).
+    static QList<QTreeWidgetItem *> shownRows(const QTreeWidget &list);
     // One line per widget below root: depth, class, object name, caption or
     // text, enabled/disabled and visible/hidden.
     static QStringList tree(QWidget *root);

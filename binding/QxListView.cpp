@@ -33,6 +33,32 @@ QxListView::QxListView(QWidget *parent) : QTreeWidget(parent)
     setColumnCount(0);
     makeReportStyle(this);
     setItemDelegate(new GridRowDelegate(this));
+    // No order but the agent's until the user asks for one.
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header(), &QHeaderView::sortIndicatorChanged, this, [this](int section, Qt::SortOrder) {
+        if (m_userSortable && section >= 0 && !isSortingEnabled())
+            setSortingEnabled(true);
+    });
+    setUserSortable(true);
+}
+
+void QxListView::setUserSortable(bool on)
+{
+    m_userSortable = on;
+    header()->setSortIndicatorShown(on);
+    if (on) {
+        header()->setSectionsClickable(true);
+        return;
+    }
+    setSortingEnabled(false);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+void QxListView::sortAsClicked(int column, Qt::SortOrder order)
+{
+    if (!m_userSortable || column < 0 || column >= columnCount())
+        return;
+    header()->setSortIndicator(column, order);
 }
 
 int QxListView::heightForRows(int rows) const

@@ -3,7 +3,9 @@
 #include "binding/QxListView.h"
 #include "binding/QxMultiEditCodec.h"
 #include "binding/QxRadioGroup.h"
+#include "binding/QxSortKeyItem.h"
 #include "format/QxEditFormat.h"
+#include "snmp/QxHexText.h"
 #include "snmp/QxNumList.h"
 #include "snmp/QxOctetCodec.h"
 #include "snmp/QxOptionList.h"
@@ -649,13 +651,30 @@ void QxSNMPRequest2Edits::buildColumns()
     m_columnFitter->reset(hidden);
 }
 
+bool QxSNMPRequest2Edits::isPortList(const QxSNMPVariable &variable)
+{
+    return variable.syntax == QxSyntax::bitstr && variable.caption.contains(QLatin1String("port"), Qt::CaseInsensitive);
+}
+
 void QxSNMPRequest2Edits::addListRow()
 {
     const QxSNMPVarList &list = varList();
     QStringList texts;
     for (int i : m_columnVariables)
         texts << (i < list.count() ? list.item(i).valueText : QString());
-    auto row = std::make_unique<QTreeWidgetItem>(texts);
+    auto row = std::make_unique<QxSortKeyItem>(texts);
+    for (qsizetype k = 0; k < m_columnVariables.size(); ++k) {
+        const int i = m_columnVariables.at(k);
+        if (i >= list.count() || !isPortList(list.item(i)))
+            continue;
+        const QString value = texts.at(k);
+        const QString hex = QString(value).remove(QLatin1Char(' '));
+        if (hex.isEmpty() || !QxHexText::isDigits(hex))
+            continue;
+        row->setData(int(k), CellValueRole, value);
+        row->setText(int(k), QxPortList::rangesOfHex(hex));
+        row->setToolTip(int(k), value);
+    }
     // Rows of a report never have children: the view then skips asking for
     // them each time it lays out its rows.
     row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
@@ -703,7 +722,8 @@ void QxSNMPRequest2Edits::copySelectedRow()
         if (i >= list.count())
             continue;
         QxSNMPVariable &v = list.item(i);
-        v.valueText = row->text(k);
+        const QVariant value = row->data(k, CellValueRole);
+        v.valueText = value.isValid() ? value.toString() : row->text(k);
         const bool held = !instance.isEmpty() && v.valueText != QxValueCodec::nullText()
                           && v.valueText != QxValueCodec::notDoneText();
         v.readText = held ? v.valueText : QString();

@@ -34,6 +34,12 @@ class QxSNMPRequest2Edits : public QxSNMPRequest2Controls
     Q_OBJECT
 
 public:
+    // A cell that shows its value otherwise than as it is written (a port
+    // list as "1-7,25") keeps the value here; a row's write takes it from here.
+    static constexpr int CellValueRole = Qt::UserRole + 2;
+    // Whether a column holds a port list (a bitmap of ports, shown as ranges).
+    static bool isPortList(const QxSNMPVariable &variable);
+
     static constexpr int AllVariables = -1;
 
     explicit QxSNMPRequest2Edits(QWidget *owner);

@@ -1,5 +1,7 @@
 #include "binding/QxSortKeyItem.h"
 
+#include "binding/QxCellOrder.h"
+
 bool QxSortKeyItem::operator<(const QTreeWidgetItem &other) const
 {
     const QTreeWidget *view = treeWidget();
@@ -10,5 +12,5 @@ bool QxSortKeyItem::operator<(const QTreeWidgetItem &other) const
         return mine.toDouble() < theirs.toDouble();
     if (mine.isValid() != theirs.isValid())
         return theirs.isValid();
-    return text(column).localeAwareCompare(other.text(column)) < 0;
+    return QxCellOrder::less(text(column), other.text(column));
 }

@@ -2,10 +2,10 @@
 
 #include <QTreeWidgetItem>
 
-// A list row that a click on a column's header orders by the number a cell
-// carries as its sort key (a port, a rate, a count: "1.25 Mbit/s" after
-// "417 kbit/s", port 10 after port 9), and by its text where it carries none;
-// a cell without a key comes before one with a key.
+// A list row, ordered by a click on a column's header: by the number a cell
+// carries as its sort key (a rate: "1.25 Mbit/s" after "417 kbit/s"), and by
+// its text in the cell order of every list (numbers, addresses, port lists)
+// where it carries none; a cell without a key comes before one with a key.
 class QxSortKeyItem final : public QTreeWidgetItem
 {
 public:

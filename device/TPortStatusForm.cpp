@@ -84,8 +84,7 @@ TPortStatusForm::TPortStatusForm(QWidget *owner)
         m_list->addTopLevelItem(item);
         m_rows[port] = item;
     }
-    m_list->setSortingEnabled(true);
-    m_list->sortByColumn(Port, Qt::AscendingOrder);
+    m_list->sortAsClicked(Port, Qt::AscendingOrder);
     m_fitter = std::make_unique<QxColumnFitter>(m_list);
     m_fitter->reset(0);
 

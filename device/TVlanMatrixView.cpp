@@ -35,6 +35,8 @@ QString memberWords(QxVlanMatrix::Member member)
 
 TVlanMatrixView::TVlanMatrixView(QWidget *parent) : QxListView(parent)
 {
+    // Its rows are the matrix's VLANs by position.
+    setUserSortable(false);
     QStringList headers{QStringLiteral("VID"), QStringLiteral("Name")};
     for (int port = 1; port <= QxVlanMatrix::Ports; ++port)
         headers << QString::number(port);

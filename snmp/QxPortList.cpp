@@ -1,5 +1,6 @@
 #include "snmp/QxPortList.h"
 
+#include "snmp/QxHexText.h"
 #include "snmp/QxSNMPException.h"
 
 #include <QStringList>
@@ -50,4 +51,14 @@ QString QxPortList::rangesText(QList<int> numbers)
         i = last + 1;
     }
     return runs.join(QLatin1Char(','));
+}
+
+QString QxPortList::rangesOfHex(const QString &hex)
+{
+    const QByteArray octets = QxHexText::toOctets(hex);
+    QList<int> ports;
+    for (int n = 0; n < int(octets.size()) * 8; ++n)
+        if (bit(octets, n))
+            ports << n + 1;
+    return rangesText(ports);
 }

@@ -23,4 +23,7 @@ public:
     // Numbers as a switch's own pages write them, in rising order with runs
     // joined: "1,10-12".
     static QString rangesText(QList<int> numbers);
+    // The ports a bitmap written in hex holds, as rangesText writes them
+    // ("FFFFFFF000000000" is "1-28"); empty for a bitmap without ports.
+    static QString rangesOfHex(const QString &hex);
 };

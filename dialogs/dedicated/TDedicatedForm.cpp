@@ -4,6 +4,7 @@
 #include "binding/InvalidColumns.h"
 #include "snmp/QxEventWait.h"
 #include "binding/QxIpAddressRule.h"
+#include "binding/QxListFilter.h"
 #include "binding/QxListView.h"
 #include "format/QxEditFormat.h"
 #include "binding/QxStatusLine.h"
@@ -205,7 +206,14 @@ QxListView *TDedicatedForm::addList(QxSNMPRequest2Edits &binding, const char *ob
     auto *list = new QxListView;
     list->setObjectName(QString::fromLatin1(objectName));
     list->setMinimumHeight(list->heightForRows(ListRows));
-    // Lists stand above the editor, in the order they are added.
+    // Lists stand above the editor, in the order they are added, each under
+    // its filter field.
+    auto *filterField = new QLineEdit;
+    filterField->setObjectName(QStringLiteral("edFilter"));
+    filterField->setPlaceholderText(QStringLiteral("Filter"));
+    filterField->setToolTip(QStringLiteral("Shows the rows that contain this text"));
+    new QxListFilter(filterField, list);
+    m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_editor), filterField);
     m_bodyLayout->insertWidget(m_bodyLayout->indexOf(m_editor), list, 1);
     binding.bindListView(list, enableOnSelect);
     // Connected after the binding's own handler, so the row is in the controls.

@@ -25,9 +25,13 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget *parent) : QFrame(parent)
     m_delete = makeButton("btnDelete", "Delete");
     m_checkAll = makeButton("btnCheckAll", "Check All");
     m_clearChecks = makeButton("btnClearChecks", "Clear Checks");
+    m_copy = makeButton("btnCopy", "Copy");
+    m_exportCsv = makeButton("btnExportCsv", "Export CSV\u2026");
     m_close = makeButton("btnClose", "Close");
     m_add->hide();
     m_delete->hide();
+    m_copy->hide();
+    m_exportCsv->hide();
 
     loadGlyphs();
     setFixedWidth(BarWidth);
@@ -36,7 +40,7 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget *parent) : QFrame(parent)
 
 QPushButton *TCtrlBtnPanel::makeButton(const char *name, const char *caption)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), this);
+    auto *button = new QPushButton(QString::fromUtf8(caption), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
@@ -73,7 +77,8 @@ void TCtrlBtnPanel::relayout()
                              static_cast<QWidget *>(m_refresh), static_cast<QWidget *>(m_edit),
                              static_cast<QWidget *>(m_setChecked), static_cast<QWidget *>(m_add),
                              static_cast<QWidget *>(m_delete), static_cast<QWidget *>(m_checkAll),
-                             static_cast<QWidget *>(m_clearChecks), static_cast<QWidget *>(m_close)}) {
+                             static_cast<QWidget *>(m_clearChecks), static_cast<QWidget *>(m_copy),
+                             static_cast<QWidget *>(m_exportCsv), static_cast<QWidget *>(m_close)}) {
         const int height = control->sizeHint().height();
         control->setGeometry(LeftMargin, top, ControlWidth, height);
         if (control->isHidden())

@@ -28,6 +28,9 @@ public:
     QPushButton *deleteButton() const { return m_delete; }
     QPushButton *checkAllButton() const { return m_checkAll; }
     QPushButton *clearChecksButton() const { return m_clearChecks; }
+    // A table page's: the selected rows to the clipboard, the shown rows to a file.
+    QPushButton *copyButton() const { return m_copy; }
+    QPushButton *exportCsvButton() const { return m_exportCsv; }
     QPushButton *closeButton() const { return m_close; }
 
     // Places every control that is not hidden under the previous one; call it
@@ -49,6 +52,8 @@ private:
     QPushButton *m_delete;
     QPushButton *m_checkAll;
     QPushButton *m_clearChecks;
+    QPushButton *m_copy;
+    QPushButton *m_exportCsv;
     QPushButton *m_close;
     int m_contentHeight = 0;
 };

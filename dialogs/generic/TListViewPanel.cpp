@@ -1,5 +1,6 @@
 #include "dialogs/generic/TListViewPanel.h"
 
+#include "binding/QxListFilter.h"
 #include "binding/QxListView.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "dialogs/generic/TCtrlBtnPanel.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -40,9 +42,16 @@ TListViewPanel::TListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
     setObjectName(QStringLiteral("ListViewPanel"));
     m_listView = new QxListView(this);
     m_listView->setObjectName(QStringLiteral("ListView"));
+    m_filterField = new QLineEdit(this);
+    m_filterField->setObjectName(QStringLiteral("edFilter"));
+    m_filterField->setPlaceholderText(QStringLiteral("Filter"));
+    m_filterField->setToolTip(QStringLiteral("Shows the rows that contain this text"));
+    m_filter = new QxListFilter(m_filterField, m_listView);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_listView);
+    layout->setSpacing(2);
+    layout->addWidget(m_filterField);
+    layout->addWidget(m_listView, 1);
     // The edits panel keeps its rows' states itself; selecting a row must not
     // enable the controls that a row state disabled.
     if (controller)
@@ -59,17 +68,21 @@ TListViewPanel::TListViewPanel(QWidget *parent, QxSNMPRequest2Edits *controller)
     m_listView->viewport()->setMouseTracking(true);
     m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_listView, &QWidget::customContextMenuRequested, this, &TListViewPanel::showContextMenu);
-    QAbstractItemModel *model = m_listView->model();
-    const auto changed = [this] { emit rowsChanged(m_listView->topLevelItemCount()); };
-    connect(model, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(model, &QAbstractItemModel::modelReset, this, changed);
+    connect(m_listView, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (m_copyButton)
+            m_copyButton->setEnabled(!m_listView->selectedItems().isEmpty());
+    });
+    connect(m_filter, &QxListFilter::shownChanged, this, [this] {
+        emit rowsChanged(m_listView->topLevelItemCount());
+        emit countChanged(m_filter->countText());
+    });
 }
 
 TListViewPanel::~TListViewPanel()
 {
     // The view empties its model while it is destroyed: nobody is to hear of it.
     m_listView->model()->disconnect(this);
+    m_listView->model()->disconnect(m_filter);
     disconnect(this, nullptr, nullptr, nullptr);
 }
 
@@ -110,6 +123,17 @@ void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel *bar)
     bar->clearChecksButton()->hide();
     bar->addButton()->setVisible(m_addStatusColumn >= 0);
     bar->deleteButton()->setVisible(m_deleteStatusColumn >= 0);
+    // Copy and export in sight, not only in the list's context menu.
+    QPushButton *copy = bar->copyButton();
+    QPushButton *exportCsv = bar->exportCsvButton();
+    copy->show();
+    exportCsv->show();
+    copy->setToolTip(QStringLiteral("Copies the selected rows"));
+    exportCsv->setToolTip(QStringLiteral("Saves the rows shown as a CSV file"));
+    copy->setEnabled(!m_listView->selectedItems().isEmpty());
+    connect(copy, &QPushButton::clicked, this, &TListViewPanel::copySelection, Qt::UniqueConnection);
+    connect(exportCsv, &QPushButton::clicked, this, &TListViewPanel::exportCsvAsked, Qt::UniqueConnection);
+    m_copyButton = copy;
     bar->relayout();
 }
 
@@ -124,8 +148,10 @@ QString TListViewPanel::hintText(const QTreeWidgetItem *item) const
     QString hint;
     for (int c = 0; c < m_listView->columnCount(); ++c) {
         const QString caption = header->text(c);
+        // A port list shows as ranges; the hint adds its value as the switch holds it.
+        const QVariant value = item->data(c, QxSNMPRequest2Edits::CellValueRole);
         hint += caption + QString(longest - caption.size(), QLatin1Char('\t')) + QLatin1String("  ") + item->text(c)
-                + QLatin1Char('\n');
+                + (value.isValid() ? QStringLiteral(" (%1)").arg(value.toString()) : QString()) + QLatin1Char('\n');
     }
     return hint;
 }
@@ -145,7 +171,7 @@ QString TListViewPanel::selectedRowsText() const
     QString text;
     for (int r = 0; r < m_listView->topLevelItemCount(); ++r) {
         const QTreeWidgetItem *item = m_listView->topLevelItem(r);
-        if (!item->isSelected())
+        if (!item->isSelected() || item->isHidden())
             continue;
         QStringList cells;
         for (int c : columns)
@@ -168,7 +194,8 @@ QString TListViewPanel::csvText() const
     QString csv = line([header](int c) { return header->text(c); });
     for (int r = 0; r < m_listView->topLevelItemCount(); ++r) {
         const QTreeWidgetItem *item = m_listView->topLevelItem(r);
-        csv += line([item](int c) { return item->text(c); });
+        if (!item->isHidden())
+            csv += line([item](int c) { return item->text(c); });
     }
     return csv;
 }

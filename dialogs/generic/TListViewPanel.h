@@ -7,14 +7,19 @@
 #include <QString>
 #include <functional>
 
+class QLineEdit;
+class QPushButton;
 class QTreeWidgetItem;
+class QxListFilter;
 class QxListView;
 class QxSNMPRequest2Edits;
 class TCtrlBtnPanel;
 
 // The list of a table page: one report-style row per table row, one column per
 // visible variable, and the row-status settings that Add and Delete write.
-// Its context menu copies the selected rows and exports the list as CSV.
+// Above it a filter field keeps the rows that contain its text, and "Copy" and
+// "Export CSV…" copy the selected rows and export the shown ones (as does its
+// context menu).
 class TListViewPanel : public QFrame
 {
     Q_OBJECT
@@ -29,6 +34,8 @@ public:
     ~TListViewPanel() override;
 
     QxListView *listView() const { return m_listView; }
+    QLineEdit *filterField() const { return m_filterField; }
+    QxListFilter *filter() const { return m_filter; }
     // The size the columns' captions ask for (the panel itself fills its place).
     QSize sizeHint() const override { return m_needed; }
 
@@ -48,7 +55,8 @@ public:
     QString hintText(const QTreeWidgetItem *item) const;
     // Selected rows as tab-separated lines.
     QString selectedRowsText() const;
-    // Every row in the visible columns, headers first, RFC 4180 quoting, CRLF.
+    // Every shown row in the visible columns as shown (filtered and sorted),
+    // headers first, RFC 4180 quoting, CRLF.
     QString csvText() const;
     bool exportCsv(const QString &path) const;
     void copySelection() const;
@@ -59,6 +67,8 @@ public:
 signals:
     void clicked();
     void rowsChanged(int count);
+    // The row count as the page shows it ("12", or "3 of 12" while filtered).
+    void countChanged(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -68,6 +78,10 @@ private:
     void showContextMenu(const QPoint &pos);
 
     QxListView *m_listView = nullptr;
+    QLineEdit *m_filterField = nullptr;
+    QxListFilter *m_filter = nullptr;
+    // The bar's Copy, enabled while rows are selected.
+    QPointer<QPushButton> m_copyButton;
     QSize m_needed{0, 0};
     int m_addStatusColumn = -1;
     int m_deleteStatusColumn = -1;

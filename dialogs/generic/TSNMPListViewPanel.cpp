@@ -114,7 +114,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QxSNMPRequest2Edits *con
     m_listViewPanel = new TListViewPanel(contentPanel(), controller);
     connect(m_listViewPanel, &TListViewPanel::clicked, this, &TSNMPListViewPanel::LVClick);
     connect(m_listViewPanel->listView(), &QTreeWidget::itemDoubleClicked, this, &TSNMPListViewPanel::LVDblClick);
-    connect(m_listViewPanel, &TListViewPanel::rowsChanged, this, &TSNMPListViewPanel::updateCount);
+    connect(m_listViewPanel, &TListViewPanel::countChanged, this, &TSNMPListViewPanel::updateCount);
 
     TCtrlBtnPanel *bar = ctrlBtnPanel();
     connect(bar->editButton(), &QPushButton::clicked, this, &TSNMPListViewPanel::EditBtnClick);
@@ -170,9 +170,9 @@ void TSNMPListViewPanel::hideEdit()
     ctrlBtnPanel()->relayout();
 }
 
-void TSNMPListViewPanel::updateCount(int count)
+void TSNMPListViewPanel::updateCount(const QString &count)
 {
-    ctrlBtnPanel()->countBox()->setText(QString::number(count));
+    ctrlBtnPanel()->countBox()->setText(count);
 }
 
 bool TSNMPListViewPanel::rowSelected() const

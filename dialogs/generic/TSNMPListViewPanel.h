@@ -56,7 +56,7 @@ private:
     void runEditDialog();
     // A panel for an add or edit dialog, sharing the page's message panel.
     TSNMPPanel *dialogPanel(QDialog &dialog);
-    void updateCount(int count);
+    void updateCount(const QString &count);
     bool rowSelected() const;
 
     TListViewPanel *m_listViewPanel = nullptr;
