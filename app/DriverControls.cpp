@@ -1,5 +1,6 @@
 #include "app/DriverControls.h"
 
+#include "app/MenuMnemonics.h"
 #include "binding/QxPrintedRows.h"
 
 #include <QAbstractButton>
@@ -20,11 +21,7 @@ namespace {
 // "&Add" and "Add " name the same button as "Add"; "&&" is a literal "&".
 QString plain(const QString &caption)
 {
-    QString text = caption;
-    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text.trimmed();
+    return MenuMnemonics::plain(caption).trimmed();
 }
 
 QString oneLine(QString text)
