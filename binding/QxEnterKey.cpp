@@ -31,13 +31,20 @@ int rankOf(const QString &caption)
     return -1;
 }
 
+constexpr const char *KeepsEnterProperty = "nxKeepsEnter";
+
 bool keepsEnter(const QWidget *focus)
 {
     return qobject_cast<const QPlainTextEdit *>(focus) || qobject_cast<const QTextEdit *>(focus)
-           || qobject_cast<const QAbstractItemView *>(focus);
+           || qobject_cast<const QAbstractItemView *>(focus) || focus->property(KeepsEnterProperty).toBool();
 }
 
 } // namespace
+
+void QxEnterKey::keepEnter(QWidget *control)
+{
+    control->setProperty(KeepsEnterProperty, true);
+}
 
 void QxEnterKey::install(QDialog *dialog)
 {

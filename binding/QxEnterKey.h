@@ -4,6 +4,7 @@
 
 class QDialog;
 class QPushButton;
+class QWidget;
 
 // Enter in a dialog presses its default button: the first shown, enabled one
 // of "Set Checked", "Set" and "Add" (an add window has only the last). A
@@ -16,6 +17,10 @@ class QxEnterKey final : public QObject
 public:
     // Watches the dialog's keys; the dialog owns the watcher.
     static void install(QDialog *dialog);
+
+    // Enter in this control is its own (a list's filter field): it presses
+    // no button of the dialog.
+    static void keepEnter(QWidget *control);
 
     // The button Enter presses in `dialog` now, or null.
     static QPushButton *defaultButton(const QDialog &dialog);

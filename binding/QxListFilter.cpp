@@ -1,5 +1,7 @@
 #include "binding/QxListFilter.h"
 
+#include "binding/QxEnterKey.h"
+
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -7,6 +9,9 @@
 QxListFilter::QxListFilter(QLineEdit *field, QTreeWidget *list) : QObject(field), m_field(field), m_list(list)
 {
     field->setClearButtonEnabled(true);
+    // Enter in the filter writes nothing: it goes on to the rows it kept.
+    QxEnterKey::keepEnter(field);
+    connect(field, &QLineEdit::returnPressed, list, [list] { list->setFocus(Qt::OtherFocusReason); });
     connect(field, &QLineEdit::textChanged, this, &QxListFilter::apply);
     QAbstractItemModel *model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &parent, int first, int last) {

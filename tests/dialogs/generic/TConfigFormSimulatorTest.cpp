@@ -358,8 +358,13 @@ TEST_F(TrustHostTable, AddEditAndDeleteARow)
         // Enter in a value field presses the window's default button.
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(edits->edit(2), &enter);
+        EXPECT_EQ(c->writes.size(), 1);
         return dialog.result();
     });
+    // Enter in the page's filter field presses nothing.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(page->listViewPanel()->filterField(), &enter);
+    EXPECT_EQ(dialogs, 0);
     page->ctrlBtnPanel()->addButton()->click();
     settle(c);
     EXPECT_EQ(dialogs, 1);
