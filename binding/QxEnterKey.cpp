@@ -1,7 +1,6 @@
 #include "binding/QxEnterKey.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -82,7 +81,8 @@ bool QxEnterKey::eventFilter(QObject *watched, QEvent *event)
     if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return QObject::eventFilter(watched, event);
     auto *dialog = static_cast<QDialog *>(parent());
-    QWidget *focus = QApplication::focusWidget();
+    // The dialog's own focus child: the control the key came from.
+    QWidget *focus = dialog->focusWidget();
     if (focus && focus->window() == dialog && keepsEnter(focus))
         return QObject::eventFilter(watched, event);
     auto *pressed = qobject_cast<QPushButton *>(focus);

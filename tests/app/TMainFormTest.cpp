@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
@@ -425,6 +426,32 @@ TEST_F(TMainFormTest, EveryMenuItemHasAMnemonicOfItsOwnAndShortcutsAreListed)
     ASSERT_NE(staticTable, nullptr);
     EXPECT_EQ(staticTable, form.menus().actionByPath("VLAN > 802.1Q > 802.1Q VLAN  > Static Table"));
     EXPECT_EQ(staticTable->shortcut(), QKeySequence("Ctrl+L"));
+}
+
+} // namespace
+
+namespace {
+
+// A port's "Port settings…" opens the port control table beside the panel with
+// that port's row selected once the table is read; asked again for another
+// port, the same dialog selects that one.
+TEST_F(TMainFormTest, PortSettingsSelectsThePortsRowInTheOneOpenTable)
+{
+    TMainForm form({"/I127.0.0.1", "/Rvqmtze"}, registry, nullptr, dir.path());
+    form.show();
+    const auto selectedPort = [&] {
+        QDialog *dialog = nullptr;
+        for (QDialog *d : form.findChildren<QDialog *>())
+            if (d->isVisible())
+                dialog = d;
+        auto *list = dialog ? dialog->findChild<QTreeWidget *>() : nullptr;
+        return list && !list->selectedItems().isEmpty() ? list->selectedItems().first()->text(0) : QString();
+    };
+    form.openPortSettings(5);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return selectedPort() == "5"; })) << selectedPort().toStdString();
+    form.openPortSettings(7);
+    EXPECT_EQ(selectedPort(), "7");
+    EXPECT_EQ(form.dispatcher().windows().count(), 1);
 }
 
 } // namespace
