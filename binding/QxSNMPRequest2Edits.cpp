@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 using namespace QxSyntax;
@@ -640,6 +641,9 @@ void QxSNMPRequest2Edits::buildColumns()
         if (list.isVisible(i))
             columns << i;
     m_columnVariables = columns;
+    m_portListColumns.clear();
+    for (int i : columns)
+        m_portListColumns << holdsPortList(i);
     if (lv->columnCount() >= columns.size() && lv->columnCount() > 0)
         return;
     QStringList captions;
@@ -651,9 +655,20 @@ void QxSNMPRequest2Edits::buildColumns()
     m_columnFitter->reset(hidden);
 }
 
-bool QxSNMPRequest2Edits::isPortList(const QxSNMPVariable &variable)
+bool QxSNMPRequest2Edits::holdsPortList(int position) const
 {
-    return variable.syntax == QxSyntax::bitstr && variable.caption.contains(QLatin1String("port"), Qt::CaseInsensitive);
+    const QxSNMPVariable &v = varList().item(position);
+    if (v.syntax != QxSyntax::bitstr && v.syntax != QxSyntax::octetstr)
+        return false;
+    // Edited in a port picker: a check box per port, more than one octet's worth.
+    for (const auto &b : m_bindings)
+        if (b->position == position && b->bits.size() > 8)
+            return true;
+    // Otherwise the name tells ("Egress Ports", "Port List", "Router Port Map",
+    // "Rule Port"), but not "Port Capabilities", "Port ID" or "QinQ Port TPID".
+    static const QRegularExpression named(QStringLiteral("\\bports\\b|\\bport ?(list|map)?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return named.match(v.caption).hasMatch();
 }
 
 void QxSNMPRequest2Edits::addListRow()
@@ -664,8 +679,7 @@ void QxSNMPRequest2Edits::addListRow()
         texts << (i < list.count() ? list.item(i).valueText : QString());
     auto row = std::make_unique<QxSortKeyItem>(texts);
     for (qsizetype k = 0; k < m_columnVariables.size(); ++k) {
-        const int i = m_columnVariables.at(k);
-        if (i >= list.count() || !isPortList(list.item(i)))
+        if (!m_portListColumns.value(k))
             continue;
         const QString value = texts.at(k);
         const QString hex = QString(value).remove(QLatin1Char(' '));

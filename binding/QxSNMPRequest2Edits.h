@@ -37,8 +37,6 @@ public:
     // A cell that shows its value otherwise than as it is written (a port
     // list as "1-7,25") keeps the value here; a row's write takes it from here.
     static constexpr int CellValueRole = Qt::UserRole + 2;
-    // Whether a column holds a port list (a bitmap of ports, shown as ranges).
-    static bool isPortList(const QxSNMPVariable &variable);
 
     static constexpr int AllVariables = -1;
 
@@ -152,6 +150,8 @@ private:
     void collectVariable(int position);
 
     void buildColumns();
+    // Whether the variable is a port list (shown in the list as port ranges).
+    bool holdsPortList(int position) const;
     void addListRow();
     void showPendingRows();
     void listSelectionChanged();
@@ -176,6 +176,8 @@ private:
     // Variable position of each list-view column, fixed when the columns were
     // laid out for the rows now shown (marks set for one write do not move them).
     QList<int> m_columnVariables;
+    // Per list-view column: it shows a port list (as ranges, the value kept).
+    QList<bool> m_portListColumns;
     struct Marked
     {
         QPointer<QWidget> control;

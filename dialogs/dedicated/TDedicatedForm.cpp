@@ -506,11 +506,21 @@ QLabel *TDedicatedForm::addRowCount(const char *objectName, QTreeWidget *list, b
     if (samplesCaption)
         m_buttons->insertWidget(at++, new QLabel(QStringLiteral("Samples")));
     m_buttons->insertWidget(at, count);
-    const auto update = [count, list] { count->setText(QString::number(list->topLevelItemCount())); };
+    // While the list's filter hides rows, the count says so ("3 of 12").
+    QxListFilter *filter = nullptr;
+    for (QxListFilter *f : findChildren<QxListFilter *>())
+        if (f->list() == list)
+            filter = f;
+    const QPointer<QxListFilter> guardedFilter(filter);
+    const auto update = [count, list, guardedFilter] {
+        count->setText(guardedFilter ? guardedFilter->countText() : QString::number(list->topLevelItemCount()));
+    };
     QAbstractItemModel *model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, m_notices.get(), update);
     connect(model, &QAbstractItemModel::rowsRemoved, m_notices.get(), update);
     connect(model, &QAbstractItemModel::modelReset, m_notices.get(), update);
+    if (filter)
+        connect(filter, &QxListFilter::shownChanged, m_notices.get(), update);
     update();
     return count;
 }

@@ -114,6 +114,14 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QxSNMPRequest2Edits *con
     m_listViewPanel = new TListViewPanel(contentPanel(), controller);
     connect(m_listViewPanel, &TListViewPanel::clicked, this, &TSNMPListViewPanel::LVClick);
     connect(m_listViewPanel->listView(), &QTreeWidget::itemDoubleClicked, this, &TSNMPListViewPanel::LVDblClick);
+    // A row that leaves the selection without a click (the filter hid it)
+    // takes Edit and Delete along: no write acts on a row out of sight.
+    connect(m_listViewPanel->listView(), &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (rowSelected())
+            return;
+        ctrlBtnPanel()->editButton()->setEnabled(false);
+        ctrlBtnPanel()->deleteButton()->setEnabled(false);
+    });
     connect(m_listViewPanel, &TListViewPanel::countChanged, this, &TSNMPListViewPanel::updateCount);
 
     TCtrlBtnPanel *bar = ctrlBtnPanel();
@@ -132,8 +140,10 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QxSNMPRequest2Edits *con
 
 TSNMPListViewPanel::~TSNMPListViewPanel()
 {
-    // The list's rows go before the bar that counts them.
+    // The list's rows go before the bar that counts them and the buttons
+    // their selection enables.
     m_listViewPanel->disconnect(this);
+    m_listViewPanel->listView()->disconnect(this);
 }
 
 void TSNMPListViewPanel::setMessages(const TDialogMessages &messages)

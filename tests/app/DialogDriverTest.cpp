@@ -104,6 +104,25 @@ TEST_F(DialogDriverTest, SortsAndFiltersATablePageAndShowsTheRowsAsShown)
     EXPECT_TRUE(r.out.contains("ListView[9]: 2\tPort2\t")) << r.out.toStdString();
     EXPECT_FALSE(r.out.contains("ListView[10]")) << r.out.toStdString();
     EXPECT_EQ(on("IfX Table", {"sort:ListView=No Such Column"}).exitCode, 3);
+
+    // A dedicated dialog's list: the port picker's column shows ports, sorted
+    // as numbers (12 before 3 when descending), filtered without regard to case.
+    const QString list = QStringLiteral("LV_dot1qStaticUnicastEntry");
+    QStringList actions;
+    for (const auto &[mac, port] : {std::pair{"00000000AB01", "3"}, {"00000000AB02", "12"}})
+        actions << QStringLiteral("type:ED_UnicastVID=1") << QStringLiteral("type:UnicastAddress=%1").arg(mac)
+                << "choose:UStatus=permanent" << QStringLiteral("tick:Allow To Go To Port/CheckBox%1=1").arg(port)
+                << "click:SetBtn";
+    const CliResult d = on("Unicast Information", actions + QStringList{"sort:" + list + "=Allowed To Go To,desc",
+                                                                         "filter:" + list + "=ab0", "show:" + list});
+    ASSERT_EQ(d.exitCode, 0) << d.err.toStdString();
+    EXPECT_TRUE(d.out.contains(list + "=rows 2 selected -1")) << d.out.toStdString();
+    EXPECT_TRUE(d.out.contains(list + "[0]: 1\t00000000AB02\t0\t12\tpermanent")) << d.out.toStdString();
+    EXPECT_TRUE(d.out.contains(list + "[1]: 1\t00000000AB01\t0\t3\tpermanent")) << d.out.toStdString();
+
+    // A hex value that names a port but is no port list stays hex.
+    const CliResult tpid = on("QinQ Port Table", {"show:ListView"});
+    EXPECT_TRUE(tpid.out.contains("ListView[0]: 1\tuni\t88A8")) << tpid.out.toStdString();
 }
 
 TEST_F(DialogDriverTest, AGenericPageRefusesANumberWithATypoAndWritesAOneRowTableWhereItWasRead)

@@ -73,6 +73,16 @@ constexpr QxSNMPVarItem kTrustHosts[] = {
     {},
 };
 
+constexpr QxSNMPVarItem kVlanStatic[] = {
+    {"", "VLAN Index", QxSyntax::guage, QxAccess::notaccess},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", QxSyntax::displaystr, QxAccess::readwrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", QxSyntax::bitstr, QxAccess::readwrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", QxSyntax::bitstr, QxAccess::readwrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", QxSyntax::bitstr, QxAccess::readwrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Row Status", QxSyntax::integer, QxAccess::readwrite, &kRowStatus},
+    {},
+};
+
 constexpr QxSNMPVarItem kInterfaces[] = {
     {"1.3.6.1.2.1.2.2.1.1", "Index", QxSyntax::integer, QxAccess::notaccess},
     {"1.3.6.1.2.1.2.2.1.2", "Description", QxSyntax::displaystr, QxAccess::readonly},
@@ -497,6 +507,67 @@ TEST_F(TrustHostTable, EmptyKeyInTheAddDialogKeepsItOpen)
     EXPECT_EQ(accepted, int(QDialog::Rejected));
     EXPECT_TRUE(c->writes.isEmpty());
     EXPECT_EQ(answers.shown, QStringList{"Warning|Some items are empty!"});
+}
+
+// A page the user has sorted and filtered writes the row the user selected,
+// with its port list as the switch holds it, not as the list shows it; the
+// filter hiding the selected row takes Edit and Delete away.
+TEST_F(DialogOnSimulator, AnEditOnASortedFilteredPageWritesTheSelectedRowAsHeld)
+{
+    const QString vlans = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1");
+    for (const auto &[vid, egress] : {std::pair{"9", "C000000000000000"}, {"10", "FE00008000000000"},
+                                      {"100", "0100000000000000"}}) {
+        write(vlans + ".5", vid, "4");
+        write(vlans + ".2", vid, egress, QxSyntax::bitstr);
+    }
+    TConfigForm form(nullptr);
+    auto probe = std::make_unique<WriteProbe>(&form);
+    WriteProbe *c = probe.get();
+    c->varList() = QxSNMPVarList(kVlanStatic, MVT_UMV, 1);
+    TSNMPListViewPanel *page = open(form, form.CreateListViewPanel(std::move(probe), 5, "createAndGo", 5, "destroy"), c);
+    ASSERT_TRUE(waitUntil([c] { return !c->busy(); }));
+    TListViewPanel *panel = page->listViewPanel();
+    QxListView *lv = panel->listView();
+    const auto shownKeys = [lv] {
+        QStringList keys;
+        for (int r = 0; r < lv->topLevelItemCount(); ++r)
+            if (!lv->topLevelItem(r)->isHidden())
+                keys << lv->topLevelItem(r)->text(0);
+        return keys;
+    };
+    lv->sortAsClicked(0, Qt::DescendingOrder);
+    EXPECT_EQ(shownKeys(), QStringList({"100", "10", "9", "1"}));
+
+    lv->topLevelItem(0)->setSelected(true);
+    page->LVClick();
+    EXPECT_TRUE(page->ctrlBtnPanel()->editButton()->isEnabled());
+    panel->filterField()->setText("1-7");
+    EXPECT_EQ(shownKeys(), QStringList{"10"});
+    EXPECT_EQ(page->ctrlBtnPanel()->countBox()->text(), "1 of 4");
+    EXPECT_FALSE(page->ctrlBtnPanel()->editButton()->isEnabled());
+    EXPECT_FALSE(page->ctrlBtnPanel()->deleteButton()->isEnabled());
+
+    QTreeWidgetItem *row = lv->topLevelItem(1);
+    ASSERT_EQ(row->text(0), "10");
+    EXPECT_EQ(row->text(2), "1-7,25");
+    EXPECT_EQ(row->toolTip(2), "FE00008000000000");
+    row->setSelected(true);
+    page->LVClick();
+    TEditsPanel *edits = page->editsPanel();
+    page->setDialogRunner([&](QDialog &dialog) {
+        edits->edit(1)->setText("lab");
+        edits->checkBox(1)->click();
+        edits->checkBox(2)->click();
+        dialog.findChild<TCtrlBtnPanel *>()->setCheckedButton()->click();
+        return dialog.result();
+    });
+    page->ctrlBtnPanel()->editButton()->click();
+    EXPECT_TRUE(waitUntil([c] { return !c->busy(); }));
+    ASSERT_EQ(c->writes.size(), 1);
+    EXPECT_EQ(c->writes.last(), (QStringList{"Name=lab", "Egress Ports=FE00008000000000"}));
+    EXPECT_EQ(read(vlans + ".1", "10", QxSyntax::displaystr), "lab");
+    EXPECT_EQ(read(vlans + ".2", "10", QxSyntax::bitstr), "FE00008000000000");
+    EXPECT_NE(read(vlans + ".1", "100", QxSyntax::displaystr), "lab");
 }
 
 class InterfaceWalk : public DialogOnSimulator
