@@ -466,9 +466,17 @@ void TMainForm::openPortSettings(int port)
         list->scrollToItem(found.first());
         return true;
     };
+    // The port asked for last wins over one still waiting for its row.
+    const QString pendingName = QStringLiteral("pendingPortSelection");
+    if (QObject *earlier = dialog->findChild<QObject *>(pendingName, Qt::FindDirectChildrenOnly)) {
+        // Gone at once: a row arriving before the event loop runs again must
+        // not select the earlier port.
+        const std::unique_ptr<QObject> dropped(earlier);
+    }
     if (selectPort())
         return;
     auto *pending = new QObject(dialog);
+    pending->setObjectName(pendingName);
     connect(list->model(), &QAbstractItemModel::rowsInserted, pending, [selectPort, pending] {
         if (selectPort())
             pending->deleteLater();

@@ -450,7 +450,7 @@ TEST_F(TMainFormTest, PortSettingsSelectsThePortsRowInTheOneOpenTable)
     form.openPortSettings(5);
     EXPECT_TRUE(TestSupport::waitUntil([&] { return selectedPort() == "5"; })) << selectedPort().toStdString();
     form.openPortSettings(7);
-    EXPECT_EQ(selectedPort(), "7");
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return selectedPort() == "7"; })) << selectedPort().toStdString();
     EXPECT_EQ(form.dispatcher().windows().count(), 1);
 }
 
